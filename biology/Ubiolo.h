@@ -1,0 +1,145 @@
+// Species: size-structured populations, their virgin stock and the period
+// step of the biology.
+//
+// A class number is a length in cm.  Numbers, weights and mortalities are
+// stored as 32-bit floats and computed in extended precision.
+#pragma once
+
+#include "model/Ulecteur.h"
+#include "model/Uliste.h"
+
+#include <memory>
+
+namespace vasco {
+
+class TBDVasco;
+
+// Graph codes of a species.
+enum : uint8_t {
+    CodeBiomasse = 81,
+    CodeBiomasseFeconde = 82,
+    CodeEffectif = 83,
+    CodeCapturesNombre = 84,
+    CodeCapturesNombreTaille = 85,
+    CodeBiomasseTaille = 86,
+    CodePoidsCaptures = 87,
+    CodePoidsCapturesTaille = 88,
+    CodeFTaille = 89,
+};
+
+// Recruits entering one class at the start of a period of a season.
+class TTailleR : public TEL {
+public:
+    float PartRecrutement = 0;
+
+    static std::unique_ptr<TTailleR> Create(TLecteur& lecteur);
+    static std::unique_ptr<TTailleR> CreateVide();
+
+    void FairePar(uint8_t phase, TContexte* contexte, float facteur) override;
+    void Combiner(TEL& autre, uint8_t phase, TContexte* contexte) override;
+    void Inscrire(TContexte& contexte) override;
+};
+
+// The biology of one class in one season.
+class TTailleC : public TEL {
+public:
+    // Growth in one period, in classes (fractional).
+    float Croissance = 0;
+    // Individual weight.
+    float Poids = 0;
+    // Instantaneous natural mortality over one period.
+    float MortaliteNaturelle = 0;
+
+    static std::unique_ptr<TTailleC> Create(float croissance, float poids, float mortalite);
+
+    void Inscrire(TContexte& contexte) override;
+};
+
+// One season (period of the year) of a species.
+class TPeriodeEAn : public TEL {
+public:
+    TSupListe Recrutements; // of TTailleR, numbered by class
+    TSupListe Tailles;      // of TTailleC, numbered by class
+
+    TPeriodeEAn(TLecteur& lecteur, TContexte* contexte);
+
+    void Inscrire(TContexte& contexte) override;
+};
+
+// One size class in one simulated period.
+class TTailleES : public TEL {
+public:
+    float Effectif = 0;
+    float Biomasse = 0;
+    // Total fishing mortality of the period, summed over the métiers.
+    float F = 0;
+    float Captures = 0;
+    float PoidsCaptures = 0;
+
+    static std::unique_ptr<TTailleES> CreateVide();
+
+    long double Calcul(uint8_t code, TContexte* contexte) override;
+    void Faire(uint8_t phase, TContexte* contexte) override;
+    void Combiner(TEL& autre, uint8_t phase, TContexte* contexte) override;
+    void Inscrire(TContexte& contexte) override;
+};
+
+// The state of a species in one simulated period, with the species measures
+// in force during it.
+class TPeriodeES : public TEL {
+public:
+    uint8_t QuotaActif = 0;
+    float Quota = 0; // kg per period
+    uint8_t TailleMinActive = 0;
+    uint16_t TailleMin = 0; // cm
+    float Biomasse = 0;
+    float BiomasseFeconde = 0;
+    float FacteurRecrutement = 0;
+    TSupListe Tailles; // of TTailleES, numbered by class
+
+    static std::unique_ptr<TPeriodeES> CreateVide();
+    // The next state of the species in context slot 1, carrying its
+    // measures forward.
+    static std::unique_ptr<TPeriodeES> CreateNouveau(TContexte& contexte);
+
+    // Numbers and biomasses of this state, the last of its species.
+    void Effectifs(TContexte& contexte);
+
+    long double Calcul(uint8_t code, TContexte* contexte) override;
+    void Inscrire(TContexte& contexte) override;
+    TSupListe* SousListe(uint8_t code) override;
+};
+
+class TEspece : public TELaNom {
+public:
+    // Spread of the random recruitment factor.
+    float AleaRecrutement = 0;
+    // Read and kept; nothing uses it.
+    uint8_t Entier1 = 0;
+    // Percent of the virgin spawning biomass below which recruitment falls
+    // in proportion.
+    uint8_t SeuilRecrutement = 0;
+    // First class counted in the spawning biomass.
+    uint8_t ClasseMaturite = 0;
+    float BiomasseVierge = 0;
+    float BiomasseFecondeVierge = 0;
+    TSupListe PeriodesAn;          // of TPeriodeEAn, one per season
+    TSupListeDynaDouble Periodes;  // of TPeriodeES; 0 is the virgin stock
+
+    // Reads one species record and builds its virgin stock.
+    TEspece(TLecteur& lecteur, TContexte& contexte);
+
+    void StockVierge(TContexte& contexte);
+
+    // The current period state (the last of Periodes).
+    TPeriodeES& Courant() const;
+    // Number of size classes and first class number (from season 0).
+    int NbClasses() const;
+    int32_t PremiereClasse() const;
+
+    void Faire(uint8_t phase, TContexte* contexte) override;
+    void FaireDans(THote* fenetre, uint8_t code, TContexte* contexte) override;
+    void Inscrire(TContexte& contexte) override;
+};
+
+} // namespace vasco

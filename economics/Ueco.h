@@ -1,0 +1,172 @@
+// Métiers (fleet segments), their management conditions, the species they
+// fish, selectivity, fishing mortality and the split of catches into
+// landings, discards and grey landings.
+#pragma once
+
+#include "model/Ulecteur.h"
+#include "model/Uliste.h"
+
+#include <memory>
+
+namespace vasco {
+
+class TBDVasco;
+class TEspece;
+class TMetierEco;
+
+// Graph codes of a condition and of a catch record.
+enum : uint8_t {
+    CodeMetierCA = 60,
+    CodeMetierBenefice = 61,
+    CodeMetierPoidsDebarque = 62,
+    CodeMetierEffort = 63,
+    CodeMetierNavires = 64,
+    CodeMetierJours = 65,
+    CodeMetierCAGris = 69,
+    CodeCapturesPoids = 71,
+    CodeValeurDebarquements = 72,
+    CodeCapturesNombres = 73,
+    CodeRejetsNombre = 74,
+    CodeRejetsPoids = 75,
+    CodeMetierCANavire = 90,
+    CodeMetierBeneficeNavire = 91,
+    CodeMetierPoidsNavire = 92,
+    CodeMetierCAGrisNavire = 93,
+};
+
+// The measures in force for one métier in one period, and once the period is
+// simulated, its accounts.
+class TCondition : public TEL {
+public:
+    // Measures.
+    float MaillageEffectif = 0;      // mm, drives selectivity
+    float NbJours = 0;               // days at sea per vessel in the period
+    float NbNavires = 0;
+    float MaillageReglementaire = 0; // mm
+    float SubventionPeriode = 0;     // per vessel per period
+    float SubventionJourMer = 0;     // per vessel per day at sea
+    float TauxTaxeCA = 0;            // fraction of declared turnover
+    float IndiceRepression = 0;      // 0..1
+    // Accounts.
+    float PoidsDebarque = 0;
+    float PoidsRejete = 0;
+    float CA = 0;
+    float CAGris = 0;
+    float BilanMarginal = 0;
+    float Benefice = 0;
+    float SubventionsNettes = 0;
+
+    // The first condition of the métier in context slot 1, read from the file.
+    static std::unique_ptr<TCondition> Createpremier(TLecteur& lecteur, TContexte& contexte);
+    // The next open condition of the métier in context slot 1.
+    static std::unique_ptr<TCondition> CreateNouveau(TContexte& contexte);
+
+    long double Effort() const;
+    // A regulated mesh above the fleet's own is obeyed in proportion to the
+    // repression; one below it changes nothing.
+    void AppliquerMaillage(const TMetierEco& metier);
+    void Bilanmarginal(const TMetierEco& metier);
+    void Bilanperiode(const TMetierEco& metier, TBDVasco& bd);
+    void ZeroComptes();
+
+    long double Calcul(uint8_t code, TContexte* contexte) override;
+    void Inscrire(TContexte& contexte) override;
+};
+
+// Price and catchability of one size in one period of the year.
+class TTailleAn : public TEL {
+public:
+    long double Prix = 0;
+    long double Capturabilite = 0;
+
+    TTailleAn(long double prix, long double capturabilite) : Prix(prix), Capturabilite(capturabilite) {}
+    void Inscrire(TContexte& contexte) override;
+};
+
+// One exploitation season: prices and catchabilities by size.
+class TPeriodeAn : public TEL {
+public:
+    TSupListe Tailles; // of TTailleAn, positional from its first size
+
+    TPeriodeAn(TLecteur& lecteur, TContexte* contexte);
+    void Inscrire(TContexte& contexte) override;
+};
+
+// The fishing mortality of one métier on one size in one period.
+class TTailleS : public TEL {
+public:
+    float F = 0;
+    void Inscrire(TContexte& contexte) override;
+};
+
+// The catch record of one métier on one species in one period.
+class TPeriodeMS : public TEL {
+public:
+    float NbDebarques = 0;
+    float NbRejetes = 0;
+    float PoidsDebarque = 0;
+    float PoidsRejete = 0;
+    // All landings sold, grey ones included, net of tax once computed.
+    float Valeur = 0;
+    float ValeurGrise = 0;
+    float Taxe = 0;
+    TSupListe Tailles; // of TTailleS
+
+    static std::unique_ptr<TPeriodeMS> CreateVide(int32_t premier, int32_t dernier);
+
+    void CalculDeF(TContexte& contexte);
+    void CalculDesCaptures(TContexte& contexte);
+    void ZeroComptes();
+
+    long double Calcul(uint8_t code, TContexte* contexte) override;
+    void Faire(uint8_t phase, TContexte* contexte) override;
+    void Inscrire(TContexte& contexte) override;
+};
+
+// One species fished by one métier.
+class TEspeceExp : public TEL {
+public:
+    TEspece* Espece = nullptr; // not owned
+    float ExposantCapturabilite = 0;
+    float FacteurSelection = 0;
+    float EtendueSelection = 0;
+    float FacteurDome = 0;
+    TSupListe PeriodesAn;           // of TPeriodeAn, one per season
+    TSupListeDynaDouble PeriodesMS; // of TPeriodeMS, plus the open one
+
+    TEspeceExp(TLecteur& lecteur, TContexte& contexte);
+
+    // Retention (0..1) of a length under a condition.
+    long double Selectivite(int32_t taille, const TCondition& condition) const;
+    // The season table in force for the open catch record.
+    TPeriodeAn& SaisonCourante(const TBDVasco& bd) const;
+
+    void Faire(uint8_t phase, TContexte* contexte) override;
+    void FaireDans(THote* fenetre, uint8_t code, TContexte* contexte) override;
+    void Inscrire(TContexte& contexte) override;
+
+private:
+    void OuvrirPeriode(TContexte* contexte);
+};
+
+class TMetierEco : public TELaNom {
+public:
+    float CoutFixeAn = 0;   // per vessel per year
+    float CoutJourMer = 0;  // per vessel per day at sea
+    uint8_t Equipage = 0;   // crew of one vessel
+    uint16_t JoursMerInitial = 0;
+    float MaillageUsuel = 0; // mm
+    TSupListeDynaDouble Conditions; // of TCondition, plus the open one
+    TSupListe EspecesExploitees;    // of TEspeceExp
+
+    TMetierEco(TLecteur& lecteur, TContexte& contexte);
+
+    // The open condition (the last of Conditions).
+    TCondition& Courante() const;
+
+    void Faire(uint8_t phase, TContexte* contexte) override;
+    void FaireDans(THote* fenetre, uint8_t code, TContexte* contexte) override;
+    void Inscrire(TContexte& contexte) override;
+};
+
+} // namespace vasco

@@ -1,0 +1,108 @@
+#include "model/Ubd.h"
+
+#include "biology/Ubiolo.h"
+#include "economics/Ueco.h"
+#include "model/Uperiode.h"
+
+namespace vasco {
+
+TBDVasco::TBDVasco(THote* hote) : hote_(hote ? hote : &hoteParDefaut_) {}
+
+TBDVasco::~TBDVasco() = default;
+
+// The file is read in one forward pass: each record reads itself in its
+// constructor and appends itself to its owner's list.
+void TBDVasco::Charger(TLecteur& lecteur)
+{
+    if (Contexte.Nombre() == 0) {
+        Contexte.Ajouter(this);
+        for (int i = 1; i < TContexte::NbEmplacements; ++i)
+            Contexte.Ajouter(nullptr);
+    }
+
+    const int32_t nbCommentaires = lecteur.LireEntier("nombre de lignes d'en-tête");
+    lecteur.FinDeLigne();
+    for (int32_t i = 0; i < nbCommentaires; ++i)
+        lecteur.SauterLigne("ligne d'en-tête");
+
+    const int32_t periodes = lecteur.LireEntier("nombre de périodes par an");
+    if (periodes < 1 || periodes > 255)
+        lecteur.Echec("nombre de périodes par an entre 1 et 255 attendu");
+    NbPeriodesAn = static_cast<uint8_t>(periodes);
+    lecteur.FinDeLigne();
+    Titre = lecteur.LireChaine("titre de l'axe des périodes");
+    lecteur.FinDeLigne();
+
+    const int32_t nbEspeces = lecteur.LireEntier("nombre d'espèces");
+    lecteur.VerifierTaille(nbEspeces, "nombre d'espèces");
+    lecteur.FinDeLigne();
+    for (int32_t i = 0; i < nbEspeces; ++i)
+        Especes.AjouterElement(std::make_unique<TEspece>(lecteur, Contexte), &Contexte);
+
+    lecteur.SauterLigne("ligne de séparation avant les métiers");
+    const int32_t nbMetiers = lecteur.LireEntier("nombre de métiers");
+    lecteur.VerifierTaille(nbMetiers, "nombre de métiers");
+    lecteur.FinDeLigne();
+    for (int32_t i = 0; i < nbMetiers; ++i)
+        Metiers.AjouterElement(std::make_unique<TMetierEco>(lecteur, Contexte), &Contexte);
+
+    lecteur.SauterLigne("ligne de séparation avant les échelles");
+    for (int k = 0; k < NbEchelles; ++k) {
+        const std::string quoi = "échelle " + std::to_string(k);
+        EchelleMax[k] = lecteur.LireReel32((quoi + " : maximum").c_str());
+        EchelleDiviseur[k] = lecteur.LireReel32((quoi + " : diviseur").c_str());
+        lecteur.FinDeLigne();
+        EchelleUnite[k] = lecteur.LireChaine((quoi + " : unité").c_str());
+        lecteur.FinDeLigne();
+    }
+    TailleGraphe1 = static_cast<int16_t>(lecteur.LireEntier("première taille des graphes"));
+    TailleGraphe2 = static_cast<int16_t>(lecteur.LireEntier("dernière taille des graphes"));
+    lecteur.FinDeLigne();
+}
+
+void TBDVasco::Charger(const std::filesystem::path& chemin)
+{
+    TLecteur lecteur = TLecteur::DepuisFichier(chemin);
+    Charger(lecteur);
+}
+
+// The order is the model: the catches need the mortality summed by every
+// métier, and the métiers' period balances add into the balance appended
+// just before them.
+void TBDVasco::Pas()
+{
+    Especes.Faire(PhaseMortalite, &Contexte);
+    Metiers.Faire(PhaseMortalite, &Contexte);
+    Especes.Faire(PhaseCaptures, &Contexte);
+    Metiers.Faire(PhaseCaptures, &Contexte);
+    Metiers.Faire(PhaseBilanMarginal, &Contexte);
+    Bilans.AjouterElement(std::make_unique<TPeriodeBilan>(), nullptr);
+    Metiers.Faire(PhaseBilanPeriode, &Contexte);
+    Metiers.Faire(PhaseOuverture, &Contexte);
+    Especes.Faire(PhaseOuverture, &Contexte);
+    hote_->DernierePeriode(Bilans.Nombre() - 1);
+}
+
+void TBDVasco::PasEnArriere()
+{
+    if (Bilans.Vide())
+        return;
+    Metiers.Faire(PhaseRetour, &Contexte);
+    Especes.Faire(PhaseRetour, &Contexte);
+    Bilans.RetirerDernier(&Contexte);
+    hote_->DernierePeriode(Bilans.Nombre() - 1);
+}
+
+double TBDVasco::AnneesEcoulees() const
+{
+    return NbPeriodesAn ? double(Bilans.Nombre()) / NbPeriodesAn : 0.0;
+}
+
+long double TBDVasco::Divise(long double valeur, int k) const
+{
+    if (k < 0 || k >= NbEchelles)
+        throw ErreurModele("échelle inconnue");
+    return Diviser(valeur, EchelleDiviseur[k]);
+}
+
+} // namespace vasco

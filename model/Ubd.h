@@ -1,0 +1,73 @@
+// The data set: the fishery read from a data file, and the period step.
+//
+// It owns the species, the métiers and the period balances, holds the global
+// values of the file (periods per year, axis title, display scales) and drives
+// one simulated period by sending numbered phases to its lists in a fixed
+// order.  Every element reaches it through slot 0 of the context list.
+#pragma once
+
+#include "model/Uhote.h"
+#include "model/Ulecteur.h"
+#include "model/Uliste.h"
+
+#include <array>
+#include <filesystem>
+
+namespace vasco {
+
+// Phases of the period step; 9 undoes one.
+enum : uint8_t {
+    PhaseMortalite = 1,
+    PhaseCaptures = 2,
+    PhaseBilanMarginal = 3,
+    PhaseBilanPeriode = 4,
+    PhaseOuverture = 5,
+    PhaseRetour = 9,
+};
+
+constexpr int NbEchelles = 15;
+
+class TBDVasco : public TBD {
+public:
+    // The host is the main window (or a double); it must outlive the data
+    // set.  Without one, a host without windows with every option off.
+    explicit TBDVasco(THote* hote = nullptr);
+    ~TBDVasco() override;
+
+    // Members are destroyed in reverse order: the métiers first (they refer
+    // to species), then the species, then the balances.
+    TSupListeFGS Bilans;
+    TSupListe Especes;
+    TSupListe Metiers;
+
+    uint8_t NbPeriodesAn = 0;
+    std::string Titre;
+    std::array<float, NbEchelles> EchelleMax{};
+    std::array<float, NbEchelles> EchelleDiviseur{};
+    std::array<std::string, NbEchelles> EchelleUnite{};
+    int16_t TailleGraphe1 = 0;
+    int16_t TailleGraphe2 = 0;
+
+    THote* Hote() const { return hote_; }
+
+    // Reads a whole data file; a read error ends the load and passes to the
+    // caller, which must then discard this data set.
+    void Charger(TLecteur& lecteur);
+    void Charger(const std::filesystem::path& chemin);
+
+    void Pas();
+    void PasEnArriere();
+
+    // Simulated periods, and the elapsed years.
+    int NbPeriodes() const { return Bilans.Nombre(); }
+    double AnneesEcoulees() const;
+
+    // value / EchelleDiviseur[k]; raises for k out of range or a zero divisor.
+    long double Divise(long double valeur, int k) const;
+
+private:
+    THoteSansFenetre hoteParDefaut_;
+    THote* hote_;
+};
+
+} // namespace vasco

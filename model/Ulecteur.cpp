@@ -1,0 +1,226 @@
+#include "model/Ulecteur.h"
+
+#include "model/Umessages.h"
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <iterator>
+
+namespace vasco {
+
+namespace {
+
+bool EstBlanc(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+bool EstFinDeLigne(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+std::string Cite(std::string_view jeton)
+{
+    constexpr size_t longueurMax = 40;
+    std::string s(jeton.substr(0, longueurMax));
+    if (jeton.size() > longueurMax)
+        s += "…";
+    return "« " + s + " »";
+}
+
+// The code points of 0x80..0x9F in Windows-1252; the five unused bytes keep
+// their C1 code point, as Windows itself decodes them.
+constexpr char32_t Cp1252Haut[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AjouterUtf8(std::string& s, char32_t c)
+{
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+} // namespace
+
+bool EstUtf8(std::string_view octets)
+{
+    size_t i = 0;
+    const size_t n = octets.size();
+    while (i < n) {
+        const auto c = static_cast<unsigned char>(octets[i]);
+        int suite;
+        char32_t min;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            suite = 1;
+            min = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            suite = 2;
+            min = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            suite = 3;
+            min = 0x10000;
+        } else {
+            return false;
+        }
+        if (n - i <= static_cast<size_t>(suite))
+            return false;
+        char32_t v = c & (0x3F >> suite);
+        for (int k = 1; k <= suite; ++k) {
+            const auto d = static_cast<unsigned char>(octets[i + k]);
+            if ((d & 0xC0) != 0x80)
+                return false;
+            v = (v << 6) | (d & 0x3F);
+        }
+        if (v < min || v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF))
+            return false;
+        i += suite + 1;
+    }
+    return true;
+}
+
+std::string Cp1252VersUtf8(std::string_view octets)
+{
+    std::string s;
+    s.reserve(octets.size() + octets.size() / 8);
+    for (char o : octets) {
+        const auto c = static_cast<unsigned char>(o);
+        if (c < 0x80)
+            s += o;
+        else if (c < 0xA0)
+            AjouterUtf8(s, Cp1252Haut[c - 0x80]);
+        else
+            AjouterUtf8(s, c);
+    }
+    return s;
+}
+
+TLecteur::TLecteur(std::string_view octets)
+{
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (octets.substr(0, bom.size()) == bom)
+        octets.remove_prefix(bom.size());
+    texte_ = EstUtf8(octets) ? std::string(octets) : Cp1252VersUtf8(octets);
+}
+
+TLecteur TLecteur::DepuisFichier(const std::filesystem::path& chemin)
+{
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f)
+        throw ErreurLecture(0, "le fichier ne peut pas être ouvert");
+    std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    if (f.bad())
+        throw ErreurLecture(0, "le fichier ne peut pas être lu");
+    return TLecteur(octets);
+}
+
+void TLecteur::Echec(const std::string& attendu) const
+{
+    throw ErreurLecture(ligne_, attendu);
+}
+
+std::string_view TLecteur::Jeton(const char* quoi)
+{
+    while (pos_ < texte_.size() && EstBlanc(texte_[pos_])) {
+        const char c = texte_[pos_++];
+        // "\r\n" counts as one line end.
+        if (c == '\n' || (c == '\r' && (pos_ >= texte_.size() || texte_[pos_] != '\n')))
+            ++ligne_;
+    }
+    if (pos_ >= texte_.size())
+        Echec(std::string(quoi) + " attendu, fin du fichier atteinte");
+    const size_t debut = pos_;
+    while (pos_ < texte_.size() && !EstBlanc(texte_[pos_]))
+        ++pos_;
+    return std::string_view(texte_).substr(debut, pos_ - debut);
+}
+
+int32_t TLecteur::LireEntier(const char* quoi)
+{
+    std::string_view jeton = Jeton(quoi);
+    std::string_view chiffres = jeton;
+    if (!chiffres.empty() && chiffres.front() == '+')
+        chiffres.remove_prefix(1);
+    int64_t valeur = 0;
+    const auto [fin, ec] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur);
+    if (chiffres.empty() || ec != std::errc() || fin != chiffres.data() + chiffres.size())
+        Echec(std::string(quoi) + " attendu (nombre entier), trouvé " + Cite(jeton));
+    if (valeur < INT32_MIN || valeur > INT32_MAX)
+        Echec(std::string(quoi) + " attendu, nombre entier trop grand : " + Cite(jeton));
+    return static_cast<int32_t>(valeur);
+}
+
+long double TLecteur::LireReel(const char* quoi)
+{
+    std::string_view jeton = Jeton(quoi);
+    std::string_view chiffres = jeton;
+    if (!chiffres.empty() && chiffres.front() == '+')
+        chiffres.remove_prefix(1);
+    long double valeur = 0;
+    const auto [fin, ec] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur,
+                                           std::chars_format::general);
+    if (chiffres.empty() || ec != std::errc() || fin != chiffres.data() + chiffres.size() ||
+        !std::isfinite(valeur))
+        Echec(std::string(quoi) + " attendu (nombre réel fini), trouvé " + Cite(jeton));
+    return valeur;
+}
+
+float TLecteur::LireReel32(const char* quoi)
+{
+    const long double valeur = LireReel(quoi);
+    const auto f = static_cast<float>(valeur);
+    if (!std::isfinite(f))
+        Echec(std::string(quoi) + " : nombre réel trop grand");
+    return f;
+}
+
+std::string TLecteur::LireChaine(const char* quoi)
+{
+    if (pos_ >= texte_.size())
+        Echec(std::string(quoi) + " attendu, fin du fichier atteinte");
+    const size_t debut = pos_;
+    while (pos_ < texte_.size() && !EstFinDeLigne(texte_[pos_]))
+        ++pos_;
+    return texte_.substr(debut, pos_ - debut);
+}
+
+void TLecteur::FinDeLigne()
+{
+    while (pos_ < texte_.size() && !EstFinDeLigne(texte_[pos_]))
+        ++pos_;
+    if (pos_ >= texte_.size())
+        return;
+    if (texte_[pos_] == '\r' && pos_ + 1 < texte_.size() && texte_[pos_ + 1] == '\n')
+        ++pos_;
+    ++pos_;
+    ++ligne_;
+}
+
+void TLecteur::SauterLigne(const char* quoi)
+{
+    if (pos_ >= texte_.size())
+        Echec(std::string(quoi) + " attendue, fin du fichier atteinte");
+    FinDeLigne();
+}
+
+void TLecteur::VerifierTaille(int64_t n, const char* quoi) const
+{
+    if (n > MaxEntrees)
+        Echec(std::string(quoi) + " : " + std::to_string(n) + " entrées, au plus " +
+              std::to_string(MaxEntrees) + " sont admises");
+}
+
+} // namespace vasco

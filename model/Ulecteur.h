@@ -1,0 +1,57 @@
+// The data-file reader: the token rules of the .vsc format.
+//
+// A number is the next blank-separated token, blanks and line ends before it
+// skipped.  A string is the rest of the current line.  FinDeLigne() drops the
+// rest of the line (so every value line may carry a comment) and SauterLigne()
+// drops one whole line.  The file is untrusted: every failure raises
+// ErreurLecture with the line number and what was expected.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vasco {
+
+class TLecteur {
+public:
+    // Largest number of entries a count or a class range may build in one
+    // list; more is a broken file, not a fishery.
+    static constexpr int64_t MaxEntrees = 100000;
+
+    // The text is decoded first: a leading byte-order mark is dropped, and a
+    // text that is not valid UTF-8 is taken as Windows-1252.
+    explicit TLecteur(std::string_view octets);
+    static TLecteur DepuisFichier(const std::filesystem::path& chemin);
+
+    int32_t LireEntier(const char* quoi);
+    // A real, finite, as read (extended precision, for prices).
+    long double LireReel(const char* quoi);
+    // A real stored as a 32-bit float: it must be finite as a float too.
+    float LireReel32(const char* quoi);
+    std::string LireChaine(const char* quoi);
+    void FinDeLigne();
+    void SauterLigne(const char* quoi);
+
+    // Raises when n entries would exceed MaxEntrees (n may be computed from
+    // several values, so it is 64-bit; n <= 0 builds nothing and passes).
+    void VerifierTaille(int64_t n, const char* quoi) const;
+
+    [[noreturn]] void Echec(const std::string& attendu) const;
+    int Ligne() const { return ligne_; }
+    bool FinDeFichier() const { return pos_ >= texte_.size(); }
+
+private:
+    std::string_view Jeton(const char* quoi);
+
+    std::string texte_;
+    size_t pos_ = 0;
+    int ligne_ = 1;
+};
+
+// Windows-1252 to UTF-8, and the UTF-8 check, for older data files.
+bool EstUtf8(std::string_view octets);
+std::string Cp1252VersUtf8(std::string_view octets);
+
+} // namespace vasco

@@ -1,0 +1,220 @@
+#include "model/Uliste.h"
+
+namespace vasco {
+
+long double TEL::Calcul(uint8_t, TContexte*)
+{
+    return 0;
+}
+void TEL::Faire(uint8_t, TContexte*) {}
+void TEL::FaireDans(THote*, uint8_t, TContexte*) {}
+void TEL::FairePar(uint8_t, TContexte*, float) {}
+void TEL::Combiner(TEL&, uint8_t, TContexte*) {}
+void TEL::Inscrire(TContexte&) {}
+TSupListe* TEL::SousListe(uint8_t)
+{
+    return nullptr;
+}
+
+void TContexte::Ajouter(TEL* element)
+{
+    slots_.push_back(element);
+}
+
+void TContexte::Fixer(int emplacement, TEL* element)
+{
+    if (emplacement < 0 || emplacement >= Nombre())
+        throw ErreurModele("contexte : emplacement " + std::to_string(emplacement));
+    slots_[emplacement] = element;
+}
+
+TEL* TContexte::Lire(int emplacement) const
+{
+    if (emplacement < 0 || emplacement >= Nombre())
+        return nullptr;
+    return slots_[emplacement];
+}
+
+TSupListe::~TSupListe()
+{
+    Garder("Uliste/TSupListe.Destroy", [&] {
+        while (!elements_.empty())
+            elements_.pop_back();
+    });
+}
+
+TEL& TSupListe::Element(int index) const
+{
+    if (index < 0 || index >= Nombre())
+        throw ErreurModele("indice de liste hors limites : " + std::to_string(index));
+    return *elements_[index];
+}
+
+TEL* TSupListe::ParNumero(int32_t numero) const
+{
+    const int64_t index = int64_t(numero) - Premier;
+    if (index < 0 || index >= Nombre())
+        return nullptr;
+    return elements_[index].get();
+}
+
+void TSupListe::AjouterElement(std::unique_ptr<TEL> element, TContexte* contexte)
+{
+    Garder("Uliste/TSupLIste.AjouterElement", [&] {
+        if (!element)
+            throw ErreurModele("élément absent");
+        TEL& e = *element;
+        elements_.push_back(std::move(element));
+        Dernier = Premier + Nombre() - 1;
+        if (contexte)
+            e.Inscrire(*contexte);
+    });
+}
+
+void TSupListe::RetirerDernier(TContexte* contexte)
+{
+    Garder("Uliste/TSupListe.RetirerDernier", [&] {
+        if (elements_.empty())
+            throw ErreurModele("liste vide");
+        elements_.pop_back();
+        Dernier = Premier + Nombre() - 1;
+        if (contexte && !elements_.empty())
+            elements_.back()->Inscrire(*contexte);
+        if (Dernier < Premier) {
+            Premier = 0;
+            Dernier = -1;
+        }
+    });
+}
+
+void TSupListe::Numeroter(int32_t premier)
+{
+    Premier = premier;
+    Dernier = premier + Nombre() - 1;
+}
+
+// One guard per element: a failing element is reported and the walk goes on.
+// The registration is outside the guard.
+template <class Op>
+void TSupListe::Parcourir(const char* lieu, TContexte* contexte, Op op)
+{
+    for (size_t i = 0; i < elements_.size(); ++i) {
+        TEL& e = *elements_[i];
+        if (contexte)
+            e.Inscrire(*contexte);
+        Garder(lieu, [&] { op(e); });
+    }
+}
+
+void TSupListe::Faire(uint8_t phase, TContexte* contexte)
+{
+    Parcourir("Uliste/TSupListe.Faire", contexte,
+              [&](TEL& e) { e.Faire(phase, contexte); });
+}
+
+void TSupListe::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
+{
+    Parcourir("Uliste/TsupListe.FaireDans", contexte,
+              [&](TEL& e) { e.FaireDans(fenetre, code, contexte); });
+}
+
+void TSupListe::FairePar(uint8_t phase, TContexte* contexte, float facteur)
+{
+    Parcourir("Uliste/TsupListe.FairePar", contexte,
+              [&](TEL& e) { e.FairePar(phase, contexte, facteur); });
+}
+
+// Pairs the elements carrying the same number, over the numbers both lists
+// hold.
+void TSupListe::Combiner(TSupListe& autre, uint8_t phase, TContexte* contexte)
+{
+    if (Vide() || autre.Vide())
+        return;
+    const int64_t debut = std::max<int64_t>(Premier, autre.Premier);
+    const int64_t fin = std::min<int64_t>(Dernier, autre.Dernier);
+    for (int64_t numero = debut; numero <= fin; ++numero) {
+        TEL* e = ParNumero(static_cast<int32_t>(numero));
+        TEL* o = autre.ParNumero(static_cast<int32_t>(numero));
+        if (!e || !o)
+            continue;
+        if (contexte)
+            e->Inscrire(*contexte);
+        Garder("Uliste/TsupListe.Combiner", [&] { e->Combiner(*o, phase, contexte); });
+    }
+}
+
+TELaNom* TSupListe::Chercher(const std::string& nom) const
+{
+    for (const auto& e : elements_) {
+        auto* n = dynamic_cast<TELaNom*>(e.get());
+        if (n && n->Nom == nom)
+            return n;
+    }
+    return nullptr;
+}
+
+long double TSupListe::Extremum(uint8_t code, TContexte* contexte, bool plusGrand)
+{
+    long double resultat = 0;
+    bool premier = true;
+    for (const auto& e : elements_) {
+        if (contexte)
+            e->Inscrire(*contexte);
+        const long double v = e->Calcul(code, contexte);
+        if (premier || (plusGrand ? v > resultat : v < resultat))
+            resultat = v;
+        premier = false;
+    }
+    return resultat;
+}
+
+long double TSupListe::Maximum(uint8_t code, TContexte* contexte)
+{
+    return Extremum(code, contexte, true);
+}
+
+long double TSupListe::Minimum(uint8_t code, TContexte* contexte)
+{
+    return Extremum(code, contexte, false);
+}
+
+void TSupListeFGS::Ouvrir(const char* lieu, TFamilleGraphe famille, THote* fenetre,
+                          TContexte* contexte, TParamGraphe& param)
+{
+    Garder(lieu, [&] {
+        if (!fenetre)
+            throw ErreurModele("pas de fenêtre principale");
+        param.Famille = famille;
+        param.Liste = this;
+        param.Contexte = contexte;
+        fenetre->OuvrirGraphe(param);
+    });
+}
+
+void TSupListeFGS::AfficheGraph(THote* fenetre, TContexte* contexte, TParamGraphe param)
+{
+    Ouvrir("Uliste/TsupListe.AfficheGraph", TFamilleGraphe::Graph, fenetre, contexte, param);
+}
+
+void TSupListeFGS::AfficheEco(THote* fenetre, TContexte* contexte, TParamGraphe param)
+{
+    Ouvrir("UListe/TSupListe.AfficheEco", TFamilleGraphe::Eco, fenetre, contexte, param);
+}
+
+void TSupListeFGSDouble::AfficheGraph2(THote* fenetre, TContexte* contexte, TParamGraphe param)
+{
+    Ouvrir("Uliste/TsupListe.AfficheGraph2", TFamilleGraphe::Graph2, fenetre, contexte, param);
+}
+
+void TSupListeDyna::AffDyna(THote* fenetre, TContexte* contexte, TParamGraphe param)
+{
+    Ouvrir("Uliste/TsupListe.AffDyna", TFamilleGraphe::Dyna, fenetre, contexte, param);
+}
+
+void TSupListeDynaDouble::AffDynaDouble(THote* fenetre, TContexte* contexte, TParamGraphe param)
+{
+    Ouvrir("Uliste/TsupListe.AffDynaDouble", TFamilleGraphe::DynaDouble, fenetre, contexte,
+           param);
+}
+
+} // namespace vasco

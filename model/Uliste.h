@@ -1,0 +1,172 @@
+// Elements and owning lists: the frame every model object rests on.
+//
+// Every object of the fishery model is a TEL and every collection a TSupListe
+// that forwards one operation, with a phase number, to each of its elements in
+// order.  A list keeps the number of its first element (a size class or a
+// period), so that two lists describing the same range can be walked side by
+// side.  Ownership: a list owns its elements and destroys them from the last
+// to the first; nothing else deletes an element.
+#pragma once
+
+#include "model/Uhote.h"
+#include "model/Umessages.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vasco {
+
+class TSupListe;
+class TContexte;
+
+class TEL {
+public:
+    virtual ~TEL() = default;
+
+    // The value of a quantity code, for the graphs.
+    virtual long double Calcul(uint8_t code, TContexte* contexte);
+    // One phase of the period step.
+    virtual void Faire(uint8_t phase, TContexte* contexte);
+    // Opens the result graph selected by the code.
+    virtual void FaireDans(THote* fenetre, uint8_t code, TContexte* contexte);
+    // Applies a factor under a phase.
+    virtual void FairePar(uint8_t phase, TContexte* contexte, float facteur);
+    // Merges the element of the same number of another list under a phase.
+    virtual void Combiner(TEL& autre, uint8_t phase, TContexte* contexte);
+    // Writes the element into its own slot of the context list.
+    virtual void Inscrire(TContexte& contexte);
+    // The list a dynamic graph draws for one period.
+    virtual TSupListe* SousListe(uint8_t code);
+};
+
+class TELaNom : public TEL {
+public:
+    std::string Nom;
+};
+
+// The five slots through which an element being visited finds the data set
+// (slot 0) and its current ancestors (slots 1 to 4).
+class TContexte {
+public:
+    static constexpr int NbEmplacements = 5;
+
+    void Ajouter(TEL* element);
+    int Nombre() const { return static_cast<int>(slots_.size()); }
+    void Fixer(int emplacement, TEL* element);
+    TEL* Lire(int emplacement) const;
+
+    // The element of a slot as the class the caller needs; raises when the
+    // slot is empty or holds something else.
+    template <class T>
+    T& En(int emplacement) const
+    {
+        T* p = dynamic_cast<T*>(Lire(emplacement));
+        if (!p)
+            throw ErreurModele("contexte : emplacement " + std::to_string(emplacement));
+        return *p;
+    }
+
+private:
+    std::vector<TEL*> slots_;
+};
+
+class TSupListe {
+public:
+    int32_t Premier = 0;
+    int32_t Dernier = -1;
+
+    TSupListe() = default;
+    TSupListe(const TSupListe&) = delete;
+    TSupListe& operator=(const TSupListe&) = delete;
+    virtual ~TSupListe();
+
+    int Nombre() const { return static_cast<int>(elements_.size()); }
+    bool Vide() const { return elements_.empty(); }
+
+    // Checked access by index (from 0); raises outside the list.
+    TEL& Element(int index) const;
+    template <class T>
+    T& A(int index) const
+    {
+        T* p = dynamic_cast<T*>(&Element(index));
+        if (!p)
+            throw ErreurModele("élément de type inattendu");
+        return *p;
+    }
+    template <class T>
+    T& DernierElement() const
+    {
+        return A<T>(Nombre() - 1);
+    }
+    // The element carrying a number, or null outside the numbering.
+    TEL* ParNumero(int32_t numero) const;
+
+    void AjouterElement(std::unique_ptr<TEL> element, TContexte* contexte);
+    void RetirerDernier(TContexte* contexte);
+    // Gives the first element the number n.
+    void Numeroter(int32_t premier);
+
+    void Faire(uint8_t phase, TContexte* contexte);
+    void FaireDans(THote* fenetre, uint8_t code, TContexte* contexte);
+    void FairePar(uint8_t phase, TContexte* contexte, float facteur);
+    void Combiner(TSupListe& autre, uint8_t phase, TContexte* contexte);
+
+    // The first named element whose name is exactly nom, or null.
+    TELaNom* Chercher(const std::string& nom) const;
+
+    // Largest and smallest Calcul over the elements; 0 for an empty list, so
+    // that a graph may be opened before the first period.
+    long double Maximum(uint8_t code, TContexte* contexte);
+    long double Minimum(uint8_t code, TContexte* contexte);
+
+private:
+    template <class Op>
+    void Parcourir(const char* lieu, TContexte* contexte, Op op);
+    long double Extremum(uint8_t code, TContexte* contexte, bool plusGrand);
+
+    std::vector<std::unique_ptr<TEL>> elements_;
+};
+
+// The lists that open graph windows.  Each feeder completes the parameter
+// block with its family and itself as the list drawn, and hands it to the
+// host; a failure to open shows the feeder's own text.
+class TSupListeFGS : public TSupListe {
+public:
+    void AfficheGraph(THote* fenetre, TContexte* contexte, TParamGraphe param);
+    void AfficheEco(THote* fenetre, TContexte* contexte, TParamGraphe param);
+
+protected:
+    void Ouvrir(const char* lieu, TFamilleGraphe famille, THote* fenetre, TContexte* contexte,
+                TParamGraphe& param);
+};
+
+// Economic graphs are opened by AfficheEco, which the balance list needs as
+// well as AfficheGraph: both sit on TSupListeFGS.
+class TSupListeFGSEco : public TSupListeFGS {
+};
+
+class TSupListeFGSDouble : public TSupListeFGSEco {
+public:
+    void AfficheGraph2(THote* fenetre, TContexte* contexte, TParamGraphe param);
+};
+
+class TSupListeDyna : public TSupListeFGSDouble {
+public:
+    void AffDyna(THote* fenetre, TContexte* contexte, TParamGraphe param);
+};
+
+class TSupListeDynaDouble : public TSupListeDyna {
+public:
+    void AffDynaDouble(THote* fenetre, TContexte* contexte, TParamGraphe param);
+};
+
+// The data set base: it owns the context list and sits in its slot 0.
+class TBD : public TEL {
+public:
+    TContexte Contexte;
+};
+
+} // namespace vasco
