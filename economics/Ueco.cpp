@@ -1,8 +1,657 @@
-// Placeholder until the economics lands.
 #include "economics/Ueco.h"
+
+#include "biology/UMath.h"
+#include "biology/Ubiolo.h"
+#include "model/Ubd.h"
+#include "model/Uperiode.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace vasco {
-TMetierEco::TMetierEco(TLecteur& lecteur, TContexte&) { Nom = lecteur.LireChaine("nom"); }
-void TMetierEco::Faire(uint8_t, TContexte*) {}
-void TMetierEco::FaireDans(THote*, uint8_t, TContexte*) {}
-void TMetierEco::Inscrire(TContexte& c) { c.Fixer(1, this); }
+
+namespace {
+
+// The parameter block shared by every métier and catch graph: thirty
+// periods on a display scale, on the step control of the main window.
+TParamGraphe ParamPeriodes(const TBDVasco& bd, int k, std::string titre, TCouleur fond)
+{
+    THote* hote = bd.Hote();
+    TParamGraphe p;
+    p.Magneto = hote->Magneto();
+    p.YMin = 0;
+    p.YMax = bd.EchelleMax.at(k);
+    p.XMin = 0;
+    p.XMax = 29;
+    p.Titre = std::move(titre);
+    p.TitreX = bd.Titre;
+    p.TitreY = bd.EchelleUnite.at(k);
+    p.CouleurFond = fond;
+    p.CouleurTexte = TCouleur{0, 0, 0};
+    p.LectureClic = 1;
+    p.Type = 3;
+    p.NbSeries = 1;
+    p.Serie = 1;
+    p.Couleur = 0;
+    p.Marque = '+';
+    p.Marque2 = '*';
+    p.AffPeriode = hote->AffichageNumeroPeriode() ? 1 : 0;
+    return p;
 }
+
+constexpr TCouleur Cyan{0, 255, 255};
+constexpr TCouleur GrisClair{192, 192, 192};
+
+float Ajoute(float champ, long double valeur)
+{
+    return static_cast<float>(champ + valeur);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- conditions
+
+std::unique_ptr<TCondition> TCondition::Createpremier(TLecteur& lecteur, TContexte& contexte)
+{
+    auto c = std::make_unique<TCondition>();
+    Garder("UEco/TCondition.Createpremier", [&] {
+        const TMetierEco& metier = contexte.En<TMetierEco>(1);
+        c->MaillageEffectif = metier.MaillageUsuel;
+        c->NbJours = metier.JoursMerInitial;
+        c->NbNavires = lecteur.LireReel32("nombre de navires");
+        lecteur.FinDeLigne();
+        c->MaillageReglementaire = lecteur.LireReel32("maillage réglementaire");
+        lecteur.FinDeLigne();
+        if (c->MaillageReglementaire != 0)
+            c->AppliquerMaillage(metier);
+    });
+    return c;
+}
+
+std::unique_ptr<TCondition> TCondition::CreateNouveau(TContexte& contexte)
+{
+    auto c = std::make_unique<TCondition>();
+    Garder("UEco/TCondition.CreateNouveau", [&] {
+        const TCondition& l = contexte.En<TMetierEco>(1).Courante();
+        c->MaillageEffectif = l.MaillageEffectif;
+        c->NbJours = l.NbJours;
+        c->NbNavires = l.NbNavires;
+        c->MaillageReglementaire = l.MaillageReglementaire;
+        c->SubventionPeriode = l.SubventionPeriode;
+        c->SubventionJourMer = l.SubventionJourMer;
+        c->TauxTaxeCA = l.TauxTaxeCA;
+        c->IndiceRepression = l.IndiceRepression;
+    });
+    return c;
+}
+
+long double TCondition::Effort() const
+{
+    return static_cast<long double>(NbNavires) * NbJours;
+}
+
+void TCondition::AppliquerMaillage(const TMetierEco& metier)
+{
+    const long double usuel = metier.MaillageUsuel;
+    if (usuel >= MaillageReglementaire)
+        MaillageEffectif = metier.MaillageUsuel;
+    else
+        MaillageEffectif =
+            static_cast<float>(usuel + (MaillageReglementaire - usuel) * IndiceRepression);
+}
+
+// The catch records of the period, and the daily costs net of the daily
+// subsidy.
+void TCondition::Bilanmarginal(const TMetierEco& metier)
+{
+    Garder("UEco/TCondition.Bilanmarginal", [&] {
+        for (int i = 0; i < metier.EspecesExploitees.Nombre(); ++i) {
+            const auto& x = metier.EspecesExploitees.A<TEspeceExp>(i);
+            const auto& r = x.PeriodesMS.DernierElement<TPeriodeMS>();
+            PoidsDebarque = Ajoute(PoidsDebarque, r.PoidsDebarque);
+            PoidsRejete = Ajoute(PoidsRejete, r.PoidsRejete);
+            CA = Ajoute(CA, r.Valeur);
+            CAGris = Ajoute(CAGris, r.ValeurGrise);
+            SubventionsNettes = Ajoute(SubventionsNettes, -static_cast<long double>(r.Taxe));
+        }
+        const long double coutJour =
+            static_cast<long double>(metier.CoutJourMer) - SubventionJourMer;
+        BilanMarginal = static_cast<float>(CA - coutJour * NbJours * NbNavires);
+    });
+}
+
+// The fixed costs net of the period subsidy, the subsidies paid, and the
+// sums into the global balance of the period.
+void TCondition::Bilanperiode(const TMetierEco& metier, TBDVasco& bd)
+{
+    Garder("UEco/TCondition.Bilanperiode", [&] {
+        const long double fixe =
+            (Diviser(metier.CoutFixeAn, bd.NbPeriodesAn) - SubventionPeriode) * NbNavires;
+        SubventionsNettes = Ajoute(
+            SubventionsNettes,
+            (static_cast<long double>(NbJours) * SubventionJourMer + SubventionPeriode) * NbNavires);
+        Benefice = static_cast<float>(BilanMarginal - fixe);
+
+        TPeriodeBilan& b = bd.Bilans.DernierElement<TPeriodeBilan>();
+        const long double equipage = static_cast<long double>(metier.Equipage) * NbNavires;
+        b.PoidsDebarque = Ajoute(b.PoidsDebarque, PoidsDebarque);
+        b.PoidsRejete = Ajoute(b.PoidsRejete, PoidsRejete);
+        b.CA = Ajoute(b.CA, CA);
+        b.CAGris = Ajoute(b.CAGris, CAGris);
+        b.Benefice = Ajoute(b.Benefice, Benefice);
+        b.SubventionsNettes = Ajoute(b.SubventionsNettes, SubventionsNettes);
+        b.Effectifs = Ajoute(b.Effectifs, equipage);
+        b.JoursEquipage = Ajoute(b.JoursEquipage, equipage * NbJours);
+    });
+}
+
+void TCondition::ZeroComptes()
+{
+    PoidsDebarque = PoidsRejete = CA = CAGris = BilanMarginal = Benefice = SubventionsNettes = 0;
+}
+
+long double TCondition::Calcul(uint8_t code, TContexte* contexte)
+{
+    long double valeur = 0;
+    Garder("UEco/TCondition.Calcul", [&] {
+        if (!contexte)
+            throw ErreurModele("contexte absent");
+        const TBDVasco& bd = contexte->En<TBDVasco>(0);
+        // Per-vessel values of an empty fleet are 0.
+        auto parNavire = [&](float v, int k) -> long double {
+            return NbNavires > 0 ? bd.Divise(static_cast<long double>(v) / NbNavires, k) : 0;
+        };
+        switch (code) {
+        case CodeMetierCA: valeur = bd.Divise(CA, 0); break;
+        case CodeMetierBenefice: valeur = bd.Divise(Benefice, 0); break;
+        case CodeMetierPoidsDebarque: valeur = bd.Divise(PoidsDebarque, 1); break;
+        case CodeMetierEffort: valeur = bd.Divise(Effort(), 5); break;
+        case CodeMetierNavires: valeur = bd.Divise(NbNavires, 6); break;
+        case CodeMetierJours: valeur = bd.Divise(NbJours, 7); break;
+        case CodeMetierCAGris: valeur = bd.Divise(CAGris, 0); break;
+        case CodeMetierCANavire: valeur = parNavire(CA, 2); break;
+        case CodeMetierBeneficeNavire: valeur = parNavire(Benefice, 2); break;
+        case CodeMetierPoidsNavire: valeur = parNavire(PoidsDebarque, 3); break;
+        case CodeMetierCAGrisNavire: valeur = parNavire(CAGris, 2); break;
+        default: break;
+        }
+    });
+    return valeur;
+}
+
+void TCondition::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(2, this);
+}
+
+// ------------------------------------------------------ exploitation seasons
+
+void TTailleAn::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(4, this);
+}
+
+TPeriodeAn::TPeriodeAn(TLecteur& lecteur, TContexte* contexte)
+{
+    Garder("UEco/TPeriodeAn.Create", [&] {
+        const int32_t nbLignes = lecteur.LireEntier("nombre de tranches de tailles");
+        lecteur.VerifierTaille(nbLignes, "nombre de tranches de tailles");
+        lecteur.FinDeLigne();
+        Tailles.Numeroter(lecteur.LireEntier("première taille de la saison de pêche"));
+        lecteur.FinDeLigne();
+        int64_t total = 0;
+        for (int32_t l = 0; l < nbLignes; ++l) {
+            const int32_t de = lecteur.LireEntier("taille de début de tranche");
+            const int32_t a = lecteur.LireEntier("taille de fin de tranche");
+            const long double prix = lecteur.LireReel("prix");
+            const long double capturabilite = lecteur.LireReel("capturabilité");
+            lecteur.FinDeLigne();
+            const int64_t nb = std::max<int64_t>(0, int64_t(a) - de + 1);
+            total += nb;
+            lecteur.VerifierTaille(total, "tailles de la saison de pêche");
+            for (int64_t t = 0; t < nb; ++t)
+                Tailles.AjouterElement(std::make_unique<TTailleAn>(prix, capturabilite), contexte);
+        }
+    });
+}
+
+void TPeriodeAn::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(3, this);
+}
+
+// ------------------------------------------------------------- catch records
+
+void TTailleS::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(4, this);
+}
+
+std::unique_ptr<TPeriodeMS> TPeriodeMS::CreateVide(int32_t premier, int32_t dernier)
+{
+    auto r = std::make_unique<TPeriodeMS>();
+    Garder("UEco/TPeriodeMS.CreateVide", [&] {
+        r->Tailles.Numeroter(premier);
+        for (int64_t t = premier; t <= dernier; ++t)
+            r->Tailles.AjouterElement(std::make_unique<TTailleS>(), nullptr);
+    });
+    return r;
+}
+
+// Fishing mortality of this métier on each size: selectivity x effort x
+// catchability of the season x a density factor that raises catchability as
+// the stock is depleted (for a positive exponent).  Sizes are matched by
+// number; a size missing from the season table has no catchability, one
+// missing from the species has no fish to add to.
+void TPeriodeMS::CalculDeF(TContexte& contexte)
+{
+    Garder("UEco/TPeriodeMS.CalculDeF", [&] {
+        const TBDVasco& bd = contexte.En<TBDVasco>(0);
+        const TMetierEco& metier = contexte.En<TMetierEco>(1);
+        const TEspeceExp& x = contexte.En<TEspeceExp>(2);
+        if (!x.Espece)
+            throw ErreurModele("espèce exploitée inconnue");
+        const TPeriodeAn& saison = x.SaisonCourante(bd);
+        const TCondition& c = metier.Courante();
+        const long double effort = c.Effort();
+        TPeriodeES& z = x.Espece->Courant();
+        long double d = 1;
+        if (z.Biomasse > 0)
+            d = Puissance(static_cast<float>(x.Espece->BiomasseVierge / static_cast<long double>(z.Biomasse)),
+                          x.ExposantCapturabilite);
+        for (int i = 0; i < Tailles.Nombre(); ++i) {
+            const int32_t taille = Tailles.Premier + i;
+            auto* a = dynamic_cast<TTailleAn*>(saison.Tailles.ParNumero(taille));
+            const long double q = a ? a->Capturabilite : 0;
+            const long double f = x.Selectivite(taille, c) * (effort * q) * d;
+            Tailles.A<TTailleS>(i).F = static_cast<float>(f);
+            if (auto* t = dynamic_cast<TTailleES*>(z.Tailles.ParNumero(taille)))
+                t->F = Ajoute(t->F, f);
+        }
+    });
+}
+
+namespace {
+
+// What one métier takes of one size class of the species.
+struct Part {
+    long double Nombre = 0;
+    long double Poids = 0;
+    long double Prix = 0;
+};
+
+} // namespace
+
+// The catches of this métier split into legal landings, discards and grey
+// landings.  Undersized fish, and every class once the quota is reached, are
+// discarded in proportion to the repression and otherwise landed and sold on
+// the grey market; the largest fish are landed first against the quota.
+void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
+{
+    Garder("UEco/TPeriodeMS.CalculDesCaptures", [&] {
+        const TBDVasco& bd = contexte.En<TBDVasco>(0);
+        const TMetierEco& metier = contexte.En<TMetierEco>(1);
+        const TEspeceExp& x = contexte.En<TEspeceExp>(2);
+        if (!x.Espece)
+            throw ErreurModele("espèce exploitée inconnue");
+        const TCondition& c = metier.Courante();
+        const long double r = c.IndiceRepression;
+        const long double g = 1 - r;
+        const TPeriodeAn& saison = x.SaisonCourante(bd);
+        const TPeriodeES& z = x.Espece->Courant();
+        const int32_t f = z.Tailles.Premier;
+        const int n = z.Tailles.Nombre();
+
+        auto part = [&](int j) {
+            Part p;
+            const int32_t taille = f + j;
+            const auto& t = z.Tailles.A<TTailleES>(j);
+            auto* s = dynamic_cast<TTailleS*>(Tailles.ParNumero(taille));
+            if (s && t.F != 0) {
+                const long double share = static_cast<long double>(s->F) / t.F;
+                p.Nombre = t.Captures * share;
+                p.Poids = t.PoidsCaptures * share;
+            }
+            if (auto* a = dynamic_cast<TTailleAn*>(saison.Tailles.ParNumero(taille)))
+                p.Prix = a->Prix;
+            return p;
+        };
+        auto illegal = [&](const Part& p) {
+            NbRejetes = Ajoute(NbRejetes, p.Nombre * r);
+            NbDebarques = Ajoute(NbDebarques, p.Nombre * g);
+            PoidsRejete = Ajoute(PoidsRejete, p.Poids * r);
+            PoidsDebarque = Ajoute(PoidsDebarque, p.Poids * g);
+            Valeur = Ajoute(Valeur, p.Prix * p.Poids * g);
+            ValeurGrise = Ajoute(ValeurGrise, p.Prix * p.Poids * g);
+        };
+
+        // First legal class, clamped to the classes of the species.
+        int premierLegal = 0;
+        if (z.TailleMinActive) {
+            premierLegal = static_cast<int>(std::clamp<int64_t>(int64_t(z.TailleMin) - f, 0, n));
+            for (int j = 0; j < premierLegal; ++j)
+                illegal(part(j));
+        }
+        for (int j = n - 1; j >= premierLegal; --j) {
+            const Part p = part(j);
+            if (!z.QuotaActif || PoidsDebarque < z.Quota) {
+                NbDebarques = Ajoute(NbDebarques, p.Nombre);
+                PoidsDebarque = Ajoute(PoidsDebarque, p.Poids);
+                Valeur = Ajoute(Valeur, p.Prix * p.Poids);
+            } else {
+                illegal(p);
+            }
+        }
+
+        Taxe = static_cast<float>((static_cast<long double>(Valeur) - ValeurGrise) * c.TauxTaxeCA);
+        Valeur = Ajoute(Valeur, -static_cast<long double>(Taxe));
+    });
+}
+
+void TPeriodeMS::ZeroComptes()
+{
+    NbDebarques = NbRejetes = PoidsDebarque = PoidsRejete = Valeur = ValeurGrise = Taxe = 0;
+}
+
+long double TPeriodeMS::Calcul(uint8_t code, TContexte* contexte)
+{
+    long double valeur = 0;
+    Garder("UEco/TPeriodeMS.Calcul", [&] {
+        if (!contexte)
+            throw ErreurModele("contexte absent");
+        const TBDVasco& bd = contexte->En<TBDVasco>(0);
+        switch (code) {
+        case CodeCapturesPoids:
+            valeur = bd.Divise(static_cast<long double>(PoidsDebarque) + PoidsRejete, 1);
+            break;
+        case CodeValeurDebarquements: valeur = bd.Divise(Valeur, 0); break;
+        case CodeCapturesNombres:
+            valeur = bd.Divise(static_cast<long double>(NbDebarques) + NbRejetes, 13);
+            break;
+        case CodeRejetsNombre: valeur = bd.Divise(NbRejetes, 13); break;
+        case CodeRejetsPoids: valeur = bd.Divise(PoidsRejete, 1); break;
+        default: break;
+        }
+    });
+    return valeur;
+}
+
+void TPeriodeMS::Faire(uint8_t phase, TContexte* contexte)
+{
+    Garder("UEco/TPeriodeMS.Faire", [&] {
+        if (!contexte)
+            throw ErreurModele("contexte absent");
+        if (phase == PhaseMortalite)
+            CalculDeF(*contexte);
+        else if (phase == PhaseCaptures)
+            CalculDesCaptures(*contexte);
+    });
+}
+
+void TPeriodeMS::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(3, this);
+}
+
+// ---------------------------------------------------------- exploited species
+
+TEspeceExp::TEspeceExp(TLecteur& lecteur, TContexte& contexte)
+{
+    Garder("UEco/TEspeceExp.Create", [&] {
+        const int ligneNom = lecteur.Ligne();
+        const std::string nom = lecteur.LireChaine("nom de l'espèce exploitée");
+        lecteur.FinDeLigne();
+        lecteur.SauterLigne("ligne après le nom de l'espèce exploitée");
+        const TBDVasco& bd = contexte.En<TBDVasco>(0);
+        Espece = dynamic_cast<TEspece*>(bd.Especes.Chercher(nom));
+        // A métier fishing a species that does not exist would index
+        // nothing: the file is refused where the name stands.
+        if (!Espece)
+            throw ErreurLecture(ligneNom, "nom d'une espèce déjà décrite attendu, trouvé « " + nom + " »");
+        ExposantCapturabilite = lecteur.LireReel32("exposant de capturabilité");
+        lecteur.FinDeLigne();
+        FacteurSelection = lecteur.LireReel32("facteur de sélection");
+        lecteur.FinDeLigne();
+        EtendueSelection = lecteur.LireReel32("étendue de sélection");
+        lecteur.FinDeLigne();
+        FacteurDome = lecteur.LireReel32("facteur de dôme");
+        lecteur.FinDeLigne();
+        for (int k = 0; k < bd.NbPeriodesAn; ++k)
+            PeriodesAn.AjouterElement(std::make_unique<TPeriodeAn>(lecteur, &contexte), &contexte);
+        OuvrirPeriode(nullptr);
+    });
+}
+
+void TEspeceExp::OuvrirPeriode(TContexte* contexte)
+{
+    const TSupListe& tailles = PeriodesAn.A<TPeriodeAn>(0).Tailles;
+    PeriodesMS.AjouterElement(TPeriodeMS::CreateVide(tailles.Premier, tailles.Premier + tailles.Nombre() - 1),
+                              contexte);
+}
+
+// Knife edge when the range is 0 (the factors are then sizes); otherwise a
+// logistic curve of 50 % retention at mesh x FacteurSelection, with a
+// descending limb of the same steepness halving retention at mesh x
+// FacteurDome when that factor is positive.
+long double TEspeceExp::Selectivite(int32_t taille, const TCondition& condition) const
+{
+    long double r = 0;
+    Garder("UEco/TEspeceExp.Selectivite", [&] {
+        const long double l = taille;
+        const long double m = condition.MaillageEffectif;
+        const long double s = EtendueSelection;
+        const long double a = FacteurSelection;
+        const long double h = FacteurDome;
+        if (s == 0) {
+            r = (l >= a && (h < 0 || l < h)) ? 1 : 0;
+            return;
+        }
+        // A zero mesh or factor would divide by zero: nothing is retained.
+        if (m == 0 || a == 0)
+            return;
+        const long double k = std::log(9.0L) / s;
+        bool depassement = false;
+        const long double e1 = ExpBorne(static_cast<float>(k * (l / (m * a) - 1)), depassement);
+        r = depassement ? 1 : e1 / (e1 + 1);
+        if (h > 0) {
+            const long double e2 = ExpBorne(static_cast<float>(k * (l / (m * h) - 1)), depassement);
+            r = depassement ? 0 : r / (e2 + 1);
+        }
+    });
+    return r;
+}
+
+TPeriodeAn& TEspeceExp::SaisonCourante(const TBDVasco& bd) const
+{
+    if (bd.NbPeriodesAn == 0)
+        throw ErreurModele("aucune période par an");
+    return PeriodesAn.A<TPeriodeAn>((PeriodesMS.Nombre() - 1) % bd.NbPeriodesAn);
+}
+
+void TEspeceExp::Faire(uint8_t phase, TContexte* contexte)
+{
+    Garder("UEco/TEspeceExp.Faire", [&] {
+        switch (phase) {
+        case PhaseMortalite:
+        case PhaseCaptures: PeriodesMS.DernierElement<TPeriodeMS>().Faire(phase, contexte); break;
+        case PhaseOuverture: OuvrirPeriode(contexte); break;
+        case PhaseRetour:
+            PeriodesMS.RetirerDernier(contexte);
+            if (PeriodesMS.Vide())
+                OuvrirPeriode(contexte);
+            else
+                PeriodesMS.DernierElement<TPeriodeMS>().ZeroComptes();
+            break;
+        default: break;
+        }
+    });
+}
+
+void TEspeceExp::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
+{
+    if (!contexte || !Espece)
+        throw ErreurModele("contexte absent");
+    const TBDVasco& bd = contexte->En<TBDVasco>(0);
+    const std::string suite = contexte->En<TMetierEco>(1).Nom + " " + Espece->Nom;
+    int aide = 0;
+    bool ouvert = false;
+    switch (code) {
+    case CodeCapturesPoids: {
+        TParamGraphe p = ParamPeriodes(bd, 1, "Captures et rejets (Poids) " + suite, Cyan);
+        p.Code = CodeCapturesPoids;
+        p.Code2 = CodeRejetsPoids;
+        p.Couleur = 1;
+        p.Couleur2 = 3;
+        ouvert = PeriodesMS.AfficheGraph2(fenetre, contexte, p);
+        aide = 142;
+        break;
+    }
+    case CodeValeurDebarquements: {
+        TParamGraphe p = ParamPeriodes(bd, 0, "Valeur des débarquements " + suite, Cyan);
+        p.Code = CodeValeurDebarquements;
+        ouvert = PeriodesMS.AfficheGraph(fenetre, contexte, p);
+        aide = 143;
+        break;
+    }
+    case CodeCapturesNombres: {
+        TParamGraphe p = ParamPeriodes(bd, 13, "Captures et rejets " + suite, Cyan);
+        p.Code = CodeCapturesNombres;
+        p.Code2 = CodeRejetsNombre;
+        p.Couleur = 0;
+        p.Couleur2 = 3;
+        ouvert = PeriodesMS.AfficheGraph2(fenetre, contexte, p);
+        aide = 143;
+        break;
+    }
+    default: return;
+    }
+    if (ouvert)
+        fenetre->ContexteAideDernier(aide);
+}
+
+void TEspeceExp::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(2, this);
+}
+
+// --------------------------------------------------------------------- métiers
+
+TMetierEco::TMetierEco(TLecteur& lecteur, TContexte& contexte)
+{
+    int32_t nbEspeces = 0;
+    Garder("UEco/TMetierEco.Create", [&] {
+        Nom = lecteur.LireChaine("nom du métier");
+        lecteur.FinDeLigne();
+        lecteur.SauterLigne("ligne après le nom du métier");
+        CoutFixeAn = lecteur.LireReel32("coût fixe annuel par navire");
+        lecteur.FinDeLigne();
+        CoutJourMer = lecteur.LireReel32("coût par jour de mer");
+        lecteur.FinDeLigne();
+        Equipage = static_cast<uint8_t>(lecteur.LireEntier("équipage par navire"));
+        lecteur.FinDeLigne();
+        JoursMerInitial = static_cast<uint16_t>(lecteur.LireEntier("jours de mer par période"));
+        lecteur.FinDeLigne();
+        MaillageUsuel = lecteur.LireReel32("maillage usuel");
+        lecteur.FinDeLigne();
+        nbEspeces = lecteur.LireEntier("nombre d'espèces exploitées");
+        lecteur.VerifierTaille(nbEspeces, "nombre d'espèces exploitées");
+        lecteur.FinDeLigne();
+    });
+    for (int32_t i = 0; i < nbEspeces; ++i)
+        EspecesExploitees.AjouterElement(std::make_unique<TEspeceExp>(lecteur, contexte), &contexte);
+    lecteur.SauterLigne("ligne avant la première condition du métier");
+    Inscrire(contexte);
+    Conditions.AjouterElement(TCondition::Createpremier(lecteur, contexte), &contexte);
+}
+
+TCondition& TMetierEco::Courante() const
+{
+    return Conditions.DernierElement<TCondition>();
+}
+
+void TMetierEco::Faire(uint8_t phase, TContexte* contexte)
+{
+    Garder("UEco/TMetierEcoFaire", [&] {
+        switch (phase) {
+        case PhaseMortalite:
+        case PhaseCaptures: EspecesExploitees.Faire(phase, contexte); break;
+        case PhaseBilanMarginal: Courante().Bilanmarginal(*this); break;
+        case PhaseBilanPeriode:
+            if (!contexte)
+                throw ErreurModele("contexte absent");
+            Courante().Bilanperiode(*this, contexte->En<TBDVasco>(0));
+            break;
+        case PhaseOuverture:
+            if (!contexte)
+                throw ErreurModele("contexte absent");
+            EspecesExploitees.Faire(phase, contexte);
+            Conditions.AjouterElement(TCondition::CreateNouveau(*contexte), contexte);
+            break;
+        case PhaseRetour:
+            // The open condition is dropped; the previous one reopens with
+            // the measures of the undone period and zero accounts.
+            if (Conditions.Nombre() > 1)
+                Conditions.RetirerDernier(contexte);
+            Courante().ZeroComptes();
+            EspecesExploitees.Faire(phase, contexte);
+            break;
+        default: break;
+        }
+    });
+}
+
+namespace {
+
+struct GrapheMetier {
+    uint8_t Code;
+    uint8_t Code2; // 0: one series
+    const char* Titre;
+    bool Blanc;    // the title ends with a blank after the name
+    int Echelle;
+    TCouleur Fond;
+    int Aide;
+};
+
+constexpr GrapheMetier GraphesMetier[] = {
+    {CodeMetierCA, CodeMetierBenefice, "CA et bénéfices ", true, 0, Cyan, 138},
+    {CodeMetierPoidsDebarque, 0, "Quantité pêchée ", false, 1, Cyan, 147},
+    {CodeMetierEffort, 0, "Effort de Pêche ", true, 5, Cyan, 141},
+    {CodeMetierNavires, 0, "Nb de Navires ", true, 6, Cyan, 145},
+    {CodeMetierJours, 0, "Nb de Jours de mer / Navire ", true, 7, Cyan, 144},
+    {CodeMetierCAGris, 0, "CA gris ", true, 0, Cyan, 139},
+    {CodeMetierCANavire, CodeMetierBeneficeNavire, "CA et Coûts / navire ", true, 2, GrisClair, 137},
+    {CodeMetierPoidsNavire, 0, "Quantité pêchée / navire ", false, 3, GrisClair, 146},
+    {CodeMetierCAGrisNavire, 0, "CA Gris / navire ", true, 2, GrisClair, 140},
+};
+
+} // namespace
+
+void TMetierEco::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
+{
+    if (!contexte)
+        throw ErreurModele("contexte absent");
+    if (code == CodeCapturesPoids || code == CodeValeurDebarquements ||
+        code == CodeCapturesNombres) {
+        EspecesExploitees.FaireDans(fenetre, code, contexte);
+        return;
+    }
+    const auto* g = std::find_if(std::begin(GraphesMetier), std::end(GraphesMetier),
+                                 [&](const GrapheMetier& x) { return x.Code == code; });
+    if (g == std::end(GraphesMetier))
+        return;
+    const TBDVasco& bd = contexte->En<TBDVasco>(0);
+    TParamGraphe p = ParamPeriodes(bd, g->Echelle, g->Titre + Nom + (g->Blanc ? " " : ""), g->Fond);
+    p.Code = g->Code;
+    p.Code2 = g->Code2;
+    const bool ouvert = g->Code2 ? Conditions.AfficheEco(fenetre, contexte, p)
+                                 : Conditions.AfficheGraph(fenetre, contexte, p);
+    if (ouvert)
+        fenetre->ContexteAideDernier(g->Aide);
+}
+
+void TMetierEco::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(1, this);
+}
+
+} // namespace vasco

@@ -178,9 +178,10 @@ long double TSupListe::Minimum(uint8_t code, TContexte* contexte)
     return Extremum(code, contexte, false);
 }
 
-void TSupListeFGS::Ouvrir(const char* lieu, TFamilleGraphe famille, THote* fenetre,
+bool TSupListeFGS::Ouvrir(const char* lieu, TFamilleGraphe famille, THote* fenetre,
                           TContexte* contexte, TParamGraphe& param)
 {
+    bool ouvert = false;
     Garder(lieu, [&] {
         if (!fenetre)
             throw ErreurModele("pas de fenêtre principale");
@@ -188,32 +189,34 @@ void TSupListeFGS::Ouvrir(const char* lieu, TFamilleGraphe famille, THote* fenet
         param.Liste = this;
         param.Contexte = contexte;
         fenetre->OuvrirGraphe(param);
+        ouvert = true;
     });
+    return ouvert;
 }
 
-void TSupListeFGS::AfficheGraph(THote* fenetre, TContexte* contexte, TParamGraphe param)
+bool TSupListeFGS::AfficheGraph(THote* fenetre, TContexte* contexte, TParamGraphe param)
 {
-    Ouvrir("Uliste/TsupListe.AfficheGraph", TFamilleGraphe::Graph, fenetre, contexte, param);
+    return Ouvrir("Uliste/TsupListe.AfficheGraph", TFamilleGraphe::Graph, fenetre, contexte, param);
 }
 
-void TSupListeFGS::AfficheEco(THote* fenetre, TContexte* contexte, TParamGraphe param)
+bool TSupListeFGS::AfficheEco(THote* fenetre, TContexte* contexte, TParamGraphe param)
 {
-    Ouvrir("UListe/TSupListe.AfficheEco", TFamilleGraphe::Eco, fenetre, contexte, param);
+    return Ouvrir("UListe/TSupListe.AfficheEco", TFamilleGraphe::Eco, fenetre, contexte, param);
 }
 
-void TSupListeFGSDouble::AfficheGraph2(THote* fenetre, TContexte* contexte, TParamGraphe param)
+bool TSupListeFGSDouble::AfficheGraph2(THote* fenetre, TContexte* contexte, TParamGraphe param)
 {
-    Ouvrir("Uliste/TsupListe.AfficheGraph2", TFamilleGraphe::Graph2, fenetre, contexte, param);
+    return Ouvrir("Uliste/TsupListe.AfficheGraph2", TFamilleGraphe::Graph2, fenetre, contexte, param);
 }
 
-void TSupListeDyna::AffDyna(THote* fenetre, TContexte* contexte, TParamGraphe param)
+bool TSupListeDyna::AffDyna(THote* fenetre, TContexte* contexte, TParamGraphe param)
 {
-    Ouvrir("Uliste/TsupListe.AffDyna", TFamilleGraphe::Dyna, fenetre, contexte, param);
+    return Ouvrir("Uliste/TsupListe.AffDyna", TFamilleGraphe::Dyna, fenetre, contexte, param);
 }
 
-void TSupListeDynaDouble::AffDynaDouble(THote* fenetre, TContexte* contexte, TParamGraphe param)
+bool TSupListeDynaDouble::AffDynaDouble(THote* fenetre, TContexte* contexte, TParamGraphe param)
 {
-    Ouvrir("Uliste/TsupListe.AffDynaDouble", TFamilleGraphe::DynaDouble, fenetre, contexte,
+    return Ouvrir("Uliste/TsupListe.AffDynaDouble", TFamilleGraphe::DynaDouble, fenetre, contexte,
            param);
 }
 

@@ -132,14 +132,16 @@ private:
 
 // The lists that open graph windows.  Each feeder completes the parameter
 // block with its family and itself as the list drawn, and hands it to the
-// host; a failure to open shows the feeder's own text.
+// host; a failure to open shows the feeder's own text.  A feeder answers
+// whether a window was opened, so that the caller gives a help context only
+// to its own window.
 class TSupListeFGS : public TSupListe {
 public:
-    void AfficheGraph(THote* fenetre, TContexte* contexte, TParamGraphe param);
-    void AfficheEco(THote* fenetre, TContexte* contexte, TParamGraphe param);
+    bool AfficheGraph(THote* fenetre, TContexte* contexte, TParamGraphe param);
+    bool AfficheEco(THote* fenetre, TContexte* contexte, TParamGraphe param);
 
 protected:
-    void Ouvrir(const char* lieu, TFamilleGraphe famille, THote* fenetre, TContexte* contexte,
+    bool Ouvrir(const char* lieu, TFamilleGraphe famille, THote* fenetre, TContexte* contexte,
                 TParamGraphe& param);
 };
 
@@ -150,17 +152,17 @@ class TSupListeFGSEco : public TSupListeFGS {
 
 class TSupListeFGSDouble : public TSupListeFGSEco {
 public:
-    void AfficheGraph2(THote* fenetre, TContexte* contexte, TParamGraphe param);
+    bool AfficheGraph2(THote* fenetre, TContexte* contexte, TParamGraphe param);
 };
 
 class TSupListeDyna : public TSupListeFGSDouble {
 public:
-    void AffDyna(THote* fenetre, TContexte* contexte, TParamGraphe param);
+    bool AffDyna(THote* fenetre, TContexte* contexte, TParamGraphe param);
 };
 
 class TSupListeDynaDouble : public TSupListeDyna {
 public:
-    void AffDynaDouble(THote* fenetre, TContexte* contexte, TParamGraphe param);
+    bool AffDynaDouble(THote* fenetre, TContexte* contexte, TParamGraphe param);
 };
 
 // The data set base: it owns the context list and sits in its slot 0.
