@@ -36,6 +36,8 @@ void TBDVasco::Charger(TLecteur& lecteur)
     const int32_t nbEspeces = lecteur.LireEntier("nombre d'espèces");
     lecteur.VerifierTaille(nbEspeces, "nombre d'espèces");
     lecteur.FinDeLigne();
+    Metiers.Vider();
+    Especes.Vider();
     for (int32_t i = 0; i < nbEspeces; ++i)
         Especes.AjouterElement(std::make_unique<TEspece>(lecteur, Contexte), &Contexte);
 
@@ -47,6 +49,7 @@ void TBDVasco::Charger(TLecteur& lecteur)
         Metiers.AjouterElement(std::make_unique<TMetierEco>(lecteur, Contexte), &Contexte);
 
     lecteur.SauterLigne("ligne de séparation avant les échelles");
+    Bilans.Vider();
     for (int k = 0; k < NbEchelles; ++k) {
         const std::string quoi = "échelle " + std::to_string(k);
         EchelleMax[k] = lecteur.LireReel32((quoi + " : maximum").c_str());

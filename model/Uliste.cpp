@@ -37,10 +37,15 @@ TEL* TContexte::Lire(int emplacement) const
 
 TSupListe::~TSupListe()
 {
-    Garder("Uliste/TSupListe.Destroy", [&] {
-        while (!elements_.empty())
-            elements_.pop_back();
-    });
+    Garder("Uliste/TSupListe.Destroy", [&] { Vider(); });
+}
+
+void TSupListe::Vider()
+{
+    while (!elements_.empty())
+        elements_.pop_back();
+    Premier = 0;
+    Dernier = -1;
 }
 
 TEL& TSupListe::Element(int index) const

@@ -106,6 +106,8 @@ public:
 
     void AjouterElement(std::unique_ptr<TEL> element, TContexte* contexte);
     void RetirerDernier(TContexte* contexte);
+    // Destroys every element, the last first, and resets the numbering.
+    void Vider();
     // Gives the first element the number n.
     void Numeroter(int32_t premier);
 
