@@ -1,0 +1,423 @@
+// The data set: loading the top level of a data file (header, periods per
+// year, title, counts, display scales, size-axis bounds), the period step and
+// the step back on a fishery with neither species nor métier, and the period
+// balance.
+#include "model/Ubd.h"
+#include "model/Uperiode.h"
+#include "tests/support/Support.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace vasco {
+namespace {
+
+using test::ChargerTexte;
+using test::FichierTest;
+using test::HoteEnregistreur;
+using test::Messages;
+
+// The display scales of every file of these tests: maxima 100 x (k + 1),
+// divisors all different, so that a scale read in place of another shows.
+constexpr std::array<float, NbEchelles> Maxima = {100, 200,  300,  400,  500,  600,  700, 800,
+                                                  900, 1000, 1100, 1200, 1300, 1400, 1500};
+constexpr std::array<float, NbEchelles> Diviseurs = {1000, 10, 2,  3,  4,  5,  6,   7,
+                                                     8,    9,  11, 12, 13, 14, 0.5f};
+
+// The fifteen scales, two lines each; those of scale k may be replaced.
+std::string Echelles(int k0 = -1, const std::string& lignes = "")
+{
+    std::string s;
+    for (int k = 0; k < NbEchelles; ++k) {
+        if (k == k0)
+            s += lignes;
+        else
+            s += std::to_string(Maxima[k]) + " " + std::to_string(Diviseurs[k]) + " échelle\n" +
+                 "unité " + std::to_string(k) + "\n";
+    }
+    return s;
+}
+
+// A data file with neither species nor métier, in parts that a test may
+// replace.  Lines: header 1-2, periods 3, title 4, species 5, separator 6,
+// métiers 7, separator 8, scale k on lines 9 + 2k and 10 + 2k, size bounds 39.
+struct Fichier {
+    std::string entete = "1 ligne d'en-tête\nEssai\n";
+    std::string periodes = "4 périodes par an\n";
+    std::string titre = "Trimestres\n";
+    std::string especes = "0 espèce\n";
+    std::string metiers = "--- métiers ---\n0 métier\n";
+    std::string echelles = "--- échelles ---\n" + Echelles();
+    std::string tailles = "10 60 tailles des graphes\n";
+
+    std::string Texte() const
+    {
+        return entete + periodes + titre + especes + metiers + echelles + tailles;
+    }
+};
+
+// The read error of a text, or a failure when it loads.
+ErreurLecture ErreurDeChargement(const std::string& texte)
+{
+    TBDVasco bd;
+    try {
+        ChargerTexte(bd, texte);
+    } catch (const ErreurLecture& e) {
+        return e;
+    }
+    ADD_FAILURE() << "chargé sans erreur :\n" << texte;
+    return ErreurLecture(-1, "");
+}
+
+bool Contient(const ErreurLecture& e, const std::string& texte)
+{
+    return e.Attendu().find(texte) != std::string::npos;
+}
+
+// The same little fishery in UTF-8, in Windows-1252, and with a byte-order
+// mark and DOS line ends: every value and every name comes out the same.
+TEST(Chargement, FichierSansEspeceNiMetierDansTroisCodages)
+{
+    const std::array<std::string, NbEchelles> unites = {"k€",
+                                                        "tonnes",
+                                                        "k€ par navire",
+                                                        "tonnes par navire",
+                                                        "marins",
+                                                        "jours × navires",
+                                                        "navires",
+                                                        "jours",
+                                                        "tonnes",
+                                                        "milliers d’individus",
+                                                        "kg",
+                                                        "F par période",
+                                                        "milliers",
+                                                        "milliers – rejets compris",
+                                                        "kg (œufs exclus, Œ)"};
+    for (const char* nom : {"noyau_vide.vsc", "noyau_cp1252.vsc", "noyau_bom_crlf.vsc"}) {
+        SCOPED_TRACE(nom);
+        Messages messages;
+        HoteEnregistreur hote;
+        TBDVasco bd(&hote);
+        bd.Charger(FichierTest(nom));
+        EXPECT_EQ(bd.NbPeriodesAn, 4);
+        EXPECT_EQ(bd.Titre, "  Années de pêche");
+        EXPECT_TRUE(bd.Especes.Vide());
+        EXPECT_TRUE(bd.Metiers.Vide());
+        EXPECT_TRUE(bd.Bilans.Vide());
+        EXPECT_EQ(bd.EchelleMax, Maxima);
+        EXPECT_EQ(bd.EchelleDiviseur, Diviseurs);
+        EXPECT_EQ(bd.EchelleUnite, unites);
+        EXPECT_EQ(bd.TailleGraphe1, 10);
+        EXPECT_EQ(bd.TailleGraphe2, 60);
+
+        // Slot 0 holds the data set, the ancestors' slots are empty.
+        EXPECT_EQ(bd.Contexte.Nombre(), 5);
+        EXPECT_EQ(&bd.Contexte.En<TBDVasco>(0), &bd);
+        for (int i = 1; i < 5; ++i)
+            EXPECT_EQ(bd.Contexte.Lire(i), nullptr);
+        EXPECT_EQ(bd.Hote(), &hote);
+        EXPECT_TRUE(hote.Derniers.empty());
+        EXPECT_TRUE(messages.Textes().empty());
+    }
+}
+
+TEST(Chargement, EnTete)
+{
+    for (const char* entete : {"0 ligne d'en-tête\n", "-2\n", "3\n5\n6 7\n\n"}) {
+        SCOPED_TRACE(entete);
+        Fichier f;
+        f.entete = entete;
+        TBDVasco bd;
+        ChargerTexte(bd, f.Texte());
+        EXPECT_EQ(bd.NbPeriodesAn, 4);
+        EXPECT_EQ(bd.Titre, "Trimestres");
+        EXPECT_EQ(bd.TailleGraphe2, 60);
+    }
+    // More header lines than the file holds.
+    Fichier f;
+    f.entete = "1000\n";
+    EXPECT_TRUE(Contient(ErreurDeChargement(f.Texte()), "en-tête"));
+    f.entete = "deux lignes\n";
+    const ErreurLecture e = ErreurDeChargement(f.Texte());
+    EXPECT_EQ(e.Ligne(), 1);
+    EXPECT_TRUE(Contient(e, "deux"));
+}
+
+TEST(Chargement, PeriodesParAn)
+{
+    for (const char* bon : {"1", "255"}) {
+        Fichier f;
+        f.periodes = std::string(bon) + "\n";
+        TBDVasco bd;
+        ChargerTexte(bd, f.Texte());
+        EXPECT_EQ(bd.NbPeriodesAn, std::stoi(bon));
+    }
+    // Zero periods a year has no season; 256 does not fit the field.
+    for (const char* faux : {"0", "256", "-1", "1000", "4.5", "quatre"}) {
+        SCOPED_TRACE(faux);
+        Fichier f;
+        f.periodes = std::string(faux) + " périodes\n";
+        const ErreurLecture e = ErreurDeChargement(f.Texte());
+        EXPECT_EQ(e.Ligne(), 3);
+        EXPECT_TRUE(Contient(e, "périodes par an"));
+    }
+}
+
+TEST(Chargement, ComptesNulsNegatifsOuDemesures)
+{
+    Fichier f;
+    f.especes = "-3 espèces\n";
+    f.metiers = "---\n-1 métier\n";
+    TBDVasco bd;
+    ChargerTexte(bd, f.Texte());
+    EXPECT_TRUE(bd.Especes.Vide());
+    EXPECT_TRUE(bd.Metiers.Vide());
+    EXPECT_EQ(bd.TailleGraphe1, 10);
+
+    // A count that would build more than 100 000 records is a broken file:
+    // refused at once, at its own line.
+    Fichier g;
+    g.especes = "100001\n";
+    ErreurLecture e = ErreurDeChargement(g.Texte());
+    EXPECT_EQ(e.Ligne(), 5);
+    EXPECT_TRUE(Contient(e, "espèces"));
+    g.especes = "2147483647\n";
+    EXPECT_EQ(ErreurDeChargement(g.Texte()).Ligne(), 5);
+
+    Fichier h;
+    h.metiers = "---\n100001 métiers\n";
+    e = ErreurDeChargement(h.Texte());
+    EXPECT_EQ(e.Ligne(), 7);
+    EXPECT_TRUE(Contient(e, "métiers"));
+
+    // The separator lines must be there.
+    Fichier i;
+    i.especes = "0";
+    i.metiers = "";
+    i.echelles = "";
+    i.tailles = "";
+    EXPECT_EQ(ErreurDeChargement(i.Texte()).Ligne(), 5);
+}
+
+// A file cut anywhere in the display scales or before the second size
+// bound stops the load with a read error naming what is missing.
+TEST(Chargement, FichierQuiFinitDansLesEchelles)
+{
+    Fichier complet;
+    const std::string texte = complet.Texte();
+    // Line starts: line n begins at debuts[n].
+    std::vector<size_t> debuts = {0, 0};
+    for (size_t i = 0; i < texte.size(); ++i)
+        if (texte[i] == '\n')
+            debuts.push_back(i + 1);
+    ASSERT_EQ(debuts.size(), 41u); // 39 lines and the end
+    for (int ligne = 8; ligne <= 39; ++ligne) {
+        SCOPED_TRACE(ligne);
+        const size_t debut = debuts[ligne];
+        const size_t milieu = debut + (debuts[ligne + 1] - debut) / 2;
+        for (size_t n : {debut, milieu}) {
+            if (ligne == 39 && n == milieu)
+                continue; // "10 60 tailles" cut after the 60: that file is whole
+            const ErreurLecture e = ErreurDeChargement(texte.substr(0, n));
+            EXPECT_TRUE(Contient(e, "échelle") || Contient(e, "taille") ||
+                        Contient(e, "séparation"))
+                << e.what();
+            EXPECT_GE(e.Ligne(), ligne);
+            EXPECT_LE(e.Ligne(), ligne + 1);
+        }
+    }
+
+    // After the value line of scale 7: its unit is missing, on line 24.
+    ErreurLecture e = ErreurDeChargement(texte.substr(0, debuts[24]));
+    EXPECT_EQ(e.Ligne(), 24);
+    EXPECT_TRUE(Contient(e, "échelle 7")) << e.what();
+    // After its unit: the maximum of scale 8 is missing.
+    e = ErreurDeChargement(texte.substr(0, debuts[25]));
+    EXPECT_EQ(e.Ligne(), 25);
+    EXPECT_TRUE(Contient(e, "échelle 8")) << e.what();
+
+    // A scale line with its divisor missing reads the unit as a number.
+    Fichier sansDiviseur;
+    sansDiviseur.echelles = "---\n100\nk€\n" + Echelles();
+    e = ErreurDeChargement(sansDiviseur.Texte());
+    EXPECT_EQ(e.Ligne(), 10);
+    EXPECT_TRUE(Contient(e, "k€"));
+
+    Fichier uneTaille;
+    uneTaille.tailles = "10\n";
+    EXPECT_TRUE(Contient(ErreurDeChargement(uneTaille.Texte()), "taille"));
+}
+
+TEST(Chargement, EchellesNonFiniesRefusees)
+{
+    for (const char* faux : {"inf 1", "1e39 1", "1 nan", "1,5 2", "-1e40 1", "1 1e999"}) {
+        SCOPED_TRACE(faux);
+        Fichier f;
+        f.echelles = "---\n" + Echelles(3, std::string(faux) + "\nt\n");
+        const ErreurLecture e = ErreurDeChargement(f.Texte());
+        EXPECT_EQ(e.Ligne(), 15);
+        EXPECT_TRUE(Contient(e, "échelle 3")) << e.what();
+    }
+}
+
+TEST(Chargement, TitreEtUnitesGardentLeursBlancs)
+{
+    Fichier f;
+    f.titre = "  Trimestres de l'année \t\n";
+    f.echelles = "---\n" + Echelles(0, "1000 1000\n  k€ \n");
+    std::string dos;
+    for (char c : f.Texte())
+        dos += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    TBDVasco bd;
+    ChargerTexte(bd, dos);
+    EXPECT_EQ(bd.Titre, "  Trimestres de l'année \t");
+    EXPECT_EQ(bd.EchelleUnite[0], "  k€ ");
+    EXPECT_EQ(bd.EchelleUnite[1], "unité 1");
+    EXPECT_EQ(bd.EchelleUnite[14], "unité 14");
+    EXPECT_EQ(bd.TailleGraphe2, 60);
+}
+
+// With neither species nor métier a period still appends a balance of
+// zeros and tells the step control the index of the last period; the step
+// back removes it and stops once no period is left.
+TEST(Pas, SansEspeceNiMetier)
+{
+    Messages messages;
+    HoteEnregistreur hote;
+    TBDVasco bd(&hote);
+    ChargerTexte(bd, Fichier().Texte());
+    for (int i = 0; i < 3; ++i)
+        bd.Pas();
+    EXPECT_EQ(bd.NbPeriodes(), 3);
+    EXPECT_EQ(hote.Derniers, (std::vector<int32_t>{0, 1, 2}));
+    for (int i = 0; i < 3; ++i) {
+        auto& b = bd.Bilans.A<TPeriodeBilan>(i);
+        for (float v : {b.PoidsDebarque, b.PoidsRejete, b.CA, b.CAGris, b.Benefice,
+                        b.SubventionsNettes, b.Effectifs, b.JoursEquipage})
+            EXPECT_EQ(v, 0);
+        for (uint8_t code = 50; code <= 55; ++code)
+            EXPECT_EQ(b.Calcul(code, &bd.Contexte), 0);
+    }
+
+    bd.PasEnArriere();
+    EXPECT_EQ(bd.NbPeriodes(), 2);
+    // The new last balance sits in slot 1.
+    EXPECT_EQ(bd.Contexte.Lire(1), &bd.Bilans.Element(1));
+    bd.PasEnArriere();
+    bd.PasEnArriere();
+    EXPECT_TRUE(bd.Bilans.Vide());
+    EXPECT_EQ(hote.Derniers, (std::vector<int32_t>{0, 1, 2, 1, 0, -1}));
+    bd.PasEnArriere();
+    EXPECT_EQ(hote.Derniers.size(), 6u);
+    EXPECT_EQ(bd.Bilans.Premier, 0);
+    EXPECT_EQ(bd.Bilans.Dernier, -1);
+
+    // And forward again from the start.
+    bd.Pas();
+    EXPECT_EQ(hote.Derniers.back(), 0);
+    EXPECT_EQ(bd.Bilans.Dernier, 0);
+    EXPECT_TRUE(messages.Textes().empty());
+
+    // A data set without a host of its own steps as well.
+    TBDVasco seul;
+    ChargerTexte(seul, Fichier().Texte());
+    seul.Pas();
+    seul.PasEnArriere();
+    seul.PasEnArriere();
+    EXPECT_EQ(seul.NbPeriodes(), 0);
+}
+
+TEST(Pas, AnneesEcoulees)
+{
+    TBDVasco bd;
+    ChargerTexte(bd, Fichier().Texte());
+    EXPECT_EQ(bd.AnneesEcoulees(), 0.0);
+    for (int i = 0; i < 6; ++i)
+        bd.Pas();
+    EXPECT_EQ(bd.AnneesEcoulees(), 1.5);
+    bd.Pas();
+    bd.Pas();
+    EXPECT_EQ(bd.AnneesEcoulees(), 2.0);
+    bd.PasEnArriere();
+    EXPECT_EQ(bd.AnneesEcoulees(), 1.75);
+
+    Fichier annuel;
+    annuel.periodes = "1\n";
+    TBDVasco an;
+    ChargerTexte(an, annuel.Texte());
+    for (int i = 0; i < 3; ++i)
+        an.Pas();
+    EXPECT_EQ(an.AnneesEcoulees(), 3.0);
+}
+
+// Each code divides its field by its own scale: with all divisors
+// different, a wrong field or a wrong scale gives a wrong value.
+TEST(PeriodeBilan, CalculParCode)
+{
+    Messages messages;
+    TBDVasco bd;
+    ChargerTexte(bd, Fichier().Texte());
+    TPeriodeBilan b;
+    b.CA = 2500000;
+    b.Benefice = -40000;
+    b.PoidsDebarque = 730;
+    b.CAGris = 12000;
+    b.Effectifs = 84;
+    b.SubventionsNettes = -3000;
+    b.PoidsRejete = 55;
+    b.JoursEquipage = 900;
+    EXPECT_EQ(b.Calcul(50, &bd.Contexte), 2500);
+    EXPECT_EQ(b.Calcul(51, &bd.Contexte), -40);
+    EXPECT_EQ(b.Calcul(52, &bd.Contexte), 73);
+    EXPECT_EQ(b.Calcul(53, &bd.Contexte), 12);
+    EXPECT_EQ(b.Calcul(54, &bd.Contexte), 21);
+    EXPECT_EQ(b.Calcul(55, &bd.Contexte), -3);
+    for (int code : {0, 49, 56, 60, 81, 255})
+        EXPECT_EQ(b.Calcul(static_cast<uint8_t>(code), &bd.Contexte), 0) << code;
+    EXPECT_TRUE(messages.Textes().empty());
+
+    b.Inscrire(bd.Contexte);
+    EXPECT_EQ(bd.Contexte.Lire(1), &b);
+
+    EXPECT_THROW(bd.Divise(1, -1), ErreurModele);
+    EXPECT_THROW(bd.Divise(1, NbEchelles), ErreurModele);
+    EXPECT_EQ(bd.Divise(3, 14), 6);
+}
+
+// A divisor of zero in the file is reported by the balance and reads as 0;
+// so is a balance asked without its data set.
+TEST(PeriodeBilan, DiviseurNul)
+{
+    Fichier f;
+    f.echelles = "---\n" + Echelles(0, "1000 0 diviseur nul\nk€\n");
+    Messages messages;
+    TBDVasco bd;
+    ChargerTexte(bd, f.Texte());
+    ASSERT_EQ(bd.EchelleDiviseur[0], 0);
+    bd.Pas();
+    auto& b = bd.Bilans.A<TPeriodeBilan>(0);
+    b.CA = 100;
+    b.PoidsDebarque = 50;
+    EXPECT_EQ(b.Calcul(50, &bd.Contexte), 0);
+    EXPECT_EQ(messages.Textes(), std::vector<std::string>{"UPeriode/TPeriodeBilan.Calcul"});
+    EXPECT_EQ(b.Calcul(52, &bd.Contexte), 5);
+    EXPECT_EQ(b.Calcul(49, &bd.Contexte), 0);
+    EXPECT_EQ(messages.Textes().size(), 1u);
+
+    // The axis of a graph over the balances: 0 with one message per balance.
+    bd.Pas();
+    EXPECT_EQ(bd.Bilans.Maximum(51, &bd.Contexte), 0);
+    EXPECT_EQ(messages.Nombre("UPeriode/TPeriodeBilan.Calcul"), 3);
+    EXPECT_EQ(bd.Contexte.Lire(1), &bd.Bilans.Element(1));
+
+    messages.Effacer();
+    TContexte sansDonnees;
+    EXPECT_EQ(b.Calcul(52, nullptr), 0);
+    EXPECT_EQ(b.Calcul(52, &sansDonnees), 0);
+    EXPECT_EQ(messages.Nombre("UPeriode/TPeriodeBilan.Calcul"), 2);
+}
+
+} // namespace
+} // namespace vasco
