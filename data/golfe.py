@@ -15,8 +15,11 @@ PERIODES_AN = 4
 SAISONS = ("T1 janvier-mars", "T2 avril-juin", "T3 juillet-septembre", "T4 octobre-décembre")
 
 # Life-history parameters.  Lengths in cm (one class = 1 cm; total length for
-# the langoustine), weights W = a L^b in kg, M per year.  Recruits are
-# numbers entering each class at the start of the quarter of that season.
+# the langoustine), weights W = a L^b in kg, M per year.  Recruitment maps a
+# season (0 = January-March) to (first class, share of each class, recruits
+# per year): numbers entering those classes at the start of that quarter.
+# Below "seuil" % of the virgin spawning biomass recruitment falls in
+# proportion; the fleets below keep every stock well above that.
 ESPECES = [
     dict(
         nom="Merlu",
@@ -66,9 +69,7 @@ def poids(esp, longueur):
     return esp["a"] * longueur ** esp["b"]
 
 
-# Prices (euros/kg) and catchability factors by size range, per species.
-# A range is (first class, last class, price, catchability factor); the
-# factor multiplies the métier's base catchability.
+# Prices (euros/kg) by commercial size grade: (first class, last class, price).
 PRIX = {
     "Merlu": [(5, 19, 0.50), (20, 26, 1.60), (27, 34, 2.80), (35, 44, 4.00),
               (45, 59, 5.40), (60, 100, 6.80)],
@@ -95,9 +96,21 @@ DISPO_SAISON = {
 }
 
 # Métiers.  Costs in euros: fixed cost of one vessel per year, cost of one
-# vessel per day at sea (fuel, crew share, gear, food).  Selection: (exponent
-# of the density factor, selection factor, relative half-width, dome factor);
-# "taille" is a catchability factor by size range, "prime" a price factor.
+# vessel per day at sea (fuel, crew pay, gear, food).  Per species fished:
+#   expo    exponent of the density factor (catchability rises as the stock
+#           falls when positive: hake gathers, so it stays catchable);
+#   sel     (selection factor, relative half-width, dome factor): a logistic
+#           curve on the mesh (50 % retained at mesh x factor, in cm for a
+#           mesh in mm), or knife-edge from the factor in cm when the
+#           half-width is 0 (hooks);
+#   q       catchability of one vessel-day: fishing mortality per quarter
+#           before selection, seasons and size factors;
+#   taille  catchability factor by size range; prime: price factor.
+# With the fleets of the file the fully selected fishing mortality is about
+# 0.24 a year on hake, 0.19 on langoustine and 0.15 on sole: the stocks settle at
+# 30 to 45 % of their virgin biomass, the trawlers and the small-scale fleet
+# stay profitable and the netters about break even once the virgin stock is
+# fished down.
 METIERS = [
     dict(
         nom="Chalutiers hauturiers",
@@ -117,7 +130,7 @@ METIERS = [
         nom="Chalutiers langoustiniers",
         fixe=125000.0, jour=1300.0, equipage=4, jours=50, maillage=55.0,
         navires=150, reglementaire=55.0,
-        note="chalutiers de 12 à 18 m, vasières de la Grande Vasière",
+        note="chalutiers de 12 à 18 m, vasières du large",
         especes=[
             dict(nom="Langoustine", expo=0.0, sel=(0.11, 0.35, 0.0), q=5.6e-6, prime=1.0,
                  taille=[(4, 22, 1.0)]),
@@ -154,7 +167,11 @@ METIERS = [
     ),
 ]
 
-# Display scales: (maximum, divisor, unit label), k = 0..14.
+# Display scales: (maximum, divisor, unit label, use), k = 0..14.  Each
+# maximum has a leading digit of 2 to 8, so that the graphs' axis rounding
+# keeps it and draws 2 to 8 ticks; a family shared by all métiers or all
+# species is scaled so that the largest ones at equilibrium fill half to most
+# of the axis (the first years, fished from the virgin stock, go higher).
 ECHELLES = [
     (80.0, 1.0e6, "M€", "argent : CA et bénéfices (global, métier, espèce pêchée)"),
     (6000.0, 1000.0, "t", "poids débarqués (global, métier, espèce pêchée)"),
@@ -188,9 +205,11 @@ def ligne(valeurs, commentaire):
 
 def entete():
     lignes = [
-        "Golfe : pêcherie mixte d'un golfe atlantique (type golfe de Gascogne), données d'exemple.",
+        "Golfe : pêcherie mixte d'un golfe atlantique (type golfe de Gascogne), "
+        "données d'exemple.",
         "Fichier produit par golfe.py (même dossier) : modifier golfe.py, pas ce fichier.",
-        "Unités : longueur en cm (une classe = 1 cm), poids en kg, argent en euros, maillage en mm.",
+        "Unités : longueur en cm (une classe = 1 cm), poids en kg, argent en euros, "
+        "maillage en mm.",
         "Une période = un trimestre ; saison 1 = janvier-mars, saison 4 = octobre-décembre.",
         "Croissance d'une classe L (en classes par trimestre) : von Bertalanffy,",
         "  dL = (Linf - L) (1 - exp(-K/4)), bornée pour ne pas dépasser la dernière classe,",
@@ -202,11 +221,19 @@ def entete():
             f"{e['nom']} ({e['latin']}) : classes {e['premiere']}-{e['derniere']} cm, "
             f"Linf {e['linf']:g} cm, K {e['k']:g}/an, a {e['a']:g}, b {e['b']:g}, "
             f"M {e['m']:g}/an, maturité {e['maturite']} cm.")
+    for e in ESPECES:
+        saisons = " et ".join(str(s + 1) for s in sorted(e["recrutement"]))
+        total = sum(r[2] for r in e["recrutement"].values())
+        lignes.append(f"  {e['nom']} : {total / 1e6:g} millions de recrues par an, "
+                      f"saison(s) {saisons} ; recrutement réduit sous {e['seuil']} % "
+                      f"de la biomasse féconde vierge.")
+    maillages = " ; ".join(f"{m['nom']} ({m['maillage']:g} mm)" for m in METIERS)
+    lignes.append(f"Métiers : {maillages}.")
     lignes += [
-        "Recrutement : merlu aux saisons 3 et 4, sole à la saison 2, langoustine à la saison 3.",
         "Capturabilité : mortalité par pêche par jour de mer d'un navire (avant sélectivité),",
         "  modulée par taille et par saison ; prix en euros/kg, modulés par saison.",
-        "Coûts : coût fixe d'un navire par an, coût d'un jour de mer (carburant, part équipage...).",
+        "Coûts : coût fixe d'un navire par an, coût d'un jour de mer "
+        "(carburant, part équipage...).",
     ]
     return lignes
 
