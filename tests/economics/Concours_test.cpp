@@ -1,0 +1,108 @@
+// The sixty-year balance of the contest, computed on period balances made by
+// hand, and its texts.
+#include "economics/UConcour.h"
+#include "model/Ubd.h"
+#include "model/Uperiode.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vasco {
+namespace {
+
+void Ajouter(TSupListe& bilans, float effectifs, float ca, float benefice, float poids = 0)
+{
+    auto b = std::make_unique<TPeriodeBilan>();
+    b->Effectifs = effectifs;
+    b->CA = ca;
+    b->Benefice = benefice;
+    b->PoidsDebarque = poids;
+    bilans.AjouterElement(std::move(b), nullptr);
+}
+
+// Crew 100, 100, 90 in three profitable periods: 100 + 100 + 90, less 10 for
+// each of the 10 jobs lost, over 3 periods.
+TEST(Bilan60, MoyennesEtBilanSocial)
+{
+    TSupListe bilans;
+    Ajouter(bilans, 100, 1000, 100, 10);
+    Ajouter(bilans, 100, 2000, 200, 20);
+    Ajouter(bilans, 90, 3000, 300, 30);
+    const TBilan60 b = CalculBilan60(bilans);
+    EXPECT_NEAR(b.Production, 20, 1e-9);
+    EXPECT_NEAR(b.CA, 2000, 1e-9);
+    EXPECT_NEAR(b.Benefices, 200, 1e-9);
+    EXPECT_NEAR(b.BilanSocial, 190.0L / 3, 1e-9);
+
+    TBDVasco bd;
+    bd.EchelleDiviseur[0] = 1000;
+    bd.EchelleDiviseur[1] = 2;
+    bd.EchelleDiviseur[4] = 1000; // not applied to the social balance
+    bd.EchelleUnite = {"k€", "t", "", "", "marins"};
+    const TTextesBilan60 t = TextesBilan60(b, bd);
+    EXPECT_EQ(t.Production, "     10 t");
+    EXPECT_EQ(t.CA, "      2 k€");
+    EXPECT_EQ(t.Benefices, "      0 k€");
+    EXPECT_EQ(t.BilanSocial, "     63 marins");
+}
+
+// A loss-making period counts its crew in proportion to what is left of the
+// turnover after the loss; the first period counts its whole crew; crews
+// that grow earn nothing more.
+TEST(Bilan60, PeriodesDeficitaires)
+{
+    {
+        TSupListe bilans;
+        Ajouter(bilans, 100, 1000, 50);
+        Ajouter(bilans, 100, 1000, -200); // 80 %
+        EXPECT_NEAR(CalculBilan60(bilans).BilanSocial, (100 + 80) / 2.0L, 1e-9);
+    }
+    {
+        TSupListe bilans;
+        Ajouter(bilans, 100, 1000, -900); // the first period is never reduced
+        Ajouter(bilans, 120, 1000, -500); // 60, no credit for the 20 new jobs
+        Ajouter(bilans, 100, 500, 0);     // 100 x 500 / 500, less 10 x 20
+        EXPECT_NEAR(CalculBilan60(bilans).BilanSocial, (100 + 60 + 100 - 200) / 3.0L, 1e-9);
+        EXPECT_NEAR(CalculBilan60(bilans).Benefices, -1400 / 3.0L, 1e-9);
+    }
+    {
+        // A profit without turnover (subsidies) counts the whole crew.
+        TSupListe bilans;
+        Ajouter(bilans, 10, 0, 0);
+        Ajouter(bilans, 10, 0, 5);
+        EXPECT_NEAR(CalculBilan60(bilans).BilanSocial, 10, 1e-9);
+    }
+}
+
+// No turnover and no profit (or a loss): the period employs nobody usefully
+// and its term is 0 instead of a division by zero.
+TEST(Bilan60, SansChiffreDAffaires)
+{
+    TSupListe bilans;
+    Ajouter(bilans, 40, 0, -10);
+    Ajouter(bilans, 40, 0, 0);
+    Ajouter(bilans, 40, 0, -50);
+    const TBilan60 b = CalculBilan60(bilans);
+    EXPECT_NEAR(b.BilanSocial, 40 / 3.0L, 1e-9);
+    EXPECT_EQ(Entier7(b.BilanSocial), "     13");
+
+    TSupListe vide;
+    const TBilan60 rien = CalculBilan60(vide);
+    EXPECT_EQ(rien.Production, 0);
+    EXPECT_EQ(rien.CA, 0);
+    EXPECT_EQ(rien.Benefices, 0);
+    EXPECT_EQ(rien.BilanSocial, 0);
+}
+
+TEST(Bilan60, Entier7)
+{
+    EXPECT_EQ(Entier7(63.33L), "     63");
+    EXPECT_EQ(Entier7(0), "      0");
+    EXPECT_EQ(Entier7(-1234.6L), "  -1235");
+    EXPECT_EQ(Entier7(1234567), "1234567");
+    EXPECT_EQ(Entier7(123456789), "123456789");
+}
+
+} // namespace
+} // namespace vasco
