@@ -202,8 +202,7 @@ std::string Joindre(const std::vector<std::string_view>& champs, size_t debut, s
 
 // The value field of a checked line: a number in range, or "off" for the
 // species measures.
-void LireValeur(TLigneScenario& l, std::string_view mesure, std::string_view valeur,
-                int periodesAn)
+void LireValeur(TLigneScenario& l, std::string_view mesure, std::string_view valeur, int periodesAn)
 {
     if (EstMesureEspece(l.Mesure) && valeur == "off") {
         l.Arret = true;
@@ -213,7 +212,8 @@ void LireValeur(TLigneScenario& l, std::string_view mesure, std::string_view val
     if (l.Mesure == TMesure::TailleMin) {
         const auto v = LireEntier(valeur);
         if (!v)
-            throw ErreurScenario(l.Ligne, quoi + "nombre entier ou off attendu, trouvé " + Cite(valeur));
+            throw ErreurScenario(l.Ligne,
+                                 quoi + "nombre entier ou off attendu, trouvé " + Cite(valeur));
         if (*v < 1 || *v > UINT16_MAX)
             throw ErreurScenario(l.Ligne, quoi + "taille de 1 à 65535 (cm) attendue, trouvé " +
                                               Cite(valeur));
@@ -227,7 +227,8 @@ void LireValeur(TLigneScenario& l, std::string_view mesure, std::string_view val
                                           attendu + " attendu)");
     }
     if (const auto raison = HorsLimites(l.Mesure, *v, periodesAn))
-        throw ErreurScenario(l.Ligne, quoi + "valeur hors limites " + Cite(valeur) + " : " + *raison);
+        throw ErreurScenario(l.Ligne,
+                             quoi + "valeur hors limites " + Cite(valeur) + " : " + *raison);
     l.Valeur = *v;
 }
 
@@ -245,13 +246,15 @@ TLigneScenario LireLigne(std::string_view texte, int numero, const TBDVasco& bd)
     const std::string_view periode = Rogner(champs[0]);
     const auto p = LireEntier(periode);
     if (!p || *p < 0)
-        throw ErreurScenario(numero, "période : nombre entier >= 0 attendu, trouvé " + Cite(periode));
+        throw ErreurScenario(numero,
+                             "période : nombre entier >= 0 attendu, trouvé " + Cite(periode));
     l.Periode = *p;
 
     const std::string_view cible = Rogner(champs[1]);
     const bool espece = cible == "espece";
     if (!espece && cible != "metier")
-        throw ErreurScenario(numero, "cible inconnue " + Cite(cible) + " (metier ou espece attendu)");
+        throw ErreurScenario(numero,
+                             "cible inconnue " + Cite(cible) + " (metier ou espece attendu)");
 
     // A name is the rest of its line in the data file and may itself hold a
     // ';': the fields between the target and the measure make the name.
@@ -264,8 +267,8 @@ TLigneScenario LireLigne(std::string_view texte, int numero, const TBDVasco& bd)
     l.Index = *index;
 
     const std::string_view mesure = Rogner(champs[n - 2]);
-    const auto m = espece ? ChercherMesure(MesuresEspece, mesure)
-                          : ChercherMesure(MesuresMetier, mesure);
+    const auto m =
+        espece ? ChercherMesure(MesuresEspece, mesure) : ChercherMesure(MesuresMetier, mesure);
     if (!m) {
         const char* connues = espece ? "quota ou taille_min"
                                      : "navires, maillage, jours, subvention_an, "
@@ -453,7 +456,8 @@ std::string EnTeteCsv(const TBDVasco& bd)
     }
     for (int i = 0; i < bd.Metiers.Nombre(); ++i) {
         const std::string& nom = bd.Metiers.A<TELaNom>(i).Nom;
-        for (const char* suffixe : {":CA", ":Benefice", ":PoidsDebarque", ":PoidsRejete", ":CAGris"})
+        for (const char* suffixe :
+             {":CA", ":Benefice", ":PoidsDebarque", ":PoidsRejete", ":CAGris"})
             ligne += ',' + ChampNom(nom, suffixe);
     }
     return ligne + '\n';

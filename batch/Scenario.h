@@ -48,11 +48,11 @@ enum class TMesure : uint8_t {
 
 // One checked scenario line.
 struct TLigneScenario {
-    int Ligne = 0;        // in the scenario file, from 1
-    int64_t Periode = 0;  // periods simulated before it applies
-    int Index = 0;        // of the métier or the species in its list
+    int Ligne = 0;       // in the scenario file, from 1
+    int64_t Periode = 0; // periods simulated before it applies
+    int Index = 0;       // of the métier or the species in its list
     TMesure Mesure = TMesure::Navires;
-    bool Arret = false;   // "off": the quota or the minimum size is lifted
+    bool Arret = false; // "off": the quota or the minimum size is lifted
     long double Valeur = 0;
 };
 

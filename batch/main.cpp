@@ -110,8 +110,8 @@ bool LireOption(TOptions& o, std::span<char*> args, size_t& i)
         const std::string v = Valeur(args, i, arg, colle);
         const auto graine = Entier(v, 0, UINT32_MAX);
         if (!graine)
-            throw ErreurOptions("--graine : nombre entier de 0 à 4294967295 attendu, trouvé « " + v +
-                                " »");
+            throw ErreurOptions("--graine : nombre entier de 0 à 4294967295 attendu, trouvé « " +
+                                v + " »");
         o.Graine = static_cast<uint32_t>(*graine);
     } else if (colle) {
         throw ErreurOptions("l'option " + std::string(arg) + " ne prend pas de valeur");

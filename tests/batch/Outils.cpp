@@ -16,8 +16,8 @@ namespace {
 
 std::string Dossier()
 {
-    const auto dossier = std::filesystem::path(testing::TempDir()) /
-                         ("vasco_batch_" + std::to_string(getpid()));
+    const auto dossier =
+        std::filesystem::path(testing::TempDir()) / ("vasco_batch_" + std::to_string(getpid()));
     std::filesystem::create_directories(dossier);
     return dossier.string();
 }

@@ -101,8 +101,7 @@ TEST(VascoBatch, ErreursDeScenarioAvantToutCalcul)
         {"0;metier;Chalut;navires;cinq",
          "navires : valeur non numérique « cinq » (nombre attendu)"},
         {"0;metier;Chalut;navires;5x", "navires : valeur non numérique « 5x » (nombre attendu)"},
-        {"0;metier;Chalut;navires;5,5",
-         "navires : valeur non numérique « 5,5 » (nombre attendu)"},
+        {"0;metier;Chalut;navires;5,5", "navires : valeur non numérique « 5,5 » (nombre attendu)"},
         {"0;metier;Chalut;navires;nan", "navires : valeur non numérique « nan » (nombre attendu)"},
         {"0;metier;Chalut;navires;inf", "navires : valeur non numérique « inf » (nombre attendu)"},
         {"0;metier;Chalut;navires;", "navires : valeur non numérique «  » (nombre attendu)"},
@@ -129,8 +128,7 @@ TEST(VascoBatch, ErreursDeScenarioAvantToutCalcul)
          "subvention_jour : valeur hors limites « -1e5000 » : nombre trop grand"},
         {"0;espece;Sole;quota;-1",
          "quota : valeur hors limites « -1 » : quota >= 0 (tonnes par période) attendu"},
-        {"0;espece;Sole;quota;1e36",
-         "quota : valeur hors limites « 1e36 » : nombre trop grand"},
+        {"0;espece;Sole;quota;1e36", "quota : valeur hors limites « 1e36 » : nombre trop grand"},
         {"0;espece;Sole;taille_min;0",
          "taille_min : taille de 1 à 65535 (cm) attendue, trouvé « 0 »"},
         {"0;espece;Sole;taille_min;65536",
@@ -173,8 +171,8 @@ struct PecherieALaMain {
     int PremiereFeconde;
     long double Recrues;
     long double Prix;
-    long double CoutsJours;  // cost per day x days x vessels
-    long double CoutsFixes;  // per vessel and year x vessels
+    long double CoutsJours; // cost per day x days x vessels
+    long double CoutsFixes; // per vessel and year x vessels
     long double Effectifs, JoursEquipage;
 
     size_t N() const { return Poids.size(); }
@@ -225,8 +223,7 @@ struct PecherieALaMain {
         SCOPED_TRACE("période " + std::to_string(p));
         const auto proche = [&](const std::string& colonne, long double attendu) {
             const double tolerance = 2e-6 * std::max(1.0L, std::fabs(attendu));
-            EXPECT_NEAR(t.Valeur(p, colonne), static_cast<double>(attendu), tolerance)
-                << colonne;
+            EXPECT_NEAR(t.Valeur(p, colonne), static_cast<double>(attendu), tolerance) << colonne;
         };
         long double biomasse = 0, feconde = 0;
         for (size_t i = 0; i < N(); ++i) {
@@ -272,9 +269,19 @@ struct PecherieALaMain {
 // 3 cm; 20 per kg; 4 per day at sea, 200 per vessel and year, crew 3.
 TEST(VascoBatch, SimpleCalculeALaMain)
 {
-    const PecherieALaMain simple{"Poisson", "Chalutiers", {0.1L, 0.2L, 0.5L, 1, 2},
-                                 0.2f, 0.2f, 2, 2, 1000, 20, 4 * 100 * 10, 200 * 10, 30,
-                                 3 * 10 * 100};
+    const PecherieALaMain simple{.Espece = "Poisson",
+                                 .Metier = "Chalutiers",
+                                 .Poids = {0.1L, 0.2L, 0.5L, 1, 2},
+                                 .M = 0.2f,
+                                 .F = 0.2f,
+                                 .PremiereCapturee = 2,
+                                 .PremiereFeconde = 2,
+                                 .Recrues = 1000,
+                                 .Prix = 20,
+                                 .CoutsJours = 4 * 100 * 10,
+                                 .CoutsFixes = 200 * 10,
+                                 .Effectifs = 30,
+                                 .JoursEquipage = 3 * 10 * 100};
     simple.VerifierDeuxPeriodes(FichierDonnees("simple.vsc"));
 }
 
@@ -284,8 +291,19 @@ TEST(VascoBatch, SimpleCalculeALaMain)
 // recruits and the netters no vessel: their columns stay 0.
 TEST(VascoBatch, PetitCalculeALaMain)
 {
-    const PecherieALaMain petit{"Sole", "Chalut", {0.1L, 0.2L, 0.3L}, 0.5f, 0.2f, 1, 1, 1000,
-                                10, 10 * 20 * 10, 1000 * 10, 30, 3 * 10 * 20};
+    const PecherieALaMain petit{.Espece = "Sole",
+                                .Metier = "Chalut",
+                                .Poids = {0.1L, 0.2L, 0.3L},
+                                .M = 0.5f,
+                                .F = 0.2f,
+                                .PremiereCapturee = 1,
+                                .PremiereFeconde = 1,
+                                .Recrues = 1000,
+                                .Prix = 10,
+                                .CoutsJours = 10 * 20 * 10,
+                                .CoutsFixes = 1000 * 10,
+                                .Effectifs = 30,
+                                .JoursEquipage = 3 * 10 * 20};
     petit.VerifierDeuxPeriodes(Petit);
     const Tableau t = LireCsv(Lancer({Petit, "2"}).Sortie);
     for (int p = 1; p <= 2; ++p)
@@ -297,10 +315,10 @@ TEST(VascoBatch, PetitCalculeALaMain)
 TEST(VascoBatch, LeScenarioAgitSurLesBonnesPeriodes)
 {
     const Tableau temoin = LireCsv(Lancer({Petit, "3"}).Sortie);
-    const std::string scenario = FichierTemporaire("periodes.scenario",
-                                                   "2;metier;Chalut;navires;0\n"
-                                                   "0;metier;Chalut;jours;10\n"
-                                                   "0;espece;Sole;taille_min;12\n");
+    const std::string scenario =
+        FichierTemporaire("periodes.scenario", "2;metier;Chalut;navires;0\n"
+                                               "0;metier;Chalut;jours;10\n"
+                                               "0;espece;Sole;taille_min;12\n");
     const Execution e = Lancer({"--scenario", scenario, Petit, "3"});
     ASSERT_EQ(e.Code, 0) << e.Erreurs;
     const Tableau t = LireCsv(e.Sortie);

@@ -181,8 +181,8 @@ TEST(Scenarios, LesExemplesSAppliquentAuGolfe)
 {
     TBDVasco bd;
     bd.Charger(FichierDonnees("golfe.vsc"));
-    for (const char* nom : {"quota_merlu.scenario", "maillage_controle.scenario",
-                            "sortie_de_flotte.scenario"}) {
+    for (const char* nom :
+         {"quota_merlu.scenario", "maillage_controle.scenario", "sortie_de_flotte.scenario"}) {
         SCOPED_TRACE(nom);
         const auto texte = LireTexte(FichierDonnees(nom));
         ASSERT_TRUE(texte);
