@@ -1,0 +1,215 @@
+// The sample fisheries of data/: they load with the counts their files state,
+// and every prefix of them (a file cut short) either loads whole or raises the
+// read error: never a crash, never a fishery built from half a record.
+#include "biology/Ubiolo.h"
+#include "economics/Ueco.h"
+#include "model/Ubd.h"
+#include "tests/support/Support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace vasco {
+namespace {
+
+// Under the address sanitizer a load of golfe.vsc is ten times slower: the
+// cut just before each line break is then left out.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool Instrumente = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool Instrumente = true;
+#else
+constexpr bool Instrumente = false;
+#endif
+#else
+constexpr bool Instrumente = false;
+#endif
+
+using test::FichierDonnees;
+using test::HoteEnregistreur;
+using test::Messages;
+
+std::string Contenu(const std::string& chemin)
+{
+    std::ifstream f(chemin, std::ios::binary);
+    EXPECT_TRUE(f) << chemin;
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+// What a whole load must give: the counts of the file, one season table per
+// period of the year, and the open records of the first period (the virgin
+// stock, the first condition, one open catch record per exploited species).
+void VerifierCharge(const TBDVasco& bd, int periodesAn, int especes, int metiers)
+{
+    EXPECT_EQ(bd.NbPeriodesAn, periodesAn);
+    ASSERT_EQ(bd.Especes.Nombre(), especes);
+    ASSERT_EQ(bd.Metiers.Nombre(), metiers);
+    EXPECT_TRUE(bd.Bilans.Vide());
+    for (int i = 0; i < especes; ++i) {
+        const TEspece& e = bd.Especes.A<TEspece>(i);
+        SCOPED_TRACE(e.Nom);
+        EXPECT_FALSE(e.Nom.empty());
+        EXPECT_EQ(e.PeriodesAn.Nombre(), periodesAn);
+        EXPECT_EQ(e.Periodes.Nombre(), 1);
+        EXPECT_GT(e.BiomasseVierge, 0);
+    }
+    for (int i = 0; i < metiers; ++i) {
+        const TMetierEco& m = bd.Metiers.A<TMetierEco>(i);
+        SCOPED_TRACE(m.Nom);
+        EXPECT_FALSE(m.Nom.empty());
+        EXPECT_EQ(m.Conditions.Nombre(), 1);
+        EXPECT_GT(m.EspecesExploitees.Nombre(), 0);
+        for (int j = 0; j < m.EspecesExploitees.Nombre(); ++j) {
+            const TEspeceExp& x = m.EspecesExploitees.A<TEspeceExp>(j);
+            // A sample file names only species it describes.
+            EXPECT_NE(x.Espece, nullptr);
+            EXPECT_EQ(x.PeriodesAn.Nombre(), periodesAn);
+            EXPECT_EQ(x.PeriodesMS.Nombre(), 1);
+        }
+    }
+}
+
+TEST(Echantillons, SimpleSeCharge)
+{
+    Messages messages;
+    HoteEnregistreur hote;
+    TBDVasco bd(&hote);
+    bd.Charger(FichierDonnees("simple.vsc"));
+    VerifierCharge(bd, 1, 1, 1);
+    EXPECT_EQ(bd.Titre, "Années");
+    EXPECT_EQ(bd.Especes.A<TEspece>(0).Nom, "Poisson");
+    EXPECT_EQ(bd.Metiers.A<TMetierEco>(0).Nom, "Chalutiers");
+    EXPECT_TRUE(messages.Textes().empty());
+}
+
+TEST(Echantillons, GolfeSeCharge)
+{
+    Messages messages;
+    HoteEnregistreur hote;
+    TBDVasco bd(&hote);
+    bd.Charger(FichierDonnees("golfe.vsc"));
+    VerifierCharge(bd, 4, 3, 4);
+    EXPECT_EQ(bd.Titre, "Trimestres");
+    const char* especes[] = {"Merlu", "Sole", "Langoustine"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(bd.Especes.A<TEspece>(i).Nom, especes[i]);
+    const char* metiers[] = {"Chalutiers hauturiers", "Chalutiers langoustiniers", "Fileyeurs",
+                             "Petits métiers"};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(bd.Metiers.A<TMetierEco>(i).Nom, metiers[i]);
+    EXPECT_TRUE(messages.Textes().empty());
+}
+
+// A host that cannot answer its options: a species asks for them before it
+// computes its virgin stock, so that hundred-year computation stops at once
+// (with its message) and a prefix costs little more than its reading.
+class HoteSansOptions : public HoteEnregistreur {
+public:
+    bool RecrutementAleatoire() const override { throw ErreurModele("options indisponibles"); }
+    bool CroissanceAleatoire() const override { throw ErreurModele("options indisponibles"); }
+};
+
+// What a prefix gave: -1 when refused, else 1; and the species read.
+struct Resultat {
+    int charge = -1;
+    int especes = 0;
+};
+
+Resultat ChargerPrefixe(const std::string& texte, size_t n, THote& hote, const TBDVasco& entier)
+{
+    Resultat r;
+    TBDVasco bd(&hote);
+    try {
+        test::ChargerTexte(bd, texte.substr(0, n));
+    } catch (const ErreurLecture& e) {
+        EXPECT_GE(e.Ligne(), 1) << n;
+        r.especes = bd.Especes.Nombre();
+        return r;
+    }
+    r.charge = 1;
+    r.especes = bd.Especes.Nombre();
+    // The last value of a file is its second size bound: a prefix that
+    // loads holds every record.
+    EXPECT_EQ(bd.NbPeriodesAn, entier.NbPeriodesAn) << n;
+    EXPECT_EQ(bd.Especes.Nombre(), entier.Especes.Nombre()) << n;
+    EXPECT_EQ(bd.Metiers.Nombre(), entier.Metiers.Nombre()) << n;
+    EXPECT_EQ(bd.EchelleDiviseur, entier.EchelleDiviseur) << n;
+    EXPECT_EQ(bd.TailleGraphe1, entier.TailleGraphe1) << n;
+    return r;
+}
+
+// Loads every prefix of texte whose length is in longueurs (in increasing
+// order): each either raises the read error or loads whole, and once one
+// loads every longer one does.  With rapide, the prefixes are first read
+// with a host that stops the virgin stocks; those that complete a species
+// (the only ones whose virgin stock sees a cut value) or load are read
+// again with a real host.
+void ChargerPrefixes(const std::string& texte, const std::vector<size_t>& longueurs, bool rapide)
+{
+    Messages messages; // a cut value may make a record's computation fail
+    HoteEnregistreur hote;
+    HoteSansOptions sansOptions;
+    TBDVasco entier(&hote);
+    test::ChargerTexte(entier, texte);
+    int charges = 0;
+    bool dejaCharge = false;
+    int especes = 0;
+    for (size_t n : longueurs) {
+        Resultat r =
+            ChargerPrefixe(texte, n, rapide ? static_cast<THote&>(sansOptions) : hote, entier);
+        if (rapide && (r.charge > 0 || r.especes != especes))
+            r = ChargerPrefixe(texte, n, hote, entier);
+        especes = r.especes;
+        if (r.charge < 0) {
+            EXPECT_FALSE(dejaCharge) << "le préfixe de " << n << " octets est refusé";
+            continue;
+        }
+        dejaCharge = true;
+        ++charges;
+    }
+    EXPECT_GT(charges, 0);
+    EXPECT_TRUE(hote.Derniers.empty());
+}
+
+TEST(Echantillons, SimpleCoupeAChaqueOctet)
+{
+    const std::string texte = Contenu(FichierDonnees("simple.vsc"));
+    ASSERT_FALSE(texte.empty());
+    std::vector<size_t> longueurs;
+    for (size_t n = 0; n <= texte.size(); ++n)
+        longueurs.push_back(n);
+    ChargerPrefixes(texte, longueurs, false);
+}
+
+// Cut at each line end (before and after the line break) and in the middle
+// of each line.
+TEST(Echantillons, GolfeCoupeEnFinEtEnMilieuDeLigne)
+{
+    const std::string texte = Contenu(FichierDonnees("golfe.vsc"));
+    ASSERT_FALSE(texte.empty());
+    std::vector<size_t> longueurs = {0};
+    size_t debut = 0;
+    for (size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] != '\n')
+            continue;
+        const size_t fin = i > debut && texte[i - 1] == '\r' ? i - 1 : i;
+        longueurs.push_back(debut + (fin - debut) / 2);
+        if (!Instrumente)
+            longueurs.push_back(fin);
+        longueurs.push_back(i + 1);
+        debut = i + 1;
+    }
+    if (debut < texte.size()) {
+        longueurs.push_back(debut + (texte.size() - debut) / 2);
+        longueurs.push_back(texte.size());
+    }
+    ChargerPrefixes(texte, longueurs, true);
+}
+
+} // namespace
+} // namespace vasco
