@@ -1,11 +1,747 @@
-// Placeholder until the biology lands.
 #include "biology/Ubiolo.h"
+
+#include "biology/UMath.h"
+#include "model/Ubd.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 namespace vasco {
-TEspece::TEspece(TLecteur& lecteur, TContexte&) { Nom = lecteur.LireChaine("nom"); }
-void TEspece::Faire(uint8_t, TContexte*) {}
-void TEspece::FaireDans(THote*, uint8_t, TContexte*) {}
-void TEspece::Inscrire(TContexte& c) { c.Fixer(1, this); }
-TPeriodeES& TEspece::Courant() const { return Periodes.DernierElement<TPeriodeES>(); }
-int TEspece::NbClasses() const { return 0; }
-int32_t TEspece::PremiereClasse() const { return 0; }
+
+namespace {
+
+// Virgin stock: one hundred years without fishing.
+constexpr int AnneesVierges = 100;
+// Without random growth, a share of 5 fish or less is lost rather than moved:
+// it stands for the fish that do not make it into the next class.
+constexpr long double PartMinimale = 5.0L;
+// Above this growth of the smallest class (classes per period) the random
+// spread is wide.
+constexpr float CroissanceEtroite = 2.0f;
+
+const TBDVasco& DonneesDe(const TContexte* contexte)
+{
+    if (!contexte)
+        throw ErreurModele("contexte absent");
+    return contexte->En<TBDVasco>(0);
 }
+
+// The elements of a list as the class they must be, for the hot loops of the
+// population step; raises on an element of another class.
+template <class T>
+std::vector<T*> Pointeurs(const TSupListe& liste)
+{
+    std::vector<T*> p(liste.Nombre());
+    for (int i = 0; i < liste.Nombre(); ++i)
+        p[i] = &liste.A<T>(i);
+    return p;
+}
+
+// An 8-bit field of the file; a value that does not fit is a broken file.
+uint8_t LireOctet(TLecteur& lecteur, const char* quoi)
+{
+    const int32_t v = lecteur.LireEntier(quoi);
+    if (v < 0 || v > 255)
+        lecteur.Echec(std::string(quoi) + " : entier de 0 à 255 attendu, trouvé " +
+                      std::to_string(v));
+    return static_cast<uint8_t>(v);
+}
+
+// The random recruitment factor: lognormal around e^(-s²/2), one draw.
+long double FacteurAleatoire(float alea)
+{
+    const long double g = TirageGaussien();
+    return ExpBorne(static_cast<float>((g - 0.5L) * alea * alea));
+}
+
+// How the survivors of a class spread over the classes around their
+// destination: not at all, or with random growth over 1-2-1 (narrow) or
+// 1-2-4-2-1 (wide) neighbours, wide when the smallest class grows fast.
+enum class TEtalement { Aucun, Etroit, Large };
+
+TEtalement EtalementDe(bool croissanceAleatoire, const std::vector<TTailleC*>& saison)
+{
+    if (!croissanceAleatoire)
+        return TEtalement::Aucun;
+    return saison.at(0)->Croissance <= CroissanceEtroite ? TEtalement::Etroit : TEtalement::Large;
+}
+
+void Ajouter(const std::vector<TTailleES*>& effectifs, int64_t classe, long double part)
+{
+    TTailleES& e = *effectifs.at(static_cast<size_t>(classe));
+    e.Effectif = static_cast<float>(e.Effectif + part);
+}
+
+// Moves the shares a (to class j) and b (to class j + 1) of one class.  The
+// spreads are cut at both ends of the classes: what would go beyond the
+// largest class piles up on it, what would go below the smallest on that one.
+// The additions are made one by one, in this order, so that shares meeting on
+// the same class add up.
+void Transferer(const std::vector<TTailleES*>& e, int64_t j, long double a, long double b,
+                TEtalement etalement, bool abandonnerPetites)
+{
+    const int64_t der = static_cast<int64_t>(e.size()) - 1;
+    const int64_t j1 = j < der ? j + 1 : j;
+    const int64_t j2 = j1 < der ? j1 + 1 : j1;
+    const auto bas = [](int64_t k) { return std::max<int64_t>(k, 0); };
+    switch (etalement) {
+    case TEtalement::Aucun:
+        if (!abandonnerPetites || a > PartMinimale)
+            Ajouter(e, j, a);
+        if (!abandonnerPetites || b > PartMinimale)
+            Ajouter(e, j1, b);
+        break;
+    case TEtalement::Etroit:
+        Ajouter(e, bas(j - 1), a / 4);
+        Ajouter(e, j, 2 * a / 4 + b / 4);
+        Ajouter(e, j1, a / 4 + 2 * b / 4);
+        Ajouter(e, j2, b / 4);
+        break;
+    case TEtalement::Large: {
+        const int64_t j3 = j1 < der - 1 ? j1 + 2 : j2;
+        Ajouter(e, bas(j - 2), a / 10);
+        Ajouter(e, bas(j - 1), 2 * a / 10 + b / 10);
+        Ajouter(e, j, 4 * a / 10 + 2 * b / 10);
+        Ajouter(e, j1, 2 * a / 10 + 4 * b / 10);
+        Ajouter(e, j2, a / 10 + 2 * b / 10);
+        Ajouter(e, j3, b / 10);
+        break;
+    }
+    }
+}
+
+// The survivors s of class i grow by a fractional number of classes: the
+// whole part gives the destination j, the fraction the share that goes one
+// class further.
+void Croitre(const std::vector<TTailleES*>& e, int64_t i, float croissance, long double s,
+             TEtalement etalement, bool abandonnerPetites)
+{
+    const long double entier = std::trunc(static_cast<long double>(croissance));
+    const long double destination = i + entier;
+    if (destination < 0 || destination > static_cast<long double>(e.size()) - 1)
+        throw ErreurModele("croissance hors des classes de taille");
+    const long double phi = croissance - entier;
+    Transferer(e, static_cast<int64_t>(destination), s * (1 - phi), s * phi, etalement,
+               abandonnerPetites);
+}
+
+// A season as the virgin stock uses it a hundred times: the survival e^-M
+// of each class is worked out once.
+struct TSaisonVierge {
+    std::vector<TTailleC*> Classes;
+    std::vector<long double> Survie;
+
+    explicit TSaisonVierge(const TSupListe& tailles) : Classes(Pointeurs<TTailleC>(tailles))
+    {
+        for (const TTailleC* c : Classes)
+            Survie.push_back(ExpBorne(-c->MortaliteNaturelle));
+    }
+};
+
+// One period of the virgin stock, in place, largest class first: a share
+// moved down into a class not yet visited (random spreads only) ages again
+// when that class is visited.
+void VieillirSurPlace(const std::vector<TTailleES*>& e, const TSaisonVierge& saison,
+                      TEtalement etalement)
+{
+    for (int64_t i = static_cast<int64_t>(e.size()) - 1; i >= 0; --i) {
+        const long double n = e[i]->Effectif;
+        e[i]->Effectif = 0;
+        Croitre(e, i, saison.Classes.at(i)->Croissance, n * saison.Survie.at(i), etalement, false);
+    }
+}
+
+// The recruits of a season scaled by a factor, in a list of their own.
+void Recrues(TSupListe& recrues, TSupListe& recrutements, float facteur)
+{
+    for (int i = 0; i < recrutements.Nombre(); ++i)
+        recrues.AjouterElement(TTailleR::CreateVide(), nullptr);
+    recrues.Numeroter(recrutements.Premier);
+    recrues.Combiner(recrutements, 0, nullptr);
+    recrues.FairePar(0, nullptr, facteur);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Season tables.
+
+std::unique_ptr<TTailleR> TTailleR::Create(TLecteur& lecteur)
+{
+    auto r = std::make_unique<TTailleR>();
+    r->PartRecrutement = lecteur.LireReel32("part de recrutement");
+    lecteur.FinDeLigne();
+    return r;
+}
+
+std::unique_ptr<TTailleR> TTailleR::CreateVide()
+{
+    return std::make_unique<TTailleR>();
+}
+
+void TTailleR::FairePar(uint8_t phase, TContexte*, float facteur)
+{
+    if (phase == 0)
+        PartRecrutement = static_cast<float>(static_cast<long double>(PartRecrutement) * facteur);
+}
+
+void TTailleR::Combiner(TEL& autre, uint8_t phase, TContexte*)
+{
+    Garder("UBiolo/TTailleR.Combiner", [&] {
+        if (phase == 0)
+            PartRecrutement = dynamic_cast<TTailleR&>(autre).PartRecrutement;
+    });
+}
+
+void TTailleR::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(3, this);
+}
+
+std::unique_ptr<TTailleC> TTailleC::Create(float croissance, float poids, float mortalite)
+{
+    auto c = std::make_unique<TTailleC>();
+    c->Croissance = croissance;
+    c->Poids = poids;
+    c->MortaliteNaturelle = mortalite;
+    return c;
+}
+
+void TTailleC::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(3, this);
+}
+
+TPeriodeEAn::TPeriodeEAn(TLecteur& lecteur, TContexte* contexte, const TPeriodeEAn* reference)
+{
+    Garder("UBiolo/TPeriodeAn.Create", [&] {
+        LireRecrutements(lecteur, contexte);
+        LireTailles(lecteur, contexte, reference);
+    });
+}
+
+void TPeriodeEAn::LireRecrutements(TLecteur& lecteur, TContexte* contexte)
+{
+    const int32_t debut = lecteur.LireEntier("première classe de recrutement");
+    const int32_t fin = lecteur.LireEntier("dernière classe de recrutement");
+    lecteur.FinDeLigne();
+    if (debut <= 0)
+        return;
+    lecteur.VerifierTaille(int64_t(fin) - debut + 1, "classes de recrutement");
+    Recrutements.Numeroter(debut);
+    for (int64_t classe = debut; classe <= fin; ++classe)
+        Recrutements.AjouterElement(TTailleR::Create(lecteur), contexte);
+}
+
+// The size classes of the species are those of its first season: n entries
+// from class f.  The population step reads every season by position up to n
+// and moves fish by whole classes, so a season that covers fewer classes, or
+// growth leading out of the classes, would fail every period: refused here.
+void TPeriodeEAn::LireTailles(TLecteur& lecteur, TContexte* contexte, const TPeriodeEAn* reference)
+{
+    const int32_t debut = lecteur.LireEntier("première classe de taille");
+    const int32_t fin = lecteur.LireEntier("dernière classe de taille");
+    const int32_t repetitions = lecteur.LireEntier("nombre de répétitions");
+    const int64_t lignes = std::max<int64_t>(int64_t(fin) - debut + 1, 0);
+    const int64_t copies = std::max<int32_t>(repetitions, 0);
+    lecteur.VerifierTaille(lignes, "classes de taille");
+    lecteur.VerifierTaille(lignes * copies, "entrées de taille");
+    const int64_t entrees = lignes * copies;
+    if (debut + entrees - 1 > INT32_MAX)
+        lecteur.Echec("numéros de classe de taille trop grands");
+    const int64_t n = reference ? reference->Tailles.Nombre() : entrees;
+    if (!reference && n == 0)
+        lecteur.Echec("au moins une classe de taille attendue (dernière classe ≥ première, "
+                      "répétitions ≥ 1)");
+    if (reference && debut != reference->Tailles.Premier)
+        lecteur.Echec("première classe de taille " + std::to_string(reference->Tailles.Premier) +
+                      " attendue, comme à la première saison");
+    if (entrees < n)
+        lecteur.Echec("au moins " + std::to_string(n) +
+                      " entrées de taille attendues, comme à la première saison");
+    lecteur.FinDeLigne();
+
+    Tailles.Numeroter(debut);
+    for (int64_t ligne = 0; ligne < lignes; ++ligne) {
+        const float croissance = lecteur.LireReel32("croissance");
+        const float poids = lecteur.LireReel32("poids");
+        const float mortalite = lecteur.LireReel32("mortalité naturelle");
+        // The entries of this line are the positions first .. last; only
+        // those below n are ever grown.
+        const int64_t premier = ligne * copies;
+        const int64_t dernier = std::min(premier + copies - 1, n - 1);
+        const long double saut = std::trunc(static_cast<long double>(croissance));
+        if (premier <= dernier && premier + saut < 0)
+            lecteur.Echec("croissance attendue sans descendre sous la classe " +
+                          std::to_string(debut));
+        if (premier <= dernier && dernier + saut > n - 1)
+            lecteur.Echec("croissance attendue sans dépasser la dernière classe " +
+                          std::to_string(debut + n - 1));
+        lecteur.FinDeLigne();
+        for (int64_t k = 0; k < copies; ++k)
+            Tailles.AjouterElement(TTailleC::Create(croissance, poids, mortalite), contexte);
+    }
+}
+
+void TPeriodeEAn::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(2, this);
+}
+
+// ---------------------------------------------------------------------------
+// One size class in one period.
+
+std::unique_ptr<TTailleES> TTailleES::CreateVide()
+{
+    return std::make_unique<TTailleES>();
+}
+
+// The graphs show numbers and weights divided by the display scale of their
+// family.
+long double TTailleES::Calcul(uint8_t code, TContexte* contexte)
+{
+    long double valeur = 0;
+    Garder("UBiolo/TTailleES.Calcul", [&] {
+        const auto montrer = [&](float v, int echelle) {
+            valeur = DonneesDe(contexte).Divise(v, echelle);
+        };
+        switch (code) {
+        case CodeEffectif: montrer(Effectif, 9); break;
+        case CodeCapturesNombre: montrer(Captures, 9); break;
+        case CodeCapturesNombreTaille: montrer(Captures, 12); break;
+        case CodeBiomasseTaille: montrer(Biomasse, 10); break;
+        case CodePoidsCaptures: montrer(PoidsCaptures, 10); break;
+        case CodePoidsCapturesTaille: montrer(PoidsCaptures, 14); break;
+        case CodeFTaille: montrer(F, 11); break;
+        default: break;
+        }
+    });
+    return valeur;
+}
+
+void TTailleES::Faire(uint8_t phase, TContexte*)
+{
+    if (phase == PhaseMortalite)
+        F = 0;
+}
+
+// Phase 0 adds recruits (the other is a TTailleR); phase 2 is the catch
+// equation (the other is the season's TTailleC of the same class).
+void TTailleES::Combiner(TEL& autre, uint8_t phase, TContexte*)
+{
+    Garder("UBiolo/TTailleES.Combiner", [&] {
+        if (phase == 0)
+            Effectif =
+                static_cast<float>(Effectif + static_cast<long double>(
+                                                  dynamic_cast<TTailleR&>(autre).PartRecrutement));
+        else if (phase == PhaseCaptures)
+            Capturer(dynamic_cast<TTailleC&>(autre));
+    });
+}
+
+// Baranov: of the fish that die during the period, 1 - e^-(F+M), the share
+// F / (F + M) is caught.  Less than one fish caught counts as none.  Nothing
+// is stored before the division has succeeded.
+void TTailleES::Capturer(const TTailleC& saison)
+{
+    const long double z = static_cast<long double>(saison.MortaliteNaturelle) + F;
+    const long double morts = 1 - ExpBorne(static_cast<float>(-z));
+    long double captures = morts * Diviser(F, z) * Effectif;
+    if (captures < 1.0L)
+        captures = 0;
+    Captures = static_cast<float>(captures);
+    PoidsCaptures = static_cast<float>(static_cast<long double>(saison.Poids) * Captures);
+    Biomasse = static_cast<float>(static_cast<long double>(saison.Poids) * Effectif);
+}
+
+void TTailleES::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(3, this);
+}
+
+// ---------------------------------------------------------------------------
+// The state of a species in one period.
+
+std::unique_ptr<TPeriodeES> TPeriodeES::CreateVide()
+{
+    return std::make_unique<TPeriodeES>();
+}
+
+std::unique_ptr<TPeriodeES> TPeriodeES::CreateNouveau(TContexte& contexte)
+{
+    auto nouveau = std::make_unique<TPeriodeES>();
+    Garder("UBiolo/TPeriodeES.CreateNouveau", [&] {
+        const TPeriodeES& dernier = contexte.En<TEspece>(1).Courant();
+        nouveau->QuotaActif = dernier.QuotaActif;
+        nouveau->Quota = dernier.Quota;
+        nouveau->TailleMinActive = dernier.TailleMinActive;
+        nouveau->TailleMin = dernier.TailleMin;
+        nouveau->FacteurRecrutement = 1.0f;
+        for (int i = 0; i < dernier.Tailles.Nombre(); ++i)
+            nouveau->Tailles.AjouterElement(TTailleES::CreateVide(), &contexte);
+        nouveau->Tailles.Numeroter(dernier.Tailles.Premier);
+    });
+    return nouveau;
+}
+
+// The numbers of this new state t from those of state t - 1: recruits of
+// season t mod P, then the survivors of the previous state grown by the
+// season's growth, then the biomasses with the season's weights.
+void TPeriodeES::Effectifs(TContexte& contexte)
+{
+    Garder("UBiolo/TPeriodeES.Effectifs", [&] {
+        const TBDVasco& bd = DonneesDe(&contexte);
+        const TEspece& espece = contexte.En<TEspece>(1);
+        const int t = espece.Periodes.Nombre() - 1;
+        if (t < 1 || &espece.Periodes.Element(t) != this)
+            throw ErreurModele("l'état n'est pas le dernier de son espèce");
+        const TPeriodeES& precedent = espece.Periodes.A<TPeriodeES>(t - 1);
+        TPeriodeEAn& saison = espece.Saison(t, bd);
+        const THote& hote = *bd.Hote();
+        Recruter(espece, precedent, saison.Recrutements, hote.RecrutementAleatoire(), contexte);
+        Survivre(precedent, saison, hote.CroissanceAleatoire());
+        SommerBiomasses(espece, saison);
+    });
+}
+
+// Recruitment is constant while the previous spawning biomass stays above
+// the threshold (a percentage of the virgin one) and proportional to it
+// below; the random factor multiplies it.
+void TPeriodeES::Recruter(const TEspece& espece, const TPeriodeES& precedent,
+                          TSupListe& recrutements, bool aleatoire, TContexte& contexte)
+{
+    FacteurRecrutement = 1.0f;
+    if (aleatoire)
+        FacteurRecrutement =
+            static_cast<float>(FacteurAleatoire(espece.AleaRecrutement) * FacteurRecrutement);
+    const long double seuil = espece.SeuilRecrutement / 100.0L * espece.BiomasseFecondeVierge;
+    if (precedent.BiomasseFeconde < seuil)
+        FacteurRecrutement =
+            static_cast<float>(FacteurRecrutement * Diviser(precedent.BiomasseFeconde, seuil));
+    TSupListe recrues;
+    Recrues(recrues, recrutements, FacteurRecrutement);
+    Tailles.Combiner(recrues, 0, &contexte);
+}
+
+// Survivors of natural and fishing mortality, grown into this state.  The
+// previous state is a different list, so the order of the classes does not
+// matter here.
+void TPeriodeES::Survivre(const TPeriodeES& precedent, const TPeriodeEAn& saison,
+                          bool croissanceAleatoire)
+{
+    const auto effectifs = Pointeurs<TTailleES>(Tailles);
+    const auto avant = Pointeurs<TTailleES>(precedent.Tailles);
+    const auto c = Pointeurs<TTailleC>(saison.Tailles);
+    const TEtalement etalement = EtalementDe(croissanceAleatoire, c);
+    for (size_t i = 0; i < effectifs.size(); ++i) {
+        const TTailleES& q = *avant.at(i);
+        const TTailleC& classe = *c.at(i);
+        const auto z =
+            static_cast<float>(-(static_cast<long double>(classe.MortaliteNaturelle) + q.F));
+        Croitre(effectifs, static_cast<int64_t>(i), classe.Croissance, q.Effectif * ExpBorne(z),
+                etalement, !croissanceAleatoire);
+    }
+}
+
+void TPeriodeES::SommerBiomasses(const TEspece& espece, const TPeriodeEAn& saison)
+{
+    const auto effectifs = Pointeurs<TTailleES>(Tailles);
+    for (size_t i = 0; i < effectifs.size(); ++i) {
+        const long double poids =
+            static_cast<long double>(saison.Tailles.A<TTailleC>(static_cast<int>(i)).Poids) *
+            effectifs[i]->Effectif;
+        Biomasse = static_cast<float>(Biomasse + poids);
+        if (Tailles.Premier + static_cast<int64_t>(i) >= espece.ClasseMaturite)
+            BiomasseFeconde = static_cast<float>(BiomasseFeconde + poids);
+    }
+}
+
+long double TPeriodeES::Calcul(uint8_t code, TContexte* contexte)
+{
+    long double valeur = 0;
+    Garder("UBiolo/TPeriodeES.Calcul", [&] {
+        if (code == CodeBiomasse)
+            valeur = DonneesDe(contexte).Divise(Biomasse, 8);
+        else if (code == CodeBiomasseFeconde)
+            valeur = DonneesDe(contexte).Divise(BiomasseFeconde, 8);
+    });
+    return valeur;
+}
+
+void TPeriodeES::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(2, this);
+}
+
+TSupListe* TPeriodeES::SousListe(uint8_t)
+{
+    return &Tailles;
+}
+
+// ---------------------------------------------------------------------------
+// The species.
+
+TEspece::TEspece(TLecteur& lecteur, TContexte& contexte)
+{
+    Garder("UBiolo/TEspece.Create", [&] {
+        Nom = lecteur.LireChaine("nom de l'espèce");
+        lecteur.FinDeLigne();
+        lecteur.SauterLigne("ligne après le nom de l'espèce");
+        Periodes.AjouterElement(TPeriodeES::CreateVide(), nullptr);
+        AleaRecrutement = lecteur.LireReel32("aléa du recrutement");
+        lecteur.FinDeLigne();
+        Entier1 = LireOctet(lecteur, "entier de l'espèce");
+        lecteur.FinDeLigne();
+        SeuilRecrutement = LireOctet(lecteur, "seuil de recrutement (%)");
+        lecteur.FinDeLigne();
+        ClasseMaturite = LireOctet(lecteur, "classe de maturité");
+        const int ligneMaturite = lecteur.Ligne();
+        lecteur.FinDeLigne();
+        LireSaisons(lecteur, contexte.En<TBDVasco>(0));
+        VerifierMaturite(ligneMaturite);
+        Inscrire(contexte);
+        StockVierge(contexte);
+    });
+}
+
+void TEspece::LireSaisons(TLecteur& lecteur, const TBDVasco& bd)
+{
+    for (int k = 0; k < bd.NbPeriodesAn; ++k) {
+        const TPeriodeEAn* reference = PeriodesAn.Vide() ? nullptr : &PeriodesAn.A<TPeriodeEAn>(0);
+        PeriodesAn.AjouterElement(std::make_unique<TPeriodeEAn>(lecteur, nullptr, reference),
+                                  nullptr);
+    }
+}
+
+// The maturity class may be one past the last class: then nothing spawns.
+// Outside, the virgin spawning biomass would be summed over classes that do
+// not exist.
+void TEspece::VerifierMaturite(int ligne) const
+{
+    const int64_t f = PremiereClasse();
+    const int64_t n = NbClasses();
+    if (ClasseMaturite < f || ClasseMaturite > f + n)
+        throw ErreurLecture(ligne, "classe de maturité entre " + std::to_string(f) + " et " +
+                                       std::to_string(f + n) + " attendue");
+}
+
+// One hundred years of recruitment, natural mortality and growth from an
+// empty sea; the numbers reached are the virgin stock, period state 0.
+void TEspece::StockVierge(TContexte& contexte)
+{
+    Garder("UBiolo/TEspece.StockVierge", [&] {
+        const TBDVasco& bd = DonneesDe(&contexte);
+        const int p = bd.NbPeriodesAn;
+        if (p == 0)
+            throw ErreurModele("aucune période par an");
+        TPeriodeES& vierge = Periodes.A<TPeriodeES>(0);
+        for (int i = 0; i < NbClasses(); ++i)
+            vierge.Tailles.AjouterElement(TTailleES::CreateVide(), nullptr);
+        vierge.Tailles.Numeroter(PremiereClasse());
+
+        const auto effectifs = Pointeurs<TTailleES>(vierge.Tailles);
+        std::vector<TSaisonVierge> saisons;
+        for (int k = 0; k < p; ++k)
+            saisons.emplace_back(PeriodesAn.A<TPeriodeEAn>(k).Tailles);
+        const THote& hote = *bd.Hote();
+        const bool recrutementAleatoire = hote.RecrutementAleatoire();
+        const bool croissanceAleatoire = hote.CroissanceAleatoire();
+
+        for (int t = 1; t <= AnneesVierges * p; ++t) {
+            const int k = t % p;
+            VieillirSurPlace(effectifs, saisons[k],
+                             EtalementDe(croissanceAleatoire, saisons[k].Classes));
+            TSupListe& recrutements = PeriodesAn.A<TPeriodeEAn>(k).Recrutements;
+            if (!recrutementAleatoire) {
+                vierge.Tailles.Combiner(recrutements, 0, nullptr);
+                continue;
+            }
+            TSupListe recrues;
+            Recrues(recrues, recrutements, static_cast<float>(FacteurAleatoire(AleaRecrutement)));
+            vierge.Tailles.Combiner(recrues, 0, nullptr);
+        }
+        BiomassesVierges();
+    });
+}
+
+// Biomasses of the virgin stock with the weights of the first season: the
+// spawning part from the maturity class up, then the whole stock.
+void TEspece::BiomassesVierges()
+{
+    TPeriodeES& vierge = Periodes.A<TPeriodeES>(0);
+    const TSupListe& poids = PeriodesAn.A<TPeriodeEAn>(0).Tailles;
+    const int n = vierge.Tailles.Nombre();
+    const int maturite = static_cast<int>(ClasseMaturite - int64_t(vierge.Tailles.Premier));
+    const auto masse = [&](int i) {
+        return static_cast<long double>(poids.A<TTailleC>(i).Poids) *
+               vierge.Tailles.A<TTailleES>(i).Effectif;
+    };
+    for (int i = maturite; i < n; ++i)
+        BiomasseFecondeVierge = static_cast<float>(BiomasseFecondeVierge + masse(i));
+    BiomasseVierge = BiomasseFecondeVierge;
+    for (int i = 0; i < maturite; ++i)
+        BiomasseVierge = static_cast<float>(BiomasseVierge + masse(i));
+    vierge.BiomasseFeconde = BiomasseFecondeVierge;
+    vierge.Biomasse = BiomasseVierge;
+}
+
+TPeriodeES& TEspece::Courant() const
+{
+    return Periodes.DernierElement<TPeriodeES>();
+}
+
+int TEspece::NbClasses() const
+{
+    return PeriodesAn.Vide() ? 0 : PeriodesAn.A<TPeriodeEAn>(0).Tailles.Nombre();
+}
+
+int32_t TEspece::PremiereClasse() const
+{
+    return PeriodesAn.Vide() ? 0 : PeriodesAn.A<TPeriodeEAn>(0).Tailles.Premier;
+}
+
+TPeriodeEAn& TEspece::Saison(int t, const TBDVasco& bd) const
+{
+    if (bd.NbPeriodesAn == 0)
+        throw ErreurModele("aucune période par an");
+    return PeriodesAn.A<TPeriodeEAn>(t % bd.NbPeriodesAn);
+}
+
+void TEspece::Faire(uint8_t phase, TContexte* contexte)
+{
+    Garder("UBiolo/TEspece.Faire", [&] {
+        switch (phase) {
+        case PhaseMortalite: Courant().Tailles.Faire(PhaseMortalite, contexte); break;
+        case PhaseCaptures: Capturer(contexte); break;
+        case PhaseOuverture: Ouvrir(contexte); break;
+        case PhaseRetour: Retirer(contexte); break;
+        default: break;
+        }
+    });
+}
+
+// Catches of the current period with the natural mortality and weights of
+// its season.
+void TEspece::Capturer(TContexte* contexte)
+{
+    const int t = Periodes.Nombre() - 1;
+    Courant().Tailles.Combiner(Saison(t, DonneesDe(contexte)).Tailles, PhaseCaptures, contexte);
+}
+
+void TEspece::Ouvrir(TContexte* contexte)
+{
+    if (!contexte)
+        throw ErreurModele("contexte absent");
+    const int avant = Periodes.Nombre();
+    Periodes.AjouterElement(TPeriodeES::CreateNouveau(*contexte), contexte);
+    if (Periodes.Nombre() > avant)
+        Courant().Effectifs(*contexte);
+}
+
+// Step back: the virgin stock is never removed.  A size entry of the dropped
+// state left in the context would point to freed memory.
+void TEspece::Retirer(TContexte* contexte)
+{
+    if (Periodes.Nombre() <= 1)
+        return;
+    if (contexte) {
+        const TSupListe& tailles = Courant().Tailles;
+        const TEL* inscrit = contexte->Lire(3);
+        for (int i = 0; i < tailles.Nombre(); ++i)
+            if (&tailles.Element(i) == inscrit)
+                contexte->Fixer(3, nullptr);
+    }
+    Periodes.RetirerDernier(contexte);
+}
+
+void TEspece::Inscrire(TContexte& contexte)
+{
+    contexte.Fixer(1, this);
+}
+
+// ---------------------------------------------------------------------------
+// The six graphs of a species.
+
+namespace {
+
+enum class TNourrisseur { Graph2, Dyna, DynaDouble };
+
+struct TGrapheEspece {
+    uint8_t Code;
+    uint8_t Code2;
+    const char* Titre;
+    TNourrisseur Nourrisseur;
+    int Echelle;
+    bool ParTaille; // size on the X axis, else the periods
+    uint8_t Couleur;
+    uint8_t Couleur2;
+    int Aide;
+};
+
+constexpr TGrapheEspece GraphesEspece[] = {
+    {CodeBiomasse, CodeBiomasseFeconde, "Biomasses : ", TNourrisseur::Graph2, 8, false, 1, 2, 132},
+    {CodeEffectif, CodeCapturesNombre, "Composition en taille (population et captures) : ",
+     TNourrisseur::DynaDouble, 9, true, 1, 0, 135},
+    {CodeCapturesNombreTaille, 0, "Captures (composition en taille) ", TNourrisseur::Dyna, 12, true,
+     0, 0, 133},
+    {CodeBiomasseTaille, CodePoidsCaptures, "Biomasse et captures (poids) par taille ",
+     TNourrisseur::DynaDouble, 10, true, 1, 2, 131},
+    {CodePoidsCapturesTaille, 0, "Captures (Poids) par taille ", TNourrisseur::Dyna, 14, true, 2, 0,
+     134},
+    {CodeFTaille, 0, "F selon la taille ", TNourrisseur::Dyna, 11, true, 2, 0, 136},
+};
+
+const TGrapheEspece* GrapheEspece(uint8_t code)
+{
+    for (const TGrapheEspece& g : GraphesEspece)
+        if (g.Code == code)
+            return &g;
+    return nullptr;
+}
+
+} // namespace
+
+void TEspece::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
+{
+    Garder("UBiolo/TEspece.FaireDans", [&] {
+        const TGrapheEspece* g = GrapheEspece(code);
+        if (!g)
+            return;
+        const TBDVasco& bd = DonneesDe(contexte);
+        THote* hote = fenetre ? fenetre : bd.Hote();
+        TParamGraphe p;
+        p.Magneto = hote->Magneto();
+        p.Code = g->Code;
+        p.Code2 = g->Code2;
+        p.YMin = 0;
+        p.YMax = bd.EchelleMax[g->Echelle];
+        p.XMin = g->ParTaille ? bd.TailleGraphe1 : 0;
+        p.XMax = g->ParTaille ? bd.TailleGraphe2 : 29;
+        p.NbSeries = 1;
+        p.Serie = 1;
+        p.Titre = g->Titre + Nom;
+        p.TitreX = g->ParTaille ? "cm" : bd.Titre;
+        p.TitreY = bd.EchelleUnite[g->Echelle];
+        p.CouleurFond = {255, 255, 0};
+        p.CouleurTexte = {0, 0, 0};
+        p.LectureClic = 1;
+        p.Couleur = g->Couleur;
+        p.Couleur2 = g->Couleur2;
+        p.Type = 3;
+        p.Marque = '+';
+        p.Marque2 = '*';
+        p.CodeListe = 0;
+        p.AffPeriode = hote->AffichageNumeroPeriode() ? 1 : 0;
+        bool ouvert = false;
+        switch (g->Nourrisseur) {
+        case TNourrisseur::Graph2: ouvert = Periodes.AfficheGraph2(hote, contexte, p); break;
+        case TNourrisseur::Dyna: ouvert = Periodes.AffDyna(hote, contexte, p); break;
+        case TNourrisseur::DynaDouble: ouvert = Periodes.AffDynaDouble(hote, contexte, p); break;
+        }
+        if (ouvert)
+            hote->ContexteAideDernier(g->Aide);
+    });
+}
+
+} // namespace vasco

@@ -13,6 +13,7 @@
 namespace vasco {
 
 class TBDVasco;
+class TEspece;
 
 // Graph codes of a species.
 enum : uint8_t {
@@ -61,9 +62,17 @@ public:
     TSupListe Recrutements; // of TTailleR, numbered by class
     TSupListe Tailles;      // of TTailleC, numbered by class
 
-    TPeriodeEAn(TLecteur& lecteur, TContexte* contexte);
+    // Reads one season.  The first season of a species defines its size
+    // classes; a later one is read against it (reference) and must cover the
+    // same classes from the same first class.  Growth that would carry a
+    // class out of the species' classes is refused as a read error.
+    TPeriodeEAn(TLecteur& lecteur, TContexte* contexte, const TPeriodeEAn* reference = nullptr);
 
     void Inscrire(TContexte& contexte) override;
+
+private:
+    void LireRecrutements(TLecteur& lecteur, TContexte* contexte);
+    void LireTailles(TLecteur& lecteur, TContexte* contexte, const TPeriodeEAn* reference);
 };
 
 // One size class in one simulated period.
@@ -82,6 +91,9 @@ public:
     void Faire(uint8_t phase, TContexte* contexte) override;
     void Combiner(TEL& autre, uint8_t phase, TContexte* contexte) override;
     void Inscrire(TContexte& contexte) override;
+
+private:
+    void Capturer(const TTailleC& saison);
 };
 
 // The state of a species in one simulated period, with the species measures
@@ -108,6 +120,12 @@ public:
     long double Calcul(uint8_t code, TContexte* contexte) override;
     void Inscrire(TContexte& contexte) override;
     TSupListe* SousListe(uint8_t code) override;
+
+private:
+    void Recruter(const TEspece& espece, const TPeriodeES& precedent, TSupListe& recrutements,
+                  bool aleatoire, TContexte& contexte);
+    void Survivre(const TPeriodeES& precedent, const TPeriodeEAn& saison, bool croissanceAleatoire);
+    void SommerBiomasses(const TEspece& espece, const TPeriodeEAn& saison);
 };
 
 class TEspece : public TELaNom {
@@ -123,8 +141,8 @@ public:
     uint8_t ClasseMaturite = 0;
     float BiomasseVierge = 0;
     float BiomasseFecondeVierge = 0;
-    TSupListe PeriodesAn;          // of TPeriodeEAn, one per season
-    TSupListeDynaDouble Periodes;  // of TPeriodeES; 0 is the virgin stock
+    TSupListe PeriodesAn;         // of TPeriodeEAn, one per season
+    TSupListeDynaDouble Periodes; // of TPeriodeES; 0 is the virgin stock
 
     // Reads one species record and builds its virgin stock.
     TEspece(TLecteur& lecteur, TContexte& contexte);
@@ -137,9 +155,20 @@ public:
     int NbClasses() const;
     int32_t PremiereClasse() const;
 
+    // The season of period state t: t modulo the periods per year.
+    TPeriodeEAn& Saison(int t, const TBDVasco& bd) const;
+
     void Faire(uint8_t phase, TContexte* contexte) override;
     void FaireDans(THote* fenetre, uint8_t code, TContexte* contexte) override;
     void Inscrire(TContexte& contexte) override;
+
+private:
+    void LireSaisons(TLecteur& lecteur, const TBDVasco& bd);
+    void VerifierMaturite(int ligne) const;
+    void BiomassesVierges();
+    void Capturer(TContexte* contexte);
+    void Ouvrir(TContexte* contexte);
+    void Retirer(TContexte* contexte);
 };
 
 } // namespace vasco

@@ -1,0 +1,87 @@
+#include "biology/UMath.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vasco {
+namespace {
+
+// Values worked out by hand from seed := seed * 134775813 + 1 (mod 2^32).
+TEST(Tirage, SuiteUniformeEtGaussienneDepuisUneGraineFixe)
+{
+    FixerGraine(12345);
+    EXPECT_EQ(TirageUniforme(), 1655067934.0L / 4294967296.0L);
+    EXPECT_EQ(Graine(), 1655067934u);
+    EXPECT_EQ(TirageUniforme(), 1242767767.0L / 4294967296.0L);
+
+    // u1 = 0.38535..., u2 = 0.28935..., u3 = 0.07973 <= 0.5: the sine.
+    FixerGraine(12345);
+    EXPECT_NEAR(static_cast<double>(TirageGaussien()), 1.339010451846612, 1e-12);
+    EXPECT_EQ(Graine(), 342459380u);
+}
+
+TEST(Tirage, LaGraineNEstJamaisReprise)
+{
+    // Two draws in a row, within the same millisecond, differ: the generator
+    // goes on from where it was.
+    FixerGraine(1);
+    const long double a = TirageGaussien();
+    const long double b = TirageGaussien();
+    EXPECT_NE(a, b);
+    GraineDepuisHorloge();
+    const uint32_t graine = Graine();
+    TirageGaussien();
+    EXPECT_NE(Graine(), graine);
+}
+
+TEST(Tirage, UnPremierUniformeNulEstTireDeNouveau)
+{
+    // 649090867 * 134775813 + 1 = 0 (mod 2^32): u1 would be 0 and ln 0
+    // undefined.  The next uniforms (1, 134775814, 3698175007) serve instead;
+    // u3 > 0.5 takes the cosine.
+    FixerGraine(649090867);
+    const long double g = TirageGaussien();
+    EXPECT_TRUE(std::isfinite(g));
+    EXPECT_NEAR(static_cast<double>(g), 6.531395421334334, 1e-12);
+    EXPECT_EQ(Graine(), 3698175007u);
+}
+
+TEST(Tirage, UnTroisiemeUniformeDeUnDemiPrendLeSinus)
+{
+    // The third uniform of this seed is exactly 2^31 / 2^32.
+    FixerGraine(1383298613);
+    EXPECT_NEAR(static_cast<double>(TirageGaussien()), -0.963575423548772, 1e-12);
+    EXPECT_EQ(Graine(), 2147483648u);
+}
+
+TEST(ExpBorne, BornesEtDrapeau)
+{
+    bool depassement = true;
+    EXPECT_EQ(ExpBorne(-87.0f, depassement), std::exp(-87.0L));
+    EXPECT_FALSE(depassement);
+    EXPECT_EQ(ExpBorne(87.0f, depassement), std::exp(87.0L));
+    EXPECT_FALSE(depassement);
+    EXPECT_EQ(ExpBorne(87.5f, depassement), 0);
+    EXPECT_TRUE(depassement);
+    EXPECT_EQ(ExpBorne(-90.0f, depassement), 0);
+    EXPECT_FALSE(depassement);
+    EXPECT_EQ(ExpBorne(NAN, depassement), 0);
+    EXPECT_FALSE(depassement);
+    EXPECT_EQ(ExpBorne(INFINITY, depassement), 0);
+    EXPECT_TRUE(depassement);
+    EXPECT_EQ(ExpBorne(0.0f), 1);
+}
+
+TEST(Puissance, CasReglesAvantLeCalcul)
+{
+    EXPECT_EQ(Puissance(0, 0), 0);
+    EXPECT_EQ(Puissance(0, 2), 0);
+    EXPECT_EQ(Puissance(2.5f, 0), 1);
+    EXPECT_EQ(Puissance(2.5f, 1), 2.5L);
+    EXPECT_EQ(Puissance(4, 0.5f), 2);
+    EXPECT_NEAR(static_cast<double>(Puissance(2, -1.5f)), 0.353553390593274, 1e-15);
+}
+
+} // namespace
+} // namespace vasco
