@@ -77,6 +77,20 @@ TEST(VascoBatch, FichierDeDonneesIllisible)
     EXPECT_EQ(Lancer({"--scenario", scenario, FichierTemporaire("coupe.vsc", texte), "3"}).Code, 1);
 }
 
+TEST(VascoBatch, MessagesDuModeleSurLaSortieDErreur)
+{
+    // A hake class without natural mortality and without fishing: its catch
+    // equation divides by zero each period, and the run goes on.
+    std::string texte = LireTexte(Petit).value();
+    const size_t ligne = texte.find("1 1 0.3 ");
+    ASSERT_NE(ligne, std::string::npos);
+    texte.replace(ligne, 8, "1 1 0   ");
+    const Execution e = Lancer({FichierTemporaire("sans_mortalite.vsc", texte), "2"});
+    EXPECT_EQ(e.Code, 0);
+    EXPECT_EQ(e.Erreurs, "UBiolo/TTailleES.Combiner\nUBiolo/TTailleES.Combiner\n");
+    EXPECT_EQ(LireCsv(e.Sortie).Lignes.size(), 2u);
+}
+
 TEST(VascoBatch, ErreursDeScenarioAvantToutCalcul)
 {
     const std::string entete = "# essai\n\n";
