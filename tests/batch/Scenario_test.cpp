@@ -123,6 +123,22 @@ TEST_F(Saisons, LecturePermissive)
     }
 }
 
+TEST(Scenario, UnNomPeutContenirUnPointVirgule)
+{
+    std::string texte = LireTexte(FichierTest("batch_saisons.vsc")).value();
+    texte.replace(texte.find("Senne\n"), 6, "Senne;nord\n");
+    TBDVasco bd;
+    ChargerTexte(bd, texte);
+    TScenario("0;metier;Senne;nord;navires;3", bd).Appliquer(0, bd);
+    EXPECT_EQ(bd.Metiers.A<TMetierEco>(0).Courante().NbNavires, 3);
+    try {
+        TScenario("0;metier;Senne;navires;3;4", bd);
+        FAIL();
+    } catch (const ErreurScenario& e) {
+        EXPECT_NE(std::string(e.what()).find("5 champs attendus"), std::string::npos);
+    }
+}
+
 TEST(Csv, EnTeteEtGuillemets)
 {
     EXPECT_EQ(ChampNom("Sole", ":CA"), "Sole:CA");
@@ -188,6 +204,9 @@ TEST(Scenarios, LesExemplesSAppliquentAuGolfe)
         ASSERT_TRUE(texte);
         EXPECT_GT(TScenario(*texte, bd).Lignes().size(), 0u);
     }
+    // A scenario saved in Windows-1252 still names "Petits métiers".
+    TScenario("0;metier;Petits m\xe9tiers;navires;5", bd).Appliquer(0, bd);
+    EXPECT_EQ(bd.Metiers.A<TMetierEco>(3).Courante().NbNavires, 5);
 }
 
 } // namespace
