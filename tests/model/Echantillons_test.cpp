@@ -4,6 +4,7 @@
 #include "biology/Ubiolo.h"
 #include "economics/Ueco.h"
 #include "model/Ubd.h"
+#include "model/Uperiode.h"
 #include "tests/support/Support.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,100 @@ TEST(Echantillons, GolfeSeCharge)
                              "Petits métiers"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(bd.Metiers.A<TMetierEco>(i).Nom, metiers[i]);
+    EXPECT_TRUE(messages.Textes().empty());
+}
+
+// The state a step back must restore: the open records of every list and the
+// numbers at size of each species.
+struct Etat {
+    std::vector<int> nombres;
+    std::vector<float> valeurs;
+    friend bool operator==(const Etat&, const Etat&) = default;
+};
+
+Etat EtatDe(const TBDVasco& bd)
+{
+    Etat e;
+    e.nombres.push_back(bd.Bilans.Nombre());
+    for (int i = 0; i < bd.Especes.Nombre(); ++i) {
+        const TEspece& esp = bd.Especes.A<TEspece>(i);
+        e.nombres.push_back(esp.Periodes.Nombre());
+        const TPeriodeES& c = esp.Courant();
+        e.valeurs.push_back(c.Biomasse);
+        e.valeurs.push_back(c.BiomasseFeconde);
+        for (int j = 0; j < c.Tailles.Nombre(); ++j)
+            e.valeurs.push_back(c.Tailles.A<TTailleES>(j).Effectif);
+    }
+    for (int i = 0; i < bd.Metiers.Nombre(); ++i) {
+        const TMetierEco& m = bd.Metiers.A<TMetierEco>(i);
+        e.nombres.push_back(m.Conditions.Nombre());
+        const TCondition& c = m.Courante();
+        for (float v : {c.NbNavires, c.MaillageReglementaire, c.NbJours, c.MaillageEffectif, c.CA,
+                        c.Benefice, c.PoidsDebarque, c.SubventionsNettes})
+            e.valeurs.push_back(v);
+        for (int j = 0; j < m.EspecesExploitees.Nombre(); ++j)
+            e.nombres.push_back(m.EspecesExploitees.A<TEspeceExp>(j).PeriodesMS.Nombre());
+    }
+    return e;
+}
+
+std::vector<float> Comptes(const TPeriodeBilan& b)
+{
+    return {b.PoidsDebarque, b.PoidsRejete,       b.CA,        b.CAGris,
+            b.Benefice,      b.SubventionsNettes, b.Effectifs, b.JoursEquipage};
+}
+
+// Three periods forward and three back give the lists of the load again; a
+// fourth step back does nothing; the period simulated again is the same to
+// the last bit (no random option is on).
+TEST(Echantillons, TroisPasEtTroisRetours)
+{
+    for (const char* nom : {"simple.vsc", "golfe.vsc"}) {
+        SCOPED_TRACE(nom);
+        Messages messages;
+        HoteEnregistreur hote;
+        TBDVasco bd(&hote);
+        bd.Charger(FichierDonnees(nom));
+        const Etat charge = EtatDe(bd);
+        ASSERT_GT(charge.valeurs.size(), 10u);
+        bd.Pas();
+        const std::vector<float> premier = Comptes(bd.Bilans.A<TPeriodeBilan>(0));
+        bd.Pas();
+        bd.Pas();
+        EXPECT_EQ(bd.Especes.A<TEspece>(0).Periodes.Nombre(), 4);
+        EXPECT_EQ(bd.Metiers.A<TMetierEco>(0).Conditions.Nombre(), 4);
+        for (int i = 0; i < 4; ++i)
+            bd.PasEnArriere();
+        EXPECT_EQ(hote.Derniers, (std::vector<int32_t>{0, 1, 2, 1, 0, -1}));
+        EXPECT_EQ(EtatDe(bd), charge);
+
+        bd.Pas();
+        EXPECT_EQ(Comptes(bd.Bilans.A<TPeriodeBilan>(0)), premier);
+        EXPECT_TRUE(messages.Textes().empty());
+    }
+}
+
+// A second file read into the same data set replaces the first fishery.
+TEST(Echantillons, DeuxiemeChargementRemplace)
+{
+    Messages messages;
+    HoteEnregistreur hote;
+    TBDVasco neuf(&hote);
+    neuf.Charger(FichierDonnees("simple.vsc"));
+    neuf.Pas();
+
+    TBDVasco bd(&hote);
+    bd.Charger(FichierDonnees("golfe.vsc"));
+    bd.Pas();
+    bd.Pas();
+    bd.Charger(FichierDonnees("simple.vsc"));
+    VerifierCharge(bd, 1, 1, 1);
+    EXPECT_EQ(bd.Contexte.Nombre(), 5);
+    EXPECT_EQ(bd.Contexte.Lire(0), &bd);
+    bd.Pas();
+    EXPECT_EQ(Comptes(bd.Bilans.A<TPeriodeBilan>(0)), Comptes(neuf.Bilans.A<TPeriodeBilan>(0)));
+    bd.PasEnArriere();
+    EXPECT_EQ(bd.NbPeriodes(), 0);
     EXPECT_TRUE(messages.Textes().empty());
 }
 
