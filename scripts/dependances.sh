@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034
 # Debian 12 packages needed to build, test and fuzz Vasco, and the function
 # that installs the absent ones.  Sourced by run.sh, test.sh and .ci/run.
 
