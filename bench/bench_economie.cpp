@@ -70,8 +70,8 @@ void Espece(std::ostringstream& f, int s)
         }
         f << PremiereClasse << " " << derniere << " 1\n";
         for (int l = PremiereClasse; l <= derniere; ++l) {
-            const double croissance = std::min((130.0 - l) * (1 - std::exp(-0.2 / 4)),
-                                               static_cast<double>(derniere - l));
+            const double croissance =
+                std::min((130.0 - l) * (1 - std::exp(-0.2 / 4)), static_cast<double>(derniere - l));
             f << croissance << " " << 1e-5 * l * l * l << " 0.05\n";
         }
     }
@@ -82,7 +82,8 @@ void Espece(std::ostringstream& f, int s)
 void Metier(std::ostringstream& f, int m)
 {
     const int nbEspeces = 5 + m % 6;
-    f << "Metier " << m << "\n----\n50000\n300\n4\n15\n" << 60 + 10 * (m % 5) << "\n"
+    f << "Metier " << m << "\n----\n50000\n300\n4\n15\n"
+      << 60 + 10 * (m % 5) << "\n"
       << nbEspeces << "\n";
     for (int k = 0; k < nbEspeces; ++k) {
         f << "Espece " << (m * 7 + k * 3) % NbEspeces << "\n----\n0.2\n0.3\n0.2\n"
@@ -102,7 +103,8 @@ const std::string& TexteGenere()
 {
     static const std::string texte = [] {
         std::ostringstream f;
-        f << "1\nPêcherie générée pour les mesures\n" << NbPeriodesAn << "\nTrimestres\n"
+        f << "1\nPêcherie générée pour les mesures\n"
+          << NbPeriodesAn << "\nTrimestres\n"
           << NbEspeces << "\n";
         for (int s = 0; s < NbEspeces; ++s)
             Espece(f, s);
@@ -135,9 +137,9 @@ std::unique_ptr<TBDVasco> Charger(Pecherie pecherie, benchmark::State& state)
             bd->Charger(lecteur);
         }
     } catch (const ErreurLecture& e) {
-        state.SkipWithError(("lecture impossible, ligne " + std::to_string(e.Ligne()) + " : " +
-                             e.Attendu())
-                                .c_str());
+        state.SkipWithError(
+            ("lecture impossible, ligne " + std::to_string(e.Ligne()) + " : " + e.Attendu())
+                .c_str());
         return nullptr;
     }
     return bd;
@@ -234,7 +236,9 @@ void BM_Memoire500(benchmark::State& state, Pecherie pecherie)
     Rapporter(state);
 }
 
-BENCHMARK_CAPTURE(BM_Memoire500, golfe, Pecherie::Golfe)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Memoire500, golfe, Pecherie::Golfe)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Memoire500, generee, Pecherie::Generee)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);

@@ -191,6 +191,29 @@ TEST(Debarquements, TailleMinimaleAuDelaDesClasses)
     EXPECT_TRUE(messages.Textes().empty());
 }
 
+// A catch record and a season table that do not start at the species' first
+// class (10 cm) and run past its last (13 cm): every loop keeps to the sizes
+// its lists hold, 10 cm is not fished and nothing is read out of range.
+TEST(Debarquements, ListesDeTaillesDecalees)
+{
+    Messages messages;
+    TBDVasco bd;
+    bd.Charger(test::FichierTest("eco_un_metier.vsc"));
+    TEspeceExp& x = Exploitee(bd, 0, 0);
+    x.PeriodesAn.A<TPeriodeAn>(0).Tailles.Numeroter(11);
+    x.PeriodesMS.DernierElement<TPeriodeMS>().Tailles.Numeroter(11);
+    Mortalites(bd);
+    EXPECT_EQ(x.Espece->Courant().Tailles.A<TTailleES>(0).F, 0);
+    EXPECT_FLOAT_EQ(x.Espece->Courant().Tailles.A<TTailleES>(3).F, 0.2f);
+    Captures(*x.Espece, {{1000, 100}, {1000, 200}, {1000, 300}, {1000, 400}});
+    bd.Metiers.Faire(PhaseCaptures, &bd.Contexte);
+    const TPeriodeMS& r = Ouvert(x);
+    EXPECT_FLOAT_EQ(r.NbDebarques, 3000);
+    EXPECT_FLOAT_EQ(r.PoidsDebarque, 900);
+    EXPECT_GT(r.Valeur, 0);
+    EXPECT_TRUE(messages.Textes().empty());
+}
+
 // The quota is checked before each class, largest first, against what the
 // métier has landed so far: the class that crosses it is landed whole, the
 // later ones are treated like undersized fish.

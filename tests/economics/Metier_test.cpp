@@ -237,9 +237,8 @@ TEST(RetourArriere, RouvreLaDerniereCondition)
     EXPECT_FLOAT_EQ(rouverte.NbJours, 20);
     EXPECT_EQ(rouverte.SubventionJourMer, 0);
     EXPECT_FLOAT_EQ(rouverte.MaillageEffectif, 70);
-    for (float compte : {rouverte.PoidsDebarque, rouverte.PoidsRejete, rouverte.CA,
-                         rouverte.CAGris, rouverte.BilanMarginal, rouverte.Benefice,
-                         rouverte.SubventionsNettes})
+    for (float compte : {rouverte.PoidsDebarque, rouverte.PoidsRejete, rouverte.CA, rouverte.CAGris,
+                         rouverte.BilanMarginal, rouverte.Benefice, rouverte.SubventionsNettes})
         EXPECT_EQ(compte, 0);
     ASSERT_EQ(x.PeriodesMS.Nombre(), 1);
     const TPeriodeMS& r = Ouvert(x);
@@ -393,8 +392,8 @@ TEST(Calcul, ValeursDUneCondition)
     EXPECT_EQ(c.Calcul(66, ctx), 0);
     for (float navires : {0.0f, -2.0f}) {
         c.NbNavires = navires;
-        for (uint8_t code : {CodeMetierCANavire, CodeMetierBeneficeNavire,
-                             CodeMetierPoidsNavire, CodeMetierCAGrisNavire})
+        for (uint8_t code : {CodeMetierCANavire, CodeMetierBeneficeNavire, CodeMetierPoidsNavire,
+                             CodeMetierCAGrisNavire})
             EXPECT_EQ(c.Calcul(code, ctx), 0) << int(code) << " " << navires;
     }
     c.NbNavires = 0;
@@ -430,8 +429,7 @@ struct Attendu {
     uint8_t Couleur2 = 0;
 };
 
-void Verifier(const TParamGraphe& p, const Attendu& a, const TBDVasco& bd,
-              HoteEnregistreur& hote)
+void Verifier(const TParamGraphe& p, const Attendu& a, const TBDVasco& bd, HoteEnregistreur& hote)
 {
     SCOPED_TRACE(a.Titre);
     EXPECT_EQ(p.Titre, a.Titre);
@@ -519,15 +517,14 @@ TEST(Graphes, FenetresDesMetiers)
         {71, "Captures et rejets (Poids) Chalutiers Merlu", F::Graph2, 75, 1, cyan, 142, merlu, 1,
          3},
         {71, "Captures et rejets (Poids) Chalutiers Sole", F::Graph2, 75, 1, cyan, 142, sole, 1, 3},
-        {71, "Captures et rejets (Poids) Fileyeurs Merlu", F::Graph2, 75, 1, cyan, 142,
-         merluFilet, 1, 3},
+        {71, "Captures et rejets (Poids) Fileyeurs Merlu", F::Graph2, 75, 1, cyan, 142, merluFilet,
+         1, 3},
         {72, "Valeur des débarquements Chalutiers Merlu", F::Graph, 0, 0, cyan, 143, merlu},
         {72, "Valeur des débarquements Chalutiers Sole", F::Graph, 0, 0, cyan, 143, sole},
         {72, "Valeur des débarquements Fileyeurs Merlu", F::Graph, 0, 0, cyan, 143, merluFilet},
         {73, "Captures et rejets Chalutiers Merlu", F::Graph2, 74, 13, cyan, 143, merlu, 0, 3},
         {73, "Captures et rejets Chalutiers Sole", F::Graph2, 74, 13, cyan, 143, sole, 0, 3},
-        {73, "Captures et rejets Fileyeurs Merlu", F::Graph2, 74, 13, cyan, 143, merluFilet, 0,
-         3},
+        {73, "Captures et rejets Fileyeurs Merlu", F::Graph2, 74, 13, cyan, 143, merluFilet, 0, 3},
     };
     for (int code = 71; code <= 73; ++code) {
         hote.Graphes.clear();

@@ -52,8 +52,8 @@ protected:
     static long double Logistique(float etendue, long double longueur, long double l50)
     {
         const long double k = std::log(9.0L) / etendue;
-        const long double e = std::exp(static_cast<long double>(
-            static_cast<float>(k * (longueur / l50 - 1))));
+        const long double e =
+            std::exp(static_cast<long double>(static_cast<float>(k * (longueur / l50 - 1))));
         return e / (e + 1);
     }
 
@@ -156,10 +156,11 @@ TEST(Maillage, MaillageEffectif)
 
     const struct {
         float usuel, reglementaire, repression, effectif;
-    } cas[] = {{70, 80, 0, 70},   {70, 80, 0.5f, 75}, {70, 80, 1, 80},  {90, 80, 0, 90},
-               {90, 80, 0.5f, 90}, {90, 80, 1, 90},   {80, 80, 0.5f, 80}, {70, 0, 1, 70}};
+    } cas[] = {{70, 80, 0, 70},    {70, 80, 0.5f, 75}, {70, 80, 1, 80},    {90, 80, 0, 90},
+               {90, 80, 0.5f, 90}, {90, 80, 1, 90},    {80, 80, 0.5f, 80}, {70, 0, 1, 70}};
     for (const auto& k : cas) {
-        SCOPED_TRACE(testing::Message() << k.usuel << " " << k.reglementaire << " " << k.repression);
+        SCOPED_TRACE(testing::Message()
+                     << k.usuel << " " << k.reglementaire << " " << k.repression);
         m.MaillageUsuel = k.usuel;
         c.MaillageReglementaire = k.reglementaire;
         c.IndiceRepression = k.repression;
