@@ -106,6 +106,25 @@ TEST(Echantillons, GolfeSeCharge)
     EXPECT_TRUE(messages.Textes().empty());
 }
 
+// Class numbers at the ends of the 32-bit range: the recruitment class of
+// simple.vsc moved to 2147483647 loads (the recruits fall outside the
+// classes) without any overflow in the numbering.
+TEST(Echantillons, ClasseDeRecrutementAuBoutDes32Bits)
+{
+    std::string texte = Contenu(FichierDonnees("simple.vsc"));
+    const size_t ligne = texte.find("1 1                RecrutementDebut");
+    ASSERT_NE(ligne, std::string::npos);
+    texte.replace(ligne, 3, "2147483647 2147483647");
+    Messages messages;
+    HoteEnregistreur hote;
+    TBDVasco bd(&hote);
+    test::ChargerTexte(bd, texte);
+    const TSupListe& recrutements =
+        bd.Especes.A<TEspece>(0).PeriodesAn.A<TPeriodeEAn>(0).Recrutements;
+    EXPECT_EQ(recrutements.Premier, INT32_MAX);
+    EXPECT_EQ(recrutements.Dernier, INT32_MAX);
+}
+
 // The state a step back must restore: the open records of every list and the
 // numbers at size of each species.
 struct Etat {
@@ -197,6 +216,14 @@ TEST(Echantillons, DeuxiemeChargementRemplace)
     EXPECT_EQ(Comptes(bd.Bilans.A<TPeriodeBilan>(0)), Comptes(neuf.Bilans.A<TPeriodeBilan>(0)));
     bd.PasEnArriere();
     EXPECT_EQ(bd.NbPeriodes(), 0);
+
+    // A fishery with nothing to register leaves no slot pointing at the
+    // elements the reload destroyed.
+    bd.Charger(test::FichierTest("noyau_vide.vsc"));
+    EXPECT_TRUE(bd.Especes.Vide());
+    EXPECT_TRUE(bd.Metiers.Vide());
+    for (int i = 1; i < TContexte::NbEmplacements; ++i)
+        EXPECT_EQ(bd.Contexte.Lire(i), nullptr) << "emplacement " << i;
     EXPECT_TRUE(messages.Textes().empty());
 }
 

@@ -78,7 +78,7 @@ bool Contient(const ErreurLecture& e, const std::string& texte)
 
 // The same little fishery in UTF-8, in Windows-1252, and with a byte-order
 // mark and DOS line ends: every value and every name comes out the same.
-TEST(Chargement, FichierSansEspeceNiMetierDansTroisCodages)
+TEST(Charger, FichierSansEspeceNiMetierDansTroisCodages)
 {
     const std::array<std::string, NbEchelles> unites = {"k€",
                                                         "tonnes",
@@ -123,7 +123,7 @@ TEST(Chargement, FichierSansEspeceNiMetierDansTroisCodages)
     }
 }
 
-TEST(Chargement, EnTete)
+TEST(Charger, EnTete)
 {
     for (const char* entete : {"0 ligne d'en-tête\n", "-2\n", "3\n5\n6 7\n\n"}) {
         SCOPED_TRACE(entete);
@@ -145,7 +145,7 @@ TEST(Chargement, EnTete)
     EXPECT_TRUE(Contient(e, "deux"));
 }
 
-TEST(Chargement, PeriodesParAn)
+TEST(Charger, PeriodesParAn)
 {
     for (const char* bon : {"1", "255"}) {
         Fichier f;
@@ -165,7 +165,7 @@ TEST(Chargement, PeriodesParAn)
     }
 }
 
-TEST(Chargement, ComptesNulsNegatifsOuDemesures)
+TEST(Charger, ComptesNulsNegatifsOuDemesures)
 {
     Fichier f;
     f.especes = "-3 espèces\n";
@@ -203,7 +203,7 @@ TEST(Chargement, ComptesNulsNegatifsOuDemesures)
 
 // A file cut anywhere in the display scales or before the second size
 // bound stops the load with a read error naming what is missing.
-TEST(Chargement, FichierQuiFinitDansLesEchelles)
+TEST(Charger, FichierQuiFinitDansLesEchelles)
 {
     Fichier complet;
     const std::string texte = complet.Texte();
@@ -250,7 +250,7 @@ TEST(Chargement, FichierQuiFinitDansLesEchelles)
     EXPECT_TRUE(Contient(ErreurDeChargement(uneTaille.Texte()), "taille"));
 }
 
-TEST(Chargement, EchellesNonFiniesRefusees)
+TEST(Charger, EchellesNonFiniesRefusees)
 {
     for (const char* faux : {"inf 1", "1e39 1", "1 nan", "1,5 2", "-1e40 1", "1 1e999"}) {
         SCOPED_TRACE(faux);
@@ -262,7 +262,7 @@ TEST(Chargement, EchellesNonFiniesRefusees)
     }
 }
 
-TEST(Chargement, TitreEtUnitesGardentLeursBlancs)
+TEST(Charger, TitreEtUnitesGardentLeursBlancs)
 {
     Fichier f;
     f.titre = "  Trimestres de l'année \t\n";
@@ -327,6 +327,81 @@ TEST(Pas, SansEspeceNiMetier)
     seul.PasEnArriere();
     seul.PasEnArriere();
     EXPECT_EQ(seul.NbPeriodes(), 0);
+}
+
+// An element of the species or métier list that writes each phase it
+// receives, with the number of balances at that moment, into a journal.
+class Temoin : public TEL {
+public:
+    Temoin(std::string nom, std::vector<std::string>& journal, const TBDVasco& bd)
+        : nom_(std::move(nom)), journal_(journal), bd_(bd)
+    {
+    }
+    int Echec = -1; // the phase that raises
+
+    void Faire(uint8_t phase, TContexte* c) override
+    {
+        std::string ligne =
+            nom_ + " " + std::to_string(phase) + " (" + std::to_string(bd_.Bilans.Nombre()) + ")";
+        if (c != &bd_.Contexte || c->Lire(1) != this)
+            ligne += " sans contexte";
+        journal_.push_back(ligne);
+        if (phase == Echec)
+            throw ErreurModele("témoin");
+    }
+    void Inscrire(TContexte& c) override { c.Fixer(1, this); }
+
+private:
+    std::string nom_;
+    std::vector<std::string>& journal_;
+    const TBDVasco& bd_;
+};
+
+class HoteJournal : public THoteSansFenetre {
+public:
+    explicit HoteJournal(std::vector<std::string>& journal) : journal_(journal) {}
+    void DernierePeriode(int32_t index) override
+    {
+        journal_.push_back("hôte " + std::to_string(index));
+    }
+
+private:
+    std::vector<std::string>& journal_;
+};
+
+// The ten steps of a period in their order: the catches need the mortality
+// of every métier, the métiers' period balances add into the balance
+// appended just before them, and the step control hears of it last.
+TEST(Pas, OrdreDesPhases)
+{
+    Messages messages;
+    std::vector<std::string> journal;
+    HoteJournal hote(journal);
+    TBDVasco bd(&hote);
+    ChargerTexte(bd, Fichier().Texte());
+    bd.Especes.AjouterElement(std::make_unique<Temoin>("E", journal, bd), nullptr);
+    bd.Metiers.AjouterElement(std::make_unique<Temoin>("M", journal, bd), nullptr);
+
+    bd.Pas();
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"E 1 (0)", "M 1 (0)", "E 2 (0)", "M 2 (0)", "M 3 (0)",
+                                        "M 4 (1)", "M 5 (1)", "E 5 (1)", "hôte 0"}));
+    journal.clear();
+    bd.PasEnArriere();
+    EXPECT_EQ(journal, (std::vector<std::string>{"M 9 (1)", "E 9 (1)", "hôte -1"}));
+    EXPECT_TRUE(bd.Bilans.Vide());
+    EXPECT_TRUE(messages.Textes().empty());
+
+    // A failing element is reported once; the period goes on to its end.
+    bd.Especes.A<Temoin>(0).Echec = 2;
+    bd.Especes.AjouterElement(std::make_unique<Temoin>("E2", journal, bd), nullptr);
+    journal.clear();
+    bd.Pas();
+    EXPECT_EQ(messages.Textes(), std::vector<std::string>{"Uliste/TSupListe.Faire"});
+    EXPECT_EQ(journal.size(), 12u);
+    EXPECT_EQ(journal[4], "E2 2 (0)");
+    EXPECT_EQ(journal.back(), "hôte 0");
+    EXPECT_EQ(bd.NbPeriodes(), 1);
 }
 
 TEST(Pas, AnneesEcoulees)

@@ -234,6 +234,21 @@ TEST(Liste, AjoutRetraitInscriventEtDetruisentDuDernierAuPremier)
     EXPECT_EQ(messages.Textes().size(), 1u);
 }
 
+// Removing the last element leaves no slot of the context list pointing at
+// it: a later reading of that slot would meet a destroyed element.
+TEST(Liste, RetraitNeLaissePasDElementDetruitDansLeContexte)
+{
+    std::vector<Appel> journal;
+    TContexte contexte = ContexteVide();
+    TSupListe liste;
+    for (int i = 0; i < 2; ++i)
+        liste.AjouterElement(std::make_unique<Sonde>(i, journal), &contexte);
+    liste.RetirerDernier(&contexte);
+    EXPECT_EQ(contexte.Lire(Sonde::Emplacement), &liste.Element(0));
+    liste.RetirerDernier(&contexte);
+    EXPECT_EQ(contexte.Lire(Sonde::Emplacement), nullptr);
+}
+
 TEST(Liste, AccesVerifieLeveErreurModele)
 {
     std::vector<Appel> journal;
