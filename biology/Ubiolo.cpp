@@ -13,8 +13,8 @@ namespace {
 
 // Virgin stock: one hundred years without fishing.
 constexpr int AnneesVierges = 100;
-// Without random growth, a share of 5 fish or less is lost rather than moved:
-// it stands for the fish that do not make it into the next class.
+// Without random growth, a share of 5 fish or less is dropped rather than
+// moved: the model keeps no remnants of a few fish.
 constexpr long double PartMinimale = 5.0L;
 // Above this growth of the smallest class (classes per period) the random
 // spread is wide.
@@ -48,7 +48,15 @@ uint8_t LireOctet(TLecteur& lecteur, const char* quoi)
     return static_cast<uint8_t>(v);
 }
 
-// The random recruitment factor: lognormal around e^(-s²/2), one draw.
+// The numbers of a list of n entries from `premier`, and the one after the
+// last, must fit the lists' 32-bit numbering.
+void VerifierNumeros(TLecteur& lecteur, int64_t premier, int64_t n, const char* quoi)
+{
+    if (premier + n > INT32_MAX)
+        lecteur.Echec(std::string(quoi) + " : numéros de classe trop grands");
+}
+
+// The random recruitment factor, one normal draw g: e^((g - 0.5) s²).
 long double FacteurAleatoire(float alea)
 {
     const long double g = TirageGaussien();
@@ -119,7 +127,7 @@ void Croitre(const std::vector<TTailleES*>& e, int64_t i, float croissance, long
 {
     const long double entier = std::trunc(static_cast<long double>(croissance));
     const long double destination = i + entier;
-    if (destination < 0 || destination > static_cast<long double>(e.size()) - 1)
+    if (!(destination >= 0 && destination <= static_cast<long double>(e.size()) - 1))
         throw ErreurModele("croissance hors des classes de taille");
     const long double phi = croissance - entier;
     Transferer(e, static_cast<int64_t>(destination), s * (1 - phi), s * phi, etalement,
@@ -225,12 +233,14 @@ void TPeriodeEAn::LireRecrutements(TLecteur& lecteur, TContexte* contexte)
 {
     const int32_t debut = lecteur.LireEntier("première classe de recrutement");
     const int32_t fin = lecteur.LireEntier("dernière classe de recrutement");
+    const int64_t n = debut > 0 ? std::max<int64_t>(int64_t(fin) - debut + 1, 0) : 0;
+    lecteur.VerifierTaille(n, "classes de recrutement");
+    VerifierNumeros(lecteur, debut, n, "classes de recrutement");
     lecteur.FinDeLigne();
     if (debut <= 0)
         return;
-    lecteur.VerifierTaille(int64_t(fin) - debut + 1, "classes de recrutement");
     Recrutements.Numeroter(debut);
-    for (int64_t classe = debut; classe <= fin; ++classe)
+    for (int64_t i = 0; i < n; ++i)
         Recrutements.AjouterElement(TTailleR::Create(lecteur), contexte);
 }
 
@@ -248,8 +258,7 @@ void TPeriodeEAn::LireTailles(TLecteur& lecteur, TContexte* contexte, const TPer
     lecteur.VerifierTaille(lignes, "classes de taille");
     lecteur.VerifierTaille(lignes * copies, "entrées de taille");
     const int64_t entrees = lignes * copies;
-    if (debut + entrees - 1 > INT32_MAX)
-        lecteur.Echec("numéros de classe de taille trop grands");
+    VerifierNumeros(lecteur, debut, entrees, "classes de taille");
     const int64_t n = reference ? reference->Tailles.Nombre() : entrees;
     if (!reference && n == 0)
         lecteur.Echec("au moins une classe de taille attendue (dernière classe ≥ première, "

@@ -176,6 +176,17 @@ TEST(Espece, DonneesQuiFeraientEchouerChaquePeriodeRefuseesALaLecture)
     e.Seuil = 300; // does not fit its 8 bits
     EXPECT_EQ(LigneDeLErreur(fichier(e)), 9);
 
+    // Class numbers beyond the lists' numbering.
+    e = base;
+    e.Saisons[0].RecrutementDebut = 2147483647;
+    e.Saisons[0].Recrues = {10};
+    EXPECT_EQ(LigneDeLErreur(fichier(e)), 11);
+    e = base;
+    e.Maturite = 0;
+    for (Saison& s : e.Saisons)
+        s.ClasseDebut = 2147483646;
+    EXPECT_EQ(LigneDeLErreur(fichier(e)), 12);
+
     // A later season may hold more entries; those are never grown.
     e = base;
     e.Saisons[1].Classes.push_back({5, 1, 0.1f});
