@@ -123,6 +123,16 @@ TEST(Charger, FichierSansEspeceNiMetierDansTroisCodages)
     }
 }
 
+// A file that cannot be opened or read is a read error, not an empty fishery.
+TEST(Charger, FichierAbsentOuDossier)
+{
+    TBDVasco bd;
+    EXPECT_THROW(bd.Charger(FichierTest("absent.vsc")), ErreurLecture);
+    EXPECT_THROW(bd.Charger(FichierTest("")), ErreurLecture);
+    EXPECT_TRUE(bd.Especes.Vide());
+    EXPECT_TRUE(bd.Bilans.Vide());
+}
+
 TEST(Charger, EnTete)
 {
     for (const char* entete : {"0 ligne d'en-tête\n", "-2\n", "3\n5\n6 7\n\n"}) {
