@@ -106,23 +106,36 @@ TEST(Echantillons, GolfeSeCharge)
     EXPECT_TRUE(messages.Textes().empty());
 }
 
-// Class numbers at the ends of the 32-bit range: the recruitment class of
-// simple.vsc moved to 2147483647 loads (the recruits fall outside the
-// classes) without any overflow in the numbering.
-TEST(Echantillons, ClasseDeRecrutementAuBoutDes32Bits)
+// Class numbers at the top of the 32-bit range, in simple.vsc: the file
+// loads or raises the read error, and no numbering overflows (the sanitizer
+// build checks the arithmetic).
+TEST(Echantillons, ClassesAuBoutDes32Bits)
 {
-    std::string texte = Contenu(FichierDonnees("simple.vsc"));
-    const size_t ligne = texte.find("1 1                RecrutementDebut");
-    ASSERT_NE(ligne, std::string::npos);
-    texte.replace(ligne, 3, "2147483647 2147483647");
-    Messages messages;
-    HoteEnregistreur hote;
-    TBDVasco bd(&hote);
-    test::ChargerTexte(bd, texte);
-    const TSupListe& recrutements =
-        bd.Especes.A<TEspece>(0).PeriodesAn.A<TPeriodeEAn>(0).Recrutements;
-    EXPECT_EQ(recrutements.Premier, INT32_MAX);
-    EXPECT_EQ(recrutements.Dernier, INT32_MAX);
+    const std::string simple = Contenu(FichierDonnees("simple.vsc"));
+    const std::pair<const char*, const char*> remplacements[] = {
+        {"1 1                RecrutementDebut", "2147483647 2147483647"},
+        {"1 1                RecrutementDebut", "2147483646 2147483647"},
+        {"1 5 1              ClasseDebut", "2147483643 2147483647 1"},
+        {"1                  PremiereClasse", "2147483647"},
+        {"1 5 20 0.0002", "2147483643 2147483647 20 0.0002"},
+    };
+    for (const auto& [avant, apres] : remplacements) {
+        SCOPED_TRACE(apres);
+        std::string texte = simple;
+        const size_t ligne = texte.find(avant);
+        ASSERT_NE(ligne, std::string::npos);
+        texte.replace(ligne, std::string(avant).find("  "), apres);
+        Messages messages;
+        HoteEnregistreur hote;
+        TBDVasco bd(&hote);
+        try {
+            test::ChargerTexte(bd, texte);
+        } catch (const ErreurLecture&) {
+            continue;
+        }
+        bd.Pas();
+        bd.PasEnArriere();
+    }
 }
 
 // The state a step back must restore: the open records of every list and the
