@@ -197,8 +197,9 @@ TPeriodeAn::TPeriodeAn(TLecteur& lecteur, TContexte* contexte)
         const int32_t nbLignes = lecteur.LireEntier("nombre de tranches de tailles");
         lecteur.VerifierTaille(nbLignes, "nombre de tranches de tailles");
         lecteur.FinDeLigne();
-        Tailles.Numeroter(lecteur.LireEntier("première taille de la saison de pêche"));
+        const int32_t premiere = lecteur.LireEntier("première taille de la saison de pêche");
         lecteur.FinDeLigne();
+        Tailles.Numeroter(premiere);
         int64_t total = 0;
         for (int32_t l = 0; l < nbLignes; ++l) {
             const int32_t de = lecteur.LireEntier("taille de début de tranche");
@@ -209,6 +210,7 @@ TPeriodeAn::TPeriodeAn(TLecteur& lecteur, TContexte* contexte)
             const int64_t nb = std::max<int64_t>(0, int64_t(a) - de + 1);
             total += nb;
             lecteur.VerifierTaille(total, "tailles de la saison de pêche");
+            lecteur.VerifierNumeros(premiere, total, "tailles de la saison de pêche");
             for (int64_t t = 0; t < nb; ++t)
                 Tailles.AjouterElement(std::make_unique<TTailleAn>(prix, capturabilite), contexte);
         }

@@ -19,6 +19,9 @@ void TBDVasco::Charger(TLecteur& lecteur)
         for (int i = 1; i < TContexte::NbEmplacements; ++i)
             Contexte.Ajouter(nullptr);
     }
+    // A second load destroys the lists: no slot may keep their elements.
+    for (int i = 1; i < TContexte::NbEmplacements; ++i)
+        Contexte.Fixer(i, nullptr);
 
     const int32_t nbCommentaires = lecteur.LireEntier("nombre de lignes d'en-tête");
     lecteur.FinDeLigne();

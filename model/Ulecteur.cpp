@@ -2,6 +2,7 @@
 
 #include "model/Umessages.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -118,10 +119,20 @@ TLecteur::TLecteur(std::string_view octets)
 
 TLecteur TLecteur::DepuisFichier(const std::filesystem::path& chemin)
 {
+    std::error_code ec;
+    if (!std::filesystem::exists(chemin, ec))
+        throw ErreurLecture(0, "le fichier ne peut pas être ouvert");
+    if (!std::filesystem::is_regular_file(chemin, ec))
+        throw ErreurLecture(0, "ce n'est pas un fichier ordinaire");
     std::ifstream f(chemin, std::ios::binary);
     if (!f)
         throw ErreurLecture(0, "le fichier ne peut pas être ouvert");
-    std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::string octets;
+    try {
+        octets.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        throw ErreurLecture(0, "le fichier ne peut pas être lu");
+    }
     if (f.bad())
         throw ErreurLecture(0, "le fichier ne peut pas être lu");
     return TLecteur(octets);
@@ -148,12 +159,22 @@ std::string_view TLecteur::Jeton(const char* quoi)
     return std::string_view(texte_).substr(debut, pos_ - debut);
 }
 
+namespace {
+
+// A leading '+' is allowed, but not before another sign.
+std::string_view SansPlus(std::string_view jeton)
+{
+    if (jeton.size() > 1 && jeton.front() == '+' && jeton[1] != '-')
+        jeton.remove_prefix(1);
+    return jeton;
+}
+
+} // namespace
+
 int32_t TLecteur::LireEntier(const char* quoi)
 {
-    std::string_view jeton = Jeton(quoi);
-    std::string_view chiffres = jeton;
-    if (!chiffres.empty() && chiffres.front() == '+')
-        chiffres.remove_prefix(1);
+    const std::string_view jeton = Jeton(quoi);
+    const std::string_view chiffres = SansPlus(jeton);
     int64_t valeur = 0;
     const auto [fin, ec] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur);
     if (chiffres.empty() || ec != std::errc() || fin != chiffres.data() + chiffres.size())
@@ -165,10 +186,8 @@ int32_t TLecteur::LireEntier(const char* quoi)
 
 long double TLecteur::LireReel(const char* quoi)
 {
-    std::string_view jeton = Jeton(quoi);
-    std::string_view chiffres = jeton;
-    if (!chiffres.empty() && chiffres.front() == '+')
-        chiffres.remove_prefix(1);
+    const std::string_view jeton = Jeton(quoi);
+    const std::string_view chiffres = SansPlus(jeton);
     long double valeur = 0;
     const auto [fin, ec] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur,
                                            std::chars_format::general);
@@ -214,6 +233,12 @@ void TLecteur::SauterLigne(const char* quoi)
     if (pos_ >= texte_.size())
         Echec(std::string(quoi) + " attendue, fin du fichier atteinte");
     FinDeLigne();
+}
+
+void TLecteur::VerifierNumeros(int64_t premier, int64_t n, const char* quoi) const
+{
+    if (premier + std::max<int64_t>(n, 0) > INT32_MAX)
+        Echec(std::string(quoi) + " : numéros de classe trop grands");
 }
 
 void TLecteur::VerifierTaille(int64_t n, const char* quoi) const

@@ -38,6 +38,10 @@ public:
     // several values, so it is 64-bit; n <= 0 builds nothing and passes).
     void VerifierTaille(int64_t n, const char* quoi) const;
 
+    // Raises when a list of n entries numbered from premier, and the number
+    // after its last, would not fit the lists' 32-bit numbering.
+    void VerifierNumeros(int64_t premier, int64_t n, const char* quoi) const;
+
     [[noreturn]] void Echec(const std::string& attendu) const;
     int Ligne() const { return ligne_; }
     bool FinDeFichier() const { return pos_ >= texte_.size(); }

@@ -69,8 +69,11 @@ void TSupListe::AjouterElement(std::unique_ptr<TEL> element, TContexte* contexte
         if (!element)
             throw ErreurModele("élément absent");
         TEL& e = *element;
+        const int64_t dernier = int64_t(Premier) + Nombre();
+        if (dernier > INT32_MAX)
+            throw ErreurModele("numérotation de liste hors limites");
         elements_.push_back(std::move(element));
-        Dernier = Premier + Nombre() - 1;
+        Dernier = static_cast<int32_t>(dernier);
         if (contexte)
             e.Inscrire(*contexte);
     });
@@ -81,21 +84,30 @@ void TSupListe::RetirerDernier(TContexte* contexte)
     Garder("Uliste/TSupListe.RetirerDernier", [&] {
         if (elements_.empty())
             throw ErreurModele("liste vide");
+        // The context must not keep the element about to be destroyed.
+        if (contexte)
+            for (int i = 0; i < contexte->Nombre(); ++i)
+                if (contexte->Lire(i) == elements_.back().get())
+                    contexte->Fixer(i, nullptr);
         elements_.pop_back();
-        Dernier = Premier + Nombre() - 1;
-        if (contexte && !elements_.empty())
-            elements_.back()->Inscrire(*contexte);
-        if (Dernier < Premier) {
+        if (elements_.empty()) {
             Premier = 0;
             Dernier = -1;
+            return;
         }
+        Dernier = static_cast<int32_t>(int64_t(Premier) + Nombre() - 1);
+        if (contexte)
+            elements_.back()->Inscrire(*contexte);
     });
 }
 
 void TSupListe::Numeroter(int32_t premier)
 {
+    const int64_t dernier = int64_t(premier) + Nombre() - 1;
+    if (dernier > INT32_MAX)
+        throw ErreurModele("numérotation de liste hors limites");
     Premier = premier;
-    Dernier = premier + Nombre() - 1;
+    Dernier = static_cast<int32_t>(dernier);
 }
 
 // One guard per element: a failing element is reported and the walk goes on.
