@@ -45,12 +45,12 @@ inline std::string Texte(const Espece& e)
     std::string t = e.Nom + "\n--\n" + std::to_string(e.Alea) + "\n7\n" + std::to_string(e.Seuil) +
                     "\n" + std::to_string(e.Maturite) + "\n";
     for (const Saison& s : e.Saisons) {
-        const int fin = s.RecrutementDebut + static_cast<int>(s.Recrues.size()) - 1;
+        const int64_t fin = int64_t(s.RecrutementDebut) + int64_t(s.Recrues.size()) - 1;
         t += std::to_string(s.RecrutementDebut) + " " + std::to_string(fin) + "\n";
         if (s.RecrutementDebut > 0)
             for (float r : s.Recrues)
                 t += std::to_string(r) + "\n";
-        const int cfin = s.ClasseDebut + static_cast<int>(s.Classes.size()) - 1;
+        const int64_t cfin = int64_t(s.ClasseDebut) + int64_t(s.Classes.size()) - 1;
         t += std::to_string(s.ClasseDebut) + " " + std::to_string(cfin) + " " +
              std::to_string(s.Repetitions) + "\n";
         for (const auto& c : s.Classes)

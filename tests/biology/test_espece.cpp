@@ -184,7 +184,7 @@ TEST(Espece, DonneesQuiFeraientEchouerChaquePeriodeRefuseesALaLecture)
     e = base;
     e.Maturite = 0;
     for (Saison& s : e.Saisons)
-        s.ClasseDebut = 2147483646;
+        s.ClasseDebut = 2147483645; // classes up to 2147483647
     EXPECT_EQ(LigneDeLErreur(fichier(e)), 12);
 
     // A later season may hold more entries; those are never grown.
