@@ -48,14 +48,6 @@ uint8_t LireOctet(TLecteur& lecteur, const char* quoi)
     return static_cast<uint8_t>(v);
 }
 
-// The numbers of a list of n entries from `premier`, and the one after the
-// last, must fit the lists' 32-bit numbering.
-void VerifierNumeros(TLecteur& lecteur, int64_t premier, int64_t n, const char* quoi)
-{
-    if (premier + n > INT32_MAX)
-        lecteur.Echec(std::string(quoi) + " : numéros de classe trop grands");
-}
-
 // The random recruitment factor, one normal draw g: e^((g - 0.5) s²).
 long double FacteurAleatoire(float alea)
 {
@@ -235,7 +227,8 @@ void TPeriodeEAn::LireRecrutements(TLecteur& lecteur, TContexte* contexte)
     const int32_t fin = lecteur.LireEntier("dernière classe de recrutement");
     const int64_t n = debut > 0 ? std::max<int64_t>(int64_t(fin) - debut + 1, 0) : 0;
     lecteur.VerifierTaille(n, "classes de recrutement");
-    VerifierNumeros(lecteur, debut, n, "classes de recrutement");
+    lecteur.CompterEntrees(n, "classes de recrutement");
+    lecteur.VerifierNumeros(debut, n, "classes de recrutement");
     lecteur.FinDeLigne();
     if (debut <= 0)
         return;
@@ -258,7 +251,8 @@ void TPeriodeEAn::LireTailles(TLecteur& lecteur, TContexte* contexte, const TPer
     lecteur.VerifierTaille(lignes, "classes de taille");
     lecteur.VerifierTaille(lignes * copies, "entrées de taille");
     const int64_t entrees = lignes * copies;
-    VerifierNumeros(lecteur, debut, entrees, "classes de taille");
+    lecteur.CompterEntrees(entrees, "entrées de taille");
+    lecteur.VerifierNumeros(debut, entrees, "classes de taille");
     const int64_t n = reference ? reference->Tailles.Nombre() : entrees;
     if (!reference && n == 0)
         lecteur.Echec("au moins une classe de taille attendue (dernière classe ≥ première, "

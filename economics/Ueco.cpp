@@ -210,6 +210,7 @@ TPeriodeAn::TPeriodeAn(TLecteur& lecteur, TContexte* contexte)
             const int64_t nb = std::max<int64_t>(0, int64_t(a) - de + 1);
             total += nb;
             lecteur.VerifierTaille(total, "tailles de la saison de pêche");
+            lecteur.CompterEntrees(nb, "tailles de la saison de pêche");
             lecteur.VerifierNumeros(premiere, total, "tailles de la saison de pêche");
             for (int64_t t = 0; t < nb; ++t)
                 Tailles.AjouterElement(std::make_unique<TTailleAn>(prix, capturabilite), contexte);

@@ -235,6 +235,14 @@ void TLecteur::SauterLigne(const char* quoi)
     FinDeLigne();
 }
 
+void TLecteur::CompterEntrees(int64_t n, const char* quoi)
+{
+    entrees_ += std::max<int64_t>(n, 0);
+    if (entrees_ > MaxEntreesFichier)
+        Echec(std::string(quoi) + " : le fichier décrit plus de " +
+              std::to_string(MaxEntreesFichier) + " entrées de taille en tout");
+}
+
 void TLecteur::VerifierNumeros(int64_t premier, int64_t n, const char* quoi) const
 {
     if (premier + std::max<int64_t>(n, 0) > INT32_MAX)

@@ -19,6 +19,10 @@ public:
     // Largest number of entries a count or a class range may build in one
     // list; more is a broken file, not a fishery.
     static constexpr int64_t MaxEntrees = 100000;
+    // Largest number of size entries of a whole file: it bounds the memory
+    // of a period and the hundred years of the virgin stocks, so that a
+    // small broken file cannot freeze the program.
+    static constexpr int64_t MaxEntreesFichier = 1000000;
 
     // The text is decoded first: a leading byte-order mark is dropped, and a
     // text that is not valid UTF-8 is taken as Windows-1252.
@@ -38,6 +42,9 @@ public:
     // several values, so it is 64-bit; n <= 0 builds nothing and passes).
     void VerifierTaille(int64_t n, const char* quoi) const;
 
+    // Counts n entries against the file's total; raises beyond it.
+    void CompterEntrees(int64_t n, const char* quoi);
+
     // Raises when a list of n entries numbered from premier, and the number
     // after its last, would not fit the lists' 32-bit numbering.
     void VerifierNumeros(int64_t premier, int64_t n, const char* quoi) const;
@@ -52,6 +59,7 @@ private:
     std::string texte_;
     size_t pos_ = 0;
     int ligne_ = 1;
+    int64_t entrees_ = 0;
 };
 
 // Windows-1252 to UTF-8, and the UTF-8 check, for older data files.

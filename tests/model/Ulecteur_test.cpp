@@ -268,6 +268,17 @@ TEST(Lecteur, VerifierTailleAuDelaDe100000)
     EXPECT_THROW(l.VerifierTaille(INT64_MAX, "classes"), ErreurLecture);
 }
 
+// Lists that are each small enough may still add up to a fishery that
+// would take minutes to build: the whole file has its own bound.
+TEST(Lecteur, EntreesDuFichierBornees)
+{
+    TLecteur l("1\n");
+    for (int i = 0; i < 10; ++i)
+        l.CompterEntrees(TLecteur::MaxEntrees, "tailles");
+    l.CompterEntrees(-7, "tailles");
+    EXPECT_THROW(l.CompterEntrees(1, "tailles"), ErreurLecture);
+}
+
 TEST(Lecteur, Utf8AvecMarqueDOrdre)
 {
     TLecteur l("\xEF\xBB\xBF"
