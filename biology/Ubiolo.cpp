@@ -20,13 +20,6 @@ constexpr long double PartMinimale = 5.0L;
 // spread is wide.
 constexpr float CroissanceEtroite = 2.0f;
 
-const TBDVasco& DonneesDe(const TContexte* contexte)
-{
-    if (!contexte)
-        throw ErreurModele("contexte absent");
-    return contexte->En<TBDVasco>(0);
-}
-
 // The elements of a list as the class they must be, for the hot loops of the
 // population step; raises on an element of another class.
 template <class T>
@@ -304,23 +297,18 @@ std::unique_ptr<TTailleES> TTailleES::CreateVide()
 // family.
 long double TTailleES::Calcul(uint8_t code, TContexte* contexte)
 {
-    long double valeur = 0;
-    Garder("UBiolo/TTailleES.Calcul", [&] {
-        const auto montrer = [&](float v, int echelle) {
-            valeur = DonneesDe(contexte).Divise(v, echelle);
-        };
+    return ValeurGraphe("UBiolo/TTailleES.Calcul", contexte, [&](const TBDVasco& bd) -> long double {
         switch (code) {
-        case CodeEffectif: montrer(Effectif, 9); break;
-        case CodeCapturesNombre: montrer(Captures, 9); break;
-        case CodeCapturesNombreTaille: montrer(Captures, 12); break;
-        case CodeBiomasseTaille: montrer(Biomasse, 10); break;
-        case CodePoidsCaptures: montrer(PoidsCaptures, 10); break;
-        case CodePoidsCapturesTaille: montrer(PoidsCaptures, 14); break;
-        case CodeFTaille: montrer(F, 11); break;
-        default: break;
+        case CodeEffectif: return bd.Divise(Effectif, 9);
+        case CodeCapturesNombre: return bd.Divise(Captures, 9);
+        case CodeCapturesNombreTaille: return bd.Divise(Captures, 12);
+        case CodeBiomasseTaille: return bd.Divise(Biomasse, 10);
+        case CodePoidsCaptures: return bd.Divise(PoidsCaptures, 10);
+        case CodePoidsCapturesTaille: return bd.Divise(PoidsCaptures, 14);
+        case CodeFTaille: return bd.Divise(F, 11);
+        default: return 0;
         }
     });
-    return valeur;
 }
 
 void TTailleES::Faire(uint8_t phase, TContexte*)
@@ -462,14 +450,13 @@ void TPeriodeES::SommerBiomasses(const TEspece& espece, const TPeriodeEAn& saiso
 
 long double TPeriodeES::Calcul(uint8_t code, TContexte* contexte)
 {
-    long double valeur = 0;
-    Garder("UBiolo/TPeriodeES.Calcul", [&] {
-        if (code == CodeBiomasse)
-            valeur = DonneesDe(contexte).Divise(Biomasse, 8);
-        else if (code == CodeBiomasseFeconde)
-            valeur = DonneesDe(contexte).Divise(BiomasseFeconde, 8);
+    return ValeurGraphe("UBiolo/TPeriodeES.Calcul", contexte, [&](const TBDVasco& bd) -> long double {
+        switch (code) {
+        case CodeBiomasse: return bd.Divise(Biomasse, 8);
+        case CodeBiomasseFeconde: return bd.Divise(BiomasseFeconde, 8);
+        default: return 0;
+        }
     });
-    return valeur;
 }
 
 void TPeriodeES::Inscrire(TContexte& contexte)

@@ -14,9 +14,8 @@ namespace {
 
 // The parameter block shared by every métier and catch graph: thirty
 // periods on a display scale, on the step control of the main window.
-TParamGraphe ParamPeriodes(const TBDVasco& bd, int k, std::string titre, TCouleur fond)
+TParamGraphe ParamPeriodes(THote* hote, const TBDVasco& bd, int k, std::string titre, TCouleur fond)
 {
-    THote* hote = bd.Hote();
     TParamGraphe p;
     p.Magneto = hote->Magneto();
     p.YMin = 0;
@@ -152,31 +151,26 @@ void TCondition::ZeroComptes()
 
 long double TCondition::Calcul(uint8_t code, TContexte* contexte)
 {
-    long double valeur = 0;
-    Garder("UEco/TCondition.Calcul", [&] {
-        if (!contexte)
-            throw ErreurModele("contexte absent");
-        const TBDVasco& bd = contexte->En<TBDVasco>(0);
+    return ValeurGraphe("UEco/TCondition.Calcul", contexte, [&](const TBDVasco& bd) -> long double {
         // Per-vessel values of an empty fleet are 0.
         auto parNavire = [&](float v, int k) -> long double {
             return NbNavires > 0 ? bd.Divise(static_cast<long double>(v) / NbNavires, k) : 0;
         };
         switch (code) {
-        case CodeMetierCA: valeur = bd.Divise(CA, 0); break;
-        case CodeMetierBenefice: valeur = bd.Divise(Benefice, 0); break;
-        case CodeMetierPoidsDebarque: valeur = bd.Divise(PoidsDebarque, 1); break;
-        case CodeMetierEffort: valeur = bd.Divise(Effort(), 5); break;
-        case CodeMetierNavires: valeur = bd.Divise(NbNavires, 6); break;
-        case CodeMetierJours: valeur = bd.Divise(NbJours, 7); break;
-        case CodeMetierCAGris: valeur = bd.Divise(CAGris, 0); break;
-        case CodeMetierCANavire: valeur = parNavire(CA, 2); break;
-        case CodeMetierBeneficeNavire: valeur = parNavire(Benefice, 2); break;
-        case CodeMetierPoidsNavire: valeur = parNavire(PoidsDebarque, 3); break;
-        case CodeMetierCAGrisNavire: valeur = parNavire(CAGris, 2); break;
-        default: break;
+        case CodeMetierCA: return bd.Divise(CA, 0);
+        case CodeMetierBenefice: return bd.Divise(Benefice, 0);
+        case CodeMetierPoidsDebarque: return bd.Divise(PoidsDebarque, 1);
+        case CodeMetierEffort: return bd.Divise(Effort(), 5);
+        case CodeMetierNavires: return bd.Divise(NbNavires, 6);
+        case CodeMetierJours: return bd.Divise(NbJours, 7);
+        case CodeMetierCAGris: return bd.Divise(CAGris, 0);
+        case CodeMetierCANavire: return parNavire(CA, 2);
+        case CodeMetierBeneficeNavire: return parNavire(Benefice, 2);
+        case CodeMetierPoidsNavire: return parNavire(PoidsDebarque, 3);
+        case CodeMetierCAGrisNavire: return parNavire(CAGris, 2);
+        default: return 0;
         }
     });
-    return valeur;
 }
 
 void TCondition::Inscrire(TContexte& contexte)
@@ -249,7 +243,7 @@ std::unique_ptr<TPeriodeMS> TPeriodeMS::CreateVide(int32_t premier, int32_t dern
 void TPeriodeMS::CalculDeF(TContexte& contexte)
 {
     Garder("UEco/TPeriodeMS.CalculDeF", [&] {
-        const TBDVasco& bd = contexte.En<TBDVasco>(0);
+        const TBDVasco& bd = DonneesDe(&contexte);
         const TMetierEco& metier = contexte.En<TMetierEco>(1);
         const TEspeceExp& x = contexte.En<TEspeceExp>(2);
         if (!x.Espece)
@@ -292,7 +286,7 @@ struct Part {
 void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
 {
     Garder("UEco/TPeriodeMS.CalculDesCaptures", [&] {
-        const TBDVasco& bd = contexte.En<TBDVasco>(0);
+        const TBDVasco& bd = DonneesDe(&contexte);
         const TMetierEco& metier = contexte.En<TMetierEco>(1);
         const TEspeceExp& x = contexte.En<TEspeceExp>(2);
         if (!x.Espece)
@@ -358,25 +352,18 @@ void TPeriodeMS::ZeroComptes()
 
 long double TPeriodeMS::Calcul(uint8_t code, TContexte* contexte)
 {
-    long double valeur = 0;
-    Garder("UEco/TPeriodeMS.Calcul", [&] {
-        if (!contexte)
-            throw ErreurModele("contexte absent");
-        const TBDVasco& bd = contexte->En<TBDVasco>(0);
+    return ValeurGraphe("UEco/TPeriodeMS.Calcul", contexte, [&](const TBDVasco& bd) -> long double {
         switch (code) {
         case CodeCapturesPoids:
-            valeur = bd.Divise(static_cast<long double>(PoidsDebarque) + PoidsRejete, 1);
-            break;
-        case CodeValeurDebarquements: valeur = bd.Divise(Valeur, 0); break;
+            return bd.Divise(static_cast<long double>(PoidsDebarque) + PoidsRejete, 1);
+        case CodeValeurDebarquements: return bd.Divise(Valeur, 0);
         case CodeCapturesNombres:
-            valeur = bd.Divise(static_cast<long double>(NbDebarques) + NbRejetes, 13);
-            break;
-        case CodeRejetsNombre: valeur = bd.Divise(NbRejetes, 13); break;
-        case CodeRejetsPoids: valeur = bd.Divise(PoidsRejete, 1); break;
-        default: break;
+            return bd.Divise(static_cast<long double>(NbDebarques) + NbRejetes, 13);
+        case CodeRejetsNombre: return bd.Divise(NbRejetes, 13);
+        case CodeRejetsPoids: return bd.Divise(PoidsRejete, 1);
+        default: return 0;
         }
     });
-    return valeur;
 }
 
 void TPeriodeMS::Faire(uint8_t phase, TContexte* contexte)
@@ -405,7 +392,7 @@ TEspeceExp::TEspeceExp(TLecteur& lecteur, TContexte& contexte)
         const std::string nom = lecteur.LireChaine("nom de l'espèce exploitée");
         lecteur.FinDeLigne();
         lecteur.SauterLigne("ligne après le nom de l'espèce exploitée");
-        const TBDVasco& bd = contexte.En<TBDVasco>(0);
+        const TBDVasco& bd = DonneesDe(&contexte);
         Espece = dynamic_cast<TEspece*>(bd.Especes.Chercher(nom));
         // A métier fishing a species that does not exist would index
         // nothing: the file is refused where the name stands.
@@ -492,15 +479,17 @@ void TEspeceExp::Faire(uint8_t phase, TContexte* contexte)
 
 void TEspeceExp::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
 {
-    if (!contexte || !Espece)
-        throw ErreurModele("contexte absent");
-    const TBDVasco& bd = contexte->En<TBDVasco>(0);
+    if (!Espece)
+        throw ErreurModele("espèce exploitée inconnue");
+    const TBDVasco& bd = DonneesDe(contexte);
+    if (!fenetre)
+        fenetre = bd.Hote();
     const std::string suite = contexte->En<TMetierEco>(1).Nom + " " + Espece->Nom;
     int aide = 0;
     bool ouvert = false;
     switch (code) {
     case CodeCapturesPoids: {
-        TParamGraphe p = ParamPeriodes(bd, 1, "Captures et rejets (Poids) " + suite, Cyan);
+        TParamGraphe p = ParamPeriodes(fenetre, bd, 1, "Captures et rejets (Poids) " + suite, Cyan);
         p.Code = CodeCapturesPoids;
         p.Code2 = CodeRejetsPoids;
         p.Couleur = 1;
@@ -510,14 +499,14 @@ void TEspeceExp::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
         break;
     }
     case CodeValeurDebarquements: {
-        TParamGraphe p = ParamPeriodes(bd, 0, "Valeur des débarquements " + suite, Cyan);
+        TParamGraphe p = ParamPeriodes(fenetre, bd, 0, "Valeur des débarquements " + suite, Cyan);
         p.Code = CodeValeurDebarquements;
         ouvert = PeriodesMS.AfficheGraph(fenetre, contexte, p);
         aide = 143;
         break;
     }
     case CodeCapturesNombres: {
-        TParamGraphe p = ParamPeriodes(bd, 13, "Captures et rejets " + suite, Cyan);
+        TParamGraphe p = ParamPeriodes(fenetre, bd, 13, "Captures et rejets " + suite, Cyan);
         p.Code = CodeCapturesNombres;
         p.Code2 = CodeRejetsNombre;
         p.Couleur = 0;
@@ -580,9 +569,7 @@ void TMetierEco::Faire(uint8_t phase, TContexte* contexte)
         case PhaseCaptures: EspecesExploitees.Faire(phase, contexte); break;
         case PhaseBilanMarginal: Courante().Bilanmarginal(*this); break;
         case PhaseBilanPeriode:
-            if (!contexte)
-                throw ErreurModele("contexte absent");
-            Courante().Bilanperiode(*this, contexte->En<TBDVasco>(0));
+            Courante().Bilanperiode(*this, DonneesDe(contexte));
             break;
         case PhaseOuverture:
             if (!contexte)
@@ -642,8 +629,10 @@ void TMetierEco::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
                                  [&](const GrapheMetier& x) { return x.Code == code; });
     if (g == std::end(GraphesMetier))
         return;
-    const TBDVasco& bd = contexte->En<TBDVasco>(0);
-    TParamGraphe p = ParamPeriodes(bd, g->Echelle, g->Titre + Nom + (g->Blanc ? " " : ""), g->Fond);
+    const TBDVasco& bd = DonneesDe(contexte);
+    if (!fenetre)
+        fenetre = bd.Hote();
+    TParamGraphe p = ParamPeriodes(fenetre, bd, g->Echelle, g->Titre + Nom + (g->Blanc ? " " : ""), g->Fond);
     p.Code = g->Code;
     p.Code2 = g->Code2;
     const bool ouvert = g->Code2 ? Conditions.AfficheEco(fenetre, contexte, p)

@@ -104,6 +104,13 @@ double TBDVasco::AnneesEcoulees() const
     return NbPeriodesAn ? double(Bilans.Nombre()) / NbPeriodesAn : 0.0;
 }
 
+TBDVasco& DonneesDe(const TContexte* contexte)
+{
+    if (!contexte)
+        throw ErreurModele("contexte absent");
+    return contexte->En<TBDVasco>(0);
+}
+
 long double TBDVasco::Divise(long double valeur, int k) const
 {
     if (k < 0 || k >= NbEchelles)

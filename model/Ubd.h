@@ -70,4 +70,18 @@ private:
     THote* hote_;
 };
 
+// The data set in slot 0 of a context list; raises without one.
+TBDVasco& DonneesDe(const TContexte* contexte);
+
+// A graph value computed from the data set (its display divisors), under
+// the guard of the element: a fault such as a zero divisor is reported and
+// the value is 0.
+template <class F>
+long double ValeurGraphe(const char* lieu, const TContexte* contexte, F&& valeur)
+{
+    long double resultat = 0;
+    Garder(lieu, [&] { resultat = valeur(DonneesDe(contexte)); });
+    return resultat;
+}
+
 } // namespace vasco

@@ -6,22 +6,18 @@ namespace vasco {
 
 long double TPeriodeBilan::Calcul(uint8_t code, TContexte* contexte)
 {
-    long double valeur = 0;
-    Garder("UPeriode/TPeriodeBilan.Calcul", [&] {
-        if (!contexte)
-            throw ErreurModele("contexte absent");
-        const TBDVasco& bd = contexte->En<TBDVasco>(0);
+    return ValeurGraphe("UPeriode/TPeriodeBilan.Calcul", contexte,
+                        [&](const TBDVasco& bd) -> long double {
         switch (code) {
-        case CodeBilanCA: valeur = bd.Divise(CA, 0); break;
-        case CodeBilanBenefice: valeur = bd.Divise(Benefice, 0); break;
-        case CodeBilanPoidsDebarque: valeur = bd.Divise(PoidsDebarque, 1); break;
-        case CodeBilanCAGris: valeur = bd.Divise(CAGris, 0); break;
-        case CodeBilanEffectifs: valeur = bd.Divise(Effectifs, 4); break;
-        case CodeBilanSubventions: valeur = bd.Divise(SubventionsNettes, 0); break;
-        default: break;
+        case CodeBilanCA: return bd.Divise(CA, 0);
+        case CodeBilanBenefice: return bd.Divise(Benefice, 0);
+        case CodeBilanPoidsDebarque: return bd.Divise(PoidsDebarque, 1);
+        case CodeBilanCAGris: return bd.Divise(CAGris, 0);
+        case CodeBilanEffectifs: return bd.Divise(Effectifs, 4);
+        case CodeBilanSubventions: return bd.Divise(SubventionsNettes, 0);
+        default: return 0;
         }
     });
-    return valeur;
 }
 
 void TPeriodeBilan::Inscrire(TContexte& contexte)
