@@ -258,11 +258,11 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
                           x.ExposantCapturabilite);
         for (int i = 0; i < Tailles.Nombre(); ++i) {
             const int32_t taille = Tailles.Premier + i;
-            auto* a = dynamic_cast<TTailleAn*>(saison.Tailles.ParNumero(taille));
+            auto* a = saison.Tailles.ANumero<TTailleAn>(taille);
             const long double q = a ? a->Capturabilite : 0;
             const long double f = x.Selectivite(taille, c) * (effort * q) * d;
             Tailles.A<TTailleS>(i).F = static_cast<float>(f);
-            if (auto* t = dynamic_cast<TTailleES*>(z.Tailles.ParNumero(taille)))
+            if (auto* t = z.Tailles.ANumero<TTailleES>(taille))
                 t->F = Ajoute(t->F, f);
         }
     });
@@ -303,13 +303,13 @@ void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
             Part p;
             const int32_t taille = f + j;
             const auto& t = z.Tailles.A<TTailleES>(j);
-            auto* s = dynamic_cast<TTailleS*>(Tailles.ParNumero(taille));
+            auto* s = Tailles.ANumero<TTailleS>(taille);
             if (s && t.F != 0) {
                 const long double share = static_cast<long double>(s->F) / t.F;
                 p.Nombre = t.Captures * share;
                 p.Poids = t.PoidsCaptures * share;
             }
-            if (auto* a = dynamic_cast<TTailleAn*>(saison.Tailles.ParNumero(taille)))
+            if (auto* a = saison.Tailles.ANumero<TTailleAn>(taille))
                 p.Prix = a->Prix;
             return p;
         };

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 namespace vasco {
@@ -88,13 +89,28 @@ public:
 
     // Checked access by index (from 0); raises outside the list.
     TEL& Element(int index) const;
+    // Typed access.  Lists hold elements of one class, so the exact type is
+    // tried first: it is much cheaper than a cast in the per-size loops.
     template <class T>
     T& A(int index) const
     {
-        T* p = dynamic_cast<T*>(&Element(index));
+        TEL& e = Element(index);
+        if (typeid(e) == typeid(T))
+            return static_cast<T&>(e);
+        T* p = dynamic_cast<T*>(&e);
         if (!p)
             throw ErreurModele("élément de type inattendu");
         return *p;
+    }
+    // The element carrying a number as the class the caller needs, or null
+    // outside the numbering; raises on an element of another class.
+    template <class T>
+    T* ANumero(int32_t numero) const
+    {
+        const int64_t index = int64_t(numero) - Premier;
+        if (index < 0 || index >= Nombre())
+            return nullptr;
+        return &A<T>(static_cast<int>(index));
     }
     template <class T>
     T& DernierElement() const
