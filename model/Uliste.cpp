@@ -48,11 +48,9 @@ void TSupListe::Vider()
     Dernier = -1;
 }
 
-TEL& TSupListe::Element(int index) const
+void TSupListe::HorsListe(int index)
 {
-    if (index < 0 || index >= Nombre())
-        throw ErreurModele("indice de liste hors limites : " + std::to_string(index));
-    return *elements_[index];
+    throw ErreurModele("indice de liste hors limites : " + std::to_string(index));
 }
 
 TEL* TSupListe::ParNumero(int32_t numero) const

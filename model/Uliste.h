@@ -88,7 +88,12 @@ public:
     bool Vide() const { return elements_.empty(); }
 
     // Checked access by index (from 0); raises outside the list.
-    TEL& Element(int index) const;
+    TEL& Element(int index) const
+    {
+        if (index < 0 || index >= Nombre())
+            HorsListe(index);
+        return *elements_[index];
+    }
     // Typed access.  Lists hold elements of one class, so the exact type is
     // tried first: it is much cheaper than a cast in the per-size loops.
     template <class T>
@@ -141,6 +146,7 @@ public:
     long double Minimum(uint8_t code, TContexte* contexte);
 
 private:
+    [[noreturn]] static void HorsListe(int index);
     template <class Op>
     void Parcourir(const char* lieu, TContexte* contexte, Op op);
     long double Extremum(uint8_t code, TContexte* contexte, bool plusGrand);
