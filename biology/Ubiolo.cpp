@@ -31,14 +31,10 @@ std::vector<T*> Pointeurs(const TSupListe& liste)
     return p;
 }
 
-// An 8-bit field of the file; a value that does not fit is a broken file.
+// An 8-bit field of the file.
 uint8_t LireOctet(TLecteur& lecteur, const char* quoi)
 {
-    const int32_t v = lecteur.LireEntier(quoi);
-    if (v < 0 || v > 255)
-        lecteur.Echec(std::string(quoi) + " : entier de 0 à 255 attendu, trouvé " +
-                      std::to_string(v));
-    return static_cast<uint8_t>(v);
+    return static_cast<uint8_t>(lecteur.LireEntierEntre(quoi, 0, UINT8_MAX));
 }
 
 // The random recruitment factor, one normal draw g: e^((g - 0.5) s²).

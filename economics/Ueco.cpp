@@ -539,9 +539,10 @@ TMetierEco::TMetierEco(TLecteur& lecteur, TContexte& contexte)
         lecteur.FinDeLigne();
         CoutJourMer = lecteur.LireReel32("coût par jour de mer");
         lecteur.FinDeLigne();
-        Equipage = static_cast<uint8_t>(lecteur.LireEntier("équipage par navire"));
+        Equipage = static_cast<uint8_t>(lecteur.LireEntierEntre("équipage par navire", 0, UINT8_MAX));
         lecteur.FinDeLigne();
-        JoursMerInitial = static_cast<uint16_t>(lecteur.LireEntier("jours de mer par période"));
+        JoursMerInitial = static_cast<uint16_t>(
+            lecteur.LireEntierEntre("jours de mer par période", 0, UINT16_MAX));
         lecteur.FinDeLigne();
         MaillageUsuel = lecteur.LireReel32("maillage usuel");
         lecteur.FinDeLigne();

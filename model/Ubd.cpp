@@ -28,10 +28,8 @@ void TBDVasco::Charger(TLecteur& lecteur)
     for (int32_t i = 0; i < nbCommentaires; ++i)
         lecteur.SauterLigne("ligne d'en-tête");
 
-    const int32_t periodes = lecteur.LireEntier("nombre de périodes par an");
-    if (periodes < 1 || periodes > 255)
-        lecteur.Echec("nombre de périodes par an entre 1 et 255 attendu");
-    NbPeriodesAn = static_cast<uint8_t>(periodes);
+    // At least one season: every period is one of them.
+    NbPeriodesAn = static_cast<uint8_t>(lecteur.LireEntierEntre("nombre de périodes par an", 1, UINT8_MAX));
     lecteur.FinDeLigne();
     Titre = lecteur.LireChaine("titre de l'axe des périodes");
     lecteur.FinDeLigne();
@@ -61,8 +59,10 @@ void TBDVasco::Charger(TLecteur& lecteur)
         EchelleUnite[k] = lecteur.LireChaine((quoi + " : unité").c_str());
         lecteur.FinDeLigne();
     }
-    TailleGraphe1 = static_cast<int16_t>(lecteur.LireEntier("première taille des graphes"));
-    TailleGraphe2 = static_cast<int16_t>(lecteur.LireEntier("dernière taille des graphes"));
+    TailleGraphe1 = static_cast<int16_t>(
+        lecteur.LireEntierEntre("première taille des graphes", INT16_MIN, INT16_MAX));
+    TailleGraphe2 = static_cast<int16_t>(
+        lecteur.LireEntierEntre("dernière taille des graphes", INT16_MIN, INT16_MAX));
     lecteur.FinDeLigne();
 }
 

@@ -184,6 +184,15 @@ int32_t TLecteur::LireEntier(const char* quoi)
     return static_cast<int32_t>(valeur);
 }
 
+int32_t TLecteur::LireEntierEntre(const char* quoi, int32_t min, int32_t max)
+{
+    const int32_t v = LireEntier(quoi);
+    if (v < min || v > max)
+        Echec(std::string(quoi) + " : entier de " + std::to_string(min) + " à " +
+              std::to_string(max) + " attendu, trouvé " + std::to_string(v));
+    return v;
+}
+
 long double TLecteur::LireReel(const char* quoi)
 {
     const std::string_view jeton = Jeton(quoi);

@@ -30,6 +30,9 @@ public:
     static TLecteur DepuisFichier(const std::filesystem::path& chemin);
 
     int32_t LireEntier(const char* quoi);
+    // An integer stored in a narrower field: a value outside [min, max]
+    // would wrap silently, so it is a broken file.
+    int32_t LireEntierEntre(const char* quoi, int32_t min, int32_t max);
     // A real, finite, as read (extended precision, for prices).
     long double LireReel(const char* quoi);
     // A real stored as a 32-bit float: it must be finite as a float too.
