@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <numeric>
+#include <tuple>
 
 namespace vasco::test {
 namespace {
@@ -31,19 +32,14 @@ TEST(Captures, EquationDeBaranovEtMoinsDUnPoisson)
 
     // 0.864 fish caught count as none; no fishing, no catch.
     e = capturer(5, 0.2f, 0.1f);
-    EXPECT_EQ(e.Captures, 0);
-    EXPECT_EQ(e.PoidsCaptures, 0);
-    EXPECT_FLOAT_EQ(e.Biomasse, 10);
-    e = capturer(1e6f, 0, 0.1f);
-    EXPECT_EQ(e.Captures, 0);
+    EXPECT_EQ(std::tuple(e.Captures, e.PoidsCaptures, e.Biomasse), std::tuple(0, 0, 10));
+    EXPECT_EQ(capturer(1e6f, 0, 0.1f).Captures, 0);
     EXPECT_TRUE(messages.Textes().empty());
 
     // F + M = 0: the class keeps what it had.
     e = capturer(1000, 0, 0);
     EXPECT_EQ(messages.Textes(), std::vector<std::string>{"UBiolo/TTailleES.Combiner"});
-    EXPECT_EQ(e.Captures, -1);
-    EXPECT_EQ(e.PoidsCaptures, -1);
-    EXPECT_EQ(e.Biomasse, -1);
+    EXPECT_EQ(std::tuple(e.Captures, e.PoidsCaptures, e.Biomasse), std::tuple(-1, -1, -1));
 }
 
 // A species of two classes: recruits enter class 10 and everything there
@@ -72,12 +68,13 @@ struct Recrutement : ::testing::Test {
     }
 };
 
+// The threshold is half the virgin spawning biomass; below it recruitment
+// is in proportion.  A zero threshold never reduces it.
 TEST_F(Recrutement, SeuilDeBiomasseFeconde)
 {
     TEspece& espece = Charger(50);
     const float bfv = espece.BiomasseFecondeVierge;
     ASSERT_GT(bfv, 0);
-    // The threshold is half the virgin spawning biomass.
     EXPECT_EQ(Recrues(espece, bfv), 100);
     EXPECT_EQ(Recrues(espece, bfv / 2), 100);
     EXPECT_EQ(Recrues(espece, bfv / 4), 50);
@@ -85,13 +82,10 @@ TEST_F(Recrutement, SeuilDeBiomasseFeconde)
     espece.Courant().BiomasseFeconde = bfv / 4;
     bd.Especes.Faire(PhaseOuverture, &bd.Contexte);
     EXPECT_EQ(espece.Courant().FacteurRecrutement, 0.5f);
-}
 
-TEST_F(Recrutement, SeuilNulSansEffet)
-{
-    TEspece& espece = Charger(0);
-    EXPECT_EQ(Recrues(espece, 0), 100);
-    EXPECT_EQ(Recrues(espece, espece.BiomasseFecondeVierge / 100), 100);
+    TEspece& sansSeuil = Charger(0);
+    EXPECT_EQ(Recrues(sansSeuil, 0), 100);
+    EXPECT_EQ(Recrues(sansSeuil, sansSeuil.BiomasseFecondeVierge / 100), 100);
 }
 
 TEST_F(Recrutement, FacteurAleatoireCommunAuxClassesPropreAChaqueEspece)
@@ -251,9 +245,8 @@ TEST_F(DeuxSaisons, PasSansMetierPuisRetourAuStockVierge)
     ASSERT_EQ(merlu->Periodes.Nombre(), 1);
     EXPECT_EQ(&merlu->Courant(), &vierge);
     EXPECT_EQ(Effectifs(vierge), n0);
-    EXPECT_EQ(vierge.Quota, 500);
-    EXPECT_EQ(vierge.QuotaActif, 1);
-    EXPECT_EQ(vierge.TailleMin, 12);
+    EXPECT_EQ(std::tuple(vierge.Quota, vierge.QuotaActif, vierge.TailleMin),
+              std::tuple(500, 1, 12));
     EXPECT_EQ(vierge.Biomasse, merlu->BiomasseVierge);
     EXPECT_EQ(vierge.BiomasseFeconde, merlu->BiomasseFecondeVierge);
     // The context holds the reopened states, nothing of the dropped ones.
@@ -330,11 +323,9 @@ TEST_F(DeuxSaisons, SixGraphesParEspece)
         EXPECT_EQ(hote.Graphes[1].Titre, a.Titre + "Sole");
         EXPECT_EQ(p.Code, a.Code);
         if (a.Famille != F::Dyna) {
-            EXPECT_EQ(p.Code2, a.Code2);
-            EXPECT_EQ(p.Couleur2, a.Couleur2);
-            EXPECT_EQ(p.Marque2, '*');
+            EXPECT_EQ(std::tuple(p.Code2, p.Couleur2, p.Marque2),
+                      std::tuple(a.Code2, a.Couleur2, '*'));
         }
-        EXPECT_EQ(p.YMin, 0);
         EXPECT_EQ(p.YMax, 1000 + a.Echelle);
         EXPECT_EQ(p.XMin, a.ParTaille ? 8 : 0);
         EXPECT_EQ(p.XMax, a.ParTaille ? 30 : 29);
@@ -342,14 +333,10 @@ TEST_F(DeuxSaisons, SixGraphesParEspece)
         EXPECT_EQ(p.TitreY, "unité " + std::to_string(a.Echelle));
         EXPECT_EQ(p.CouleurFond, (TCouleur{255, 255, 0}));
         EXPECT_EQ(p.CouleurTexte, (TCouleur{0, 0, 0}));
-        EXPECT_EQ(p.LectureClic, 1);
         EXPECT_EQ(p.Couleur, a.Couleur);
-        EXPECT_EQ(p.Type, 3);
-        EXPECT_EQ(p.Marque, '+');
-        EXPECT_EQ(p.NbSeries, 1);
-        EXPECT_EQ(p.Serie, 1);
-        EXPECT_EQ(p.CodeListe, 0);
-        EXPECT_EQ(p.AffPeriode, 0);
+        EXPECT_EQ(std::tuple(p.YMin, p.LectureClic, p.Type, p.Marque, p.NbSeries, p.Serie),
+                  std::tuple(0.0f, 1, 3, '+', 1, 1));
+        EXPECT_EQ(std::tuple(p.CodeListe, p.AffPeriode), std::tuple(0, 0));
         EXPECT_EQ(hote.ContextesAide, (std::vector<int>{a.Aide, a.Aide}));
     }
 

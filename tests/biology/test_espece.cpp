@@ -77,19 +77,6 @@ TEST(Espece, LectureDuFichierAvecSaisonsEtRepetitions)
     EXPECT_EQ(hote.LecturesCroissance, 2);
 }
 
-TEST(Espece, StockViergeSansCroissanceSelonLaFormeFermee)
-{
-    Espece e;
-    e.Saisons = {SaisonDe({{0, 1, 0.3f}, {0, 1, 0.3f}, {0, 1, 0.3f}}, 10, {100})};
-    TBDVasco bd;
-    ChargerTexte(bd, Fichier(1, {Texte(e)}));
-    const std::vector<float> n = Effectifs(EspeceN(bd, 0).Courant());
-    const double attendu = 100 * Somme(0.3);
-    EXPECT_NEAR(n[0], attendu, attendu * 1e-5);
-    EXPECT_EQ(n[1], 0);
-    EXPECT_EQ(n[2], 0);
-}
-
 // Without mortality every recruit is kept.  Class 10 grows two classes, onto
 // the largest class: the shares for 12 and beyond pile up on 12, and 12,
 // already visited in the period, does not move them again.
@@ -112,10 +99,7 @@ TEST(Espece, BiomassesViergesSelonLaClasseDeMaturite)
         e.Saisons = {SaisonDe({{0, 1, 0}, {0, 2, 0}, {0, 3, 0}}, 10, {100, 50, 20})};
         TBDVasco bd;
         ChargerTexte(bd, Fichier(1, {Texte(e)}));
-        const TEspece& espece = EspeceN(bd, 0);
-        EXPECT_EQ(espece.Courant().Biomasse, espece.BiomasseVierge);
-        EXPECT_EQ(espece.Courant().BiomasseFeconde, espece.BiomasseFecondeVierge);
-        return std::pair{espece.BiomasseVierge, espece.BiomasseFecondeVierge};
+        return std::pair{EspeceN(bd, 0).BiomasseVierge, EspeceN(bd, 0).BiomasseFecondeVierge};
     };
     EXPECT_EQ(biomasses(10), std::pair(26000.0f, 26000.0f));
     EXPECT_EQ(biomasses(11), std::pair(26000.0f, 16000.0f));
@@ -136,75 +120,69 @@ int LigneDeLErreur(const std::string& texte)
 
 // Lines of a file made by Fichier(): 5 name, 9 seuil, 10 maturity, 11 the
 // recruitment line of season 1 (no recruits), 12 its classes, 13.. one line
-// per class; then the next season.
+// per class; then the next season.  A read error passes through the
+// species' guards: no message.
 TEST(Espece, DonneesQuiFeraientEchouerChaquePeriodeRefuseesALaLecture)
 {
     Messages messages;
-    const auto fichier = [](Espece e) { return Fichier(int(e.Saisons.size()), {Texte(e)}); };
+    const auto ligne = [](const Espece& e) {
+        return LigneDeLErreur(Fichier(int(e.Saisons.size()), {Texte(e)}));
+    };
     Espece base;
     base.Saisons = {SaisonDe({{1, 1, 0.1f}, {1, 1, 0.1f}, {0, 1, 0.1f}}),
                     SaisonDe({{1, 1, 0.1f}, {1, 1, 0.1f}, {0, 1, 0.1f}})};
-    EXPECT_EQ(LigneDeLErreur(fichier(base)), 0);
-
-    Espece e = base;
-    e.Saisons[0].Classes[2][0] = 1; // the largest class would grow out
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 15);
-    e = base;
-    e.Saisons[1].Classes[1][0] = 2.5f; // class 11 would reach 13
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 19);
-    e = base;
-    e.Saisons[0].Classes[0][0] = -1; // class 10 would shrink out
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 13);
-
-    e = base;
-    e.Saisons[1].Classes.pop_back(); // fewer classes than season 1
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 17);
-    e = base;
-    e.Saisons[1].ClasseDebut = 11;
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 17);
-    e = base;
-    e.Saisons[0].Classes.clear();
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 12);
-
-    e = base;
-    e.Maturite = 9;
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 10);
-    e.Maturite = 14;
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 10);
-    e.Maturite = 13; // one past the last class: nothing spawns
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 0);
-    e.Seuil = 300; // does not fit its 8 bits
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 9);
+    const struct {
+        void (*Modifier)(Espece&);
+        int Ligne; // 0: accepted
+    } cas[] = {
+        {[](Espece&) {}, 0},
+        // The largest class would grow out; class 11 would reach 13; class 10
+        // would shrink out.
+        {[](Espece& e) { e.Saisons[0].Classes[2][0] = 1; }, 15},
+        {[](Espece& e) { e.Saisons[1].Classes[1][0] = 2.5f; }, 19},
+        {[](Espece& e) { e.Saisons[0].Classes[0][0] = -1; }, 13},
+        // Fewer classes than season 1, or other ones, or none.
+        {[](Espece& e) { e.Saisons[1].Classes.pop_back(); }, 17},
+        {[](Espece& e) { e.Saisons[1].ClasseDebut = 11; }, 17},
+        {[](Espece& e) { e.Saisons[0].Classes.clear(); }, 12},
+        // Maturity from the first class to one past the last (nothing
+        // spawns); a threshold that does not fit its 8 bits.
+        {[](Espece& e) { e.Maturite = 9; }, 10},
+        {[](Espece& e) { e.Maturite = 14; }, 10},
+        {[](Espece& e) { e.Maturite = 13; }, 0},
+        {[](Espece& e) { e.Seuil = 300; }, 9},
+        // A later season may hold more entries; those are never grown.
+        {[](Espece& e) {
+             e.Saisons[1].Classes.push_back({5, 1, 0.1f});
+         },
+         0},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(testing::Message() << "cas " << &k - cas);
+        Espece e = base;
+        k.Modifier(e);
+        EXPECT_EQ(ligne(e), k.Ligne);
+    }
 
     // Class numbers beyond the lists' numbering.
-    e = base;
-    e.Saisons[0].RecrutementDebut = 2147483647;
-    e.Saisons[0].Recrues = {10};
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 11);
+    Espece e = base;
+    e.Saisons[0] = SaisonDe(base.Saisons[0].Classes, 2147483647, {10});
+    EXPECT_EQ(ligne(e), 11);
     e = base;
     e.Maturite = 0;
-    for (Saison& s : e.Saisons)
-        s.ClasseDebut = 2147483645; // classes up to 2147483647
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 12);
-
-    // A later season may hold more entries; those are never grown.
-    e = base;
-    e.Saisons[1].Classes.push_back({5, 1, 0.1f});
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 0);
+    e.Saisons[0].ClasseDebut = e.Saisons[1].ClasseDebut = 2147483645; // up to 2147483647
+    EXPECT_EQ(ligne(e), 12);
 
     // Growth is checked by position: classes 10..11 repeated twice are four
     // entries; the second line holds positions 2 and 3, so one class of
     // growth carries position 3 out, while two classes from positions 0 and 1
     // stay in.
-    e = base;
-    e.Saisons.resize(1);
+    e.Saisons = {SaisonDe({{2, 1, 0.1f}, {0, 1, 0.1f}})};
     e.Saisons[0].Repetitions = 2;
-    e.Saisons[0].Classes = {{2, 1, 0.1f}, {0, 1, 0.1f}};
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 0);
+    e.Maturite = 10;
+    EXPECT_EQ(ligne(e), 0);
     e.Saisons[0].Classes[1][0] = 1;
-    EXPECT_EQ(LigneDeLErreur(fichier(e)), 14);
-
-    // A read error passes through the species' guards: no message.
+    EXPECT_EQ(ligne(e), 14);
     EXPECT_TRUE(messages.Textes().empty());
 }
 

@@ -2,39 +2,19 @@
 // period balance, the step back, the season of each catch record, the
 // refusal of an exploited species that names no species, the graph values of
 // a condition and a catch record, and the graph windows a métier opens.
-#include "biology/Ubiolo.h"
-#include "economics/Ueco.h"
-#include "model/Ubd.h"
 #include "model/Uperiode.h"
-#include "tests/support/Support.h"
-
-#include <gtest/gtest.h>
+#include "tests/economics/Pecherie.h"
 
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
-namespace vasco {
+namespace vasco::test {
 namespace {
-
-using test::HoteEnregistreur;
-using test::Messages;
-
-TMetierEco& Metier(const TBDVasco& bd, int i)
-{
-    return bd.Metiers.A<TMetierEco>(i);
-}
-
-TEspeceExp& Exploitee(const TBDVasco& bd, int metier, int espece)
-{
-    return Metier(bd, metier).EspecesExploitees.A<TEspeceExp>(espece);
-}
-
-TPeriodeMS& Ouvert(const TEspeceExp& x)
-{
-    return x.PeriodesMS.DernierElement<TPeriodeMS>();
-}
 
 void Remplir(TPeriodeMS& r, float debarque, float rejete, float valeur, float grise, float taxe)
 {
@@ -45,56 +25,32 @@ void Remplir(TPeriodeMS& r, float debarque, float rejete, float valeur, float gr
     r.Taxe = taxe;
 }
 
-// Phases 3 and 4 of a period on catch records filled by hand.
-TPeriodeBilan& Bilans(TBDVasco& bd)
-{
-    bd.Metiers.Faire(PhaseBilanMarginal, &bd.Contexte);
-    bd.Bilans.AjouterElement(std::make_unique<TPeriodeBilan>(), nullptr);
-    bd.Metiers.Faire(PhaseBilanPeriode, &bd.Contexte);
-    return bd.Bilans.DernierElement<TPeriodeBilan>();
-}
+using Bilans = Pecherie;
 
 // Chalutiers: 10 vessels x 20 days, 500 a day, 100000 a year, crew 5;
 // fileyeurs: 5 x 20, 200 a day, 40000 a year, crew 3; caseyeurs (no species
 // described): 4 x 10, 100 a day, 20000 a year, crew 2.  One period a year.
-TEST(Bilans, MarginalEtPeriodeSommesDansLeBilan)
+// Phases 3 and 4 run on catch records filled by hand.
+TEST_F(Bilans, MarginalEtPeriodeSommesDansLeBilan)
 {
-    Messages messages;
-    TBDVasco bd;
-    bd.Charger(test::FichierTest("eco_deux_metiers.vsc"));
-    TMetierEco& chalut = Metier(bd, 0);
-    chalut.Courante().SubventionJourMer = 100;
-    chalut.Courante().SubventionPeriode = 2000;
+    Charger("eco_deux_metiers.vsc");
+    Metier(bd, 0).Courante().SubventionJourMer = 100;
+    Metier(bd, 0).Courante().SubventionPeriode = 2000;
     Remplir(Ouvert(Exploitee(bd, 0, 0)), 400, 50, 900, 100, 80);
     Remplir(Ouvert(Exploitee(bd, 0, 1)), 75, 0, 750, 0, 0);
     Remplir(Ouvert(Exploitee(bd, 1, 0)), 140, 10, 280, 0, 0);
-    const TPeriodeBilan& b = Bilans(bd);
+    bd.Metiers.Faire(PhaseBilanMarginal, &bd.Contexte);
+    bd.Bilans.AjouterElement(std::make_unique<TPeriodeBilan>(), nullptr);
+    bd.Metiers.Faire(PhaseBilanPeriode, &bd.Contexte);
 
-    const TCondition& c = chalut.Courante();
-    EXPECT_FLOAT_EQ(c.PoidsDebarque, 475);
-    EXPECT_FLOAT_EQ(c.PoidsRejete, 50);
-    EXPECT_FLOAT_EQ(c.CA, 1650);
-    EXPECT_FLOAT_EQ(c.CAGris, 100);
-    // 1650 - (500 - 100) x 20 x 10
-    EXPECT_FLOAT_EQ(c.BilanMarginal, -78350);
-    // Subsidies (20 x 100 + 2000) x 10 less the tax of 80.
-    EXPECT_FLOAT_EQ(c.SubventionsNettes, 39920);
-    // Fixed part (100000 - 2000) x 10.
-    EXPECT_FLOAT_EQ(c.Benefice, -1058350);
-
-    const TCondition& f = Metier(bd, 1).Courante();
-    EXPECT_FLOAT_EQ(f.CA, 280);
-    EXPECT_FLOAT_EQ(f.BilanMarginal, -19720);
-    EXPECT_FLOAT_EQ(f.Benefice, -219720);
-    EXPECT_FLOAT_EQ(f.SubventionsNettes, 0);
-
+    // Marginal 1650 - (500 - 100) x 20 x 10; subsidies (20 x 100 + 2000) x
+    // 10 less the tax of 80; fixed part (100000 - 2000) x 10.
+    Attendre(Metier(bd, 0).Courante(), {475, 50, 1650, 100, -78350, -1058350, 39920});
+    Attendre(Metier(bd, 1).Courante(), {140, 10, 280, 0, -19720, -219720, 0});
     // No exploited species: no turnover, the daily costs only.
-    const TCondition& k = Metier(bd, 2).Courante();
-    EXPECT_EQ(k.CA, 0);
-    EXPECT_EQ(k.PoidsDebarque, 0);
-    EXPECT_FLOAT_EQ(k.BilanMarginal, -4000);
-    EXPECT_FLOAT_EQ(k.Benefice, -84000);
+    Attendre(Metier(bd, 2).Courante(), {0, 0, 0, 0, -4000, -84000, 0});
 
+    const TPeriodeBilan& b = bd.Bilans.DernierElement<TPeriodeBilan>();
     EXPECT_FLOAT_EQ(b.PoidsDebarque, 615);
     EXPECT_FLOAT_EQ(b.PoidsRejete, 60);
     EXPECT_FLOAT_EQ(b.CA, 1930);
@@ -103,17 +59,14 @@ TEST(Bilans, MarginalEtPeriodeSommesDansLeBilan)
     EXPECT_FLOAT_EQ(b.SubventionsNettes, 39920);
     EXPECT_FLOAT_EQ(b.Effectifs, 5 * 10 + 3 * 5 + 2 * 4);
     EXPECT_FLOAT_EQ(b.JoursEquipage, 5 * 10 * 20 + 3 * 5 * 20 + 2 * 4 * 10);
-    EXPECT_TRUE(messages.Textes().empty());
 }
 
-// Whole periods: each condition adds up its species' records, the period
-// balance adds up the conditions, and a métier without species pays its days
-// at sea net of the daily subsidy.
-TEST(Bilans, PeriodesCompletes)
+// Whole periods: each condition adds up its species' records, each period
+// balance adds up the conditions of its period, and a métier without species
+// pays its days at sea net of the daily subsidy, period after period.
+TEST_F(Bilans, PeriodesCompletes)
 {
-    Messages messages;
-    TBDVasco bd;
-    bd.Charger(test::FichierTest("eco_deux_metiers.vsc"));
+    Charger("eco_deux_metiers.vsc");
     TCondition& casier = Metier(bd, 2).Courante();
     casier.SubventionJourMer = 30;
     casier.SubventionPeriode = 5000;
@@ -124,10 +77,9 @@ TEST(Bilans, PeriodesCompletes)
         SCOPED_TRACE(t);
         float ca = 0, poids = 0, benefice = 0, subventions = 0;
         for (int m = 0; m < 3; ++m) {
-            const TMetierEco& metier = Metier(bd, m);
-            const TCondition& c = metier.Conditions.A<TCondition>(t);
+            const TCondition& c = Metier(bd, m).Conditions.A<TCondition>(t);
             float valeur = 0;
-            for (int e = 0; e < metier.EspecesExploitees.Nombre(); ++e)
+            for (int e = 0; e < Metier(bd, m).EspecesExploitees.Nombre(); ++e)
                 valeur += Exploitee(bd, m, e).PeriodesMS.A<TPeriodeMS>(t).Valeur;
             EXPECT_FLOAT_EQ(c.CA, valeur);
             ca += c.CA;
@@ -142,82 +94,55 @@ TEST(Bilans, PeriodesCompletes)
         EXPECT_FLOAT_EQ(b.Benefice, benefice);
         EXPECT_FLOAT_EQ(b.SubventionsNettes, subventions);
         EXPECT_FLOAT_EQ(b.Effectifs, 73);
-
-        const TCondition& k = Metier(bd, 2).Conditions.A<TCondition>(t);
-        EXPECT_FLOAT_EQ(k.BilanMarginal, -(100 - 30) * 10 * 4);
-        EXPECT_FLOAT_EQ(k.Benefice, -2800 - (20000 - 5000) * 4);
-        EXPECT_FLOAT_EQ(k.SubventionsNettes, (10 * 30 + 5000) * 4);
+        Attendre(
+            Metier(bd, 2).Conditions.A<TCondition>(t),
+            {0, 0, 0, 0, -(100 - 30) * 10 * 4, -2800 - (20000 - 5000) * 4, (10 * 30 + 5000) * 4});
     }
-    EXPECT_TRUE(messages.Textes().empty());
 }
 
 // A fleet of no vessel costs and earns nothing, is paid no subsidy and
 // counts no crew; a fleet that stays in port still pays its fixed costs.
-TEST(Bilans, SansNavireOuSansJour)
+// The fixed cost of a period is the annual cost divided by the periods of
+// the year, net of the period subsidy, per vessel.
+TEST_F(Bilans, SansNavireSansJourEtPartFixe)
 {
-    Messages messages;
-    TBDVasco bd;
-    bd.Charger(test::FichierTest("eco_un_metier.vsc"));
+    Charger("eco_un_metier.vsc");
     TCondition& c = Metier(bd, 0).Courante();
     c.NbNavires = 0;
     c.SubventionJourMer = 50;
     c.SubventionPeriode = 1000;
     c.TauxTaxeCA = 0.1f;
     bd.Pas();
-    const TCondition& vide = Metier(bd, 0).Conditions.A<TCondition>(0);
-    for (float compte : {vide.PoidsDebarque, vide.PoidsRejete, vide.CA, vide.CAGris,
-                         vide.BilanMarginal, vide.Benefice, vide.SubventionsNettes})
-        EXPECT_EQ(compte, 0);
-    const TPeriodeMS& r = Exploitee(bd, 0, 0).PeriodesMS.A<TPeriodeMS>(0);
-    EXPECT_EQ(r.NbDebarques + r.NbRejetes, 0);
-    EXPECT_EQ(r.Valeur, 0);
-    const TPeriodeBilan& b = bd.Bilans.A<TPeriodeBilan>(0);
-    EXPECT_EQ(b.Effectifs, 0);
-    EXPECT_EQ(b.JoursEquipage, 0);
-    EXPECT_EQ(b.CA, 0);
-    EXPECT_EQ(b.Benefice, 0);
+    Attendre(Metier(bd, 0).Conditions.A<TCondition>(0), {});
+    EXPECT_EQ(bd.Bilans.A<TPeriodeBilan>(0).Effectifs, 0);
+    EXPECT_EQ(bd.Bilans.A<TPeriodeBilan>(0).JoursEquipage, 0);
 
-    TCondition& port = Metier(bd, 0).Courante();
-    port.NbNavires = 10;
-    port.NbJours = 0;
+    Metier(bd, 0).Courante().NbNavires = 10;
+    Metier(bd, 0).Courante().NbJours = 0;
     bd.Pas();
-    const TCondition& aQuai = Metier(bd, 0).Conditions.A<TCondition>(1);
-    EXPECT_EQ(aQuai.CA, 0);
-    EXPECT_EQ(aQuai.BilanMarginal, 0);
-    EXPECT_FLOAT_EQ(aQuai.Benefice, -(100000 - 1000) * 10);
-    EXPECT_FLOAT_EQ(aQuai.SubventionsNettes, 1000 * 10);
+    Attendre(Metier(bd, 0).Conditions.A<TCondition>(1), {0, 0, 0, 0, 0, -99000 * 10, 1000 * 10});
     EXPECT_FLOAT_EQ(bd.Bilans.A<TPeriodeBilan>(1).Effectifs, 50);
     EXPECT_EQ(bd.Bilans.A<TPeriodeBilan>(1).JoursEquipage, 0);
-    EXPECT_TRUE(messages.Textes().empty());
-}
 
-// The fixed cost of a period is the annual cost divided by the periods of
-// the year, net of the period subsidy, per vessel.
-TEST(Bilans, PartFixeSelonLesPeriodesParAn)
-{
-    Messages messages;
     for (const char* fichier : {"eco_un_metier.vsc", "eco_saisons.vsc"}) {
         SCOPED_TRACE(fichier);
-        TBDVasco bd;
-        bd.Charger(test::FichierTest(fichier));
+        Charger(fichier);
         Metier(bd, 0).Courante().SubventionPeriode = 2500;
         bd.Pas();
-        const TCondition& c = Metier(bd, 0).Conditions.A<TCondition>(0);
-        const float fixe = (100000.0f / bd.NbPeriodesAn - 2500) * 10;
-        EXPECT_GT(c.BilanMarginal, -100000);
-        EXPECT_FLOAT_EQ(c.Benefice, c.BilanMarginal - fixe);
+        const TCondition& p = Metier(bd, 0).Conditions.A<TCondition>(0);
+        EXPECT_GT(p.BilanMarginal, -100000);
+        EXPECT_FLOAT_EQ(p.Benefice, p.BilanMarginal - (100000.0f / bd.NbPeriodesAn - 2500) * 10);
     }
-    EXPECT_TRUE(messages.Textes().empty());
 }
+
+using RetourArriere = Pecherie;
 
 // Stepping back drops the open condition and catch record and reopens the
 // previous ones with zero accounts and the measures of the undone period; a
 // new step then gives the same accounts as the first time.
-TEST(RetourArriere, RouvreLaDerniereCondition)
+TEST_F(RetourArriere, RouvreLaDerniereCondition)
 {
-    Messages messages;
-    TBDVasco bd;
-    bd.Charger(test::FichierTest("eco_un_metier.vsc"));
+    Charger("eco_un_metier.vsc");
     TMetierEco& m = Metier(bd, 0);
     const TEspeceExp& x = Exploitee(bd, 0, 0);
     bd.Pas();
@@ -232,20 +157,10 @@ TEST(RetourArriere, RouvreLaDerniereCondition)
     m.Courante().SubventionJourMer = 7;
     bd.PasEnArriere();
     ASSERT_EQ(m.Conditions.Nombre(), 1);
-    const TCondition& rouverte = m.Courante();
-    EXPECT_FLOAT_EQ(rouverte.NbNavires, 10);
-    EXPECT_FLOAT_EQ(rouverte.NbJours, 20);
-    EXPECT_EQ(rouverte.SubventionJourMer, 0);
-    EXPECT_FLOAT_EQ(rouverte.MaillageEffectif, 70);
-    for (float compte : {rouverte.PoidsDebarque, rouverte.PoidsRejete, rouverte.CA, rouverte.CAGris,
-                         rouverte.BilanMarginal, rouverte.Benefice, rouverte.SubventionsNettes})
-        EXPECT_EQ(compte, 0);
+    EXPECT_EQ(Mesures(m.Courante()), (MesuresCondition{70, 20, 10, 80, 0, 0, 0, 0}));
+    Attendre(m.Courante(), {});
     ASSERT_EQ(x.PeriodesMS.Nombre(), 1);
-    const TPeriodeMS& r = Ouvert(x);
-    EXPECT_EQ(r.NbDebarques, 0);
-    EXPECT_EQ(r.PoidsDebarque, 0);
-    EXPECT_EQ(r.Valeur, 0);
-    EXPECT_EQ(r.Taxe, 0);
+    Attendre(Ouvert(x), {});
     EXPECT_EQ(bd.Bilans.Nombre(), 0);
 
     bd.Pas();
@@ -253,16 +168,13 @@ TEST(RetourArriere, RouvreLaDerniereCondition)
     EXPECT_EQ(m.Conditions.A<TCondition>(0).Benefice, benefice);
     EXPECT_EQ(x.PeriodesMS.A<TPeriodeMS>(0).Valeur, valeur);
     EXPECT_EQ(bd.Bilans.A<TPeriodeBilan>(0).CA, ca);
-    EXPECT_TRUE(messages.Textes().empty());
 }
 
 // Phase 9 on a métier that holds only its first condition removes nothing:
 // it zeroes the accounts and keeps the measures.
-TEST(RetourArriere, UneSeuleConditionEstRemiseAZero)
+TEST_F(RetourArriere, UneSeuleConditionEstRemiseAZero)
 {
-    Messages messages;
-    TBDVasco bd;
-    bd.Charger(test::FichierTest("eco_un_metier.vsc"));
+    Charger("eco_un_metier.vsc");
     TMetierEco& m = Metier(bd, 0);
     TCondition& c = m.Courante();
     c.CA = 5;
@@ -270,32 +182,27 @@ TEST(RetourArriere, UneSeuleConditionEstRemiseAZero)
     c.PoidsDebarque = c.PoidsRejete = c.CAGris = c.BilanMarginal = c.SubventionsNettes = 3;
     c.TauxTaxeCA = 0.2f;
     Remplir(Ouvert(Exploitee(bd, 0, 0)), 1, 2, 3, 4, 5);
+    Ouvert(Exploitee(bd, 0, 0)).NbDebarques = Ouvert(Exploitee(bd, 0, 0)).NbRejetes = 6;
     bd.Metiers.Faire(PhaseRetour, &bd.Contexte);
 
     ASSERT_EQ(m.Conditions.Nombre(), 1);
     EXPECT_EQ(&m.Courante(), &c);
-    for (float compte : {c.PoidsDebarque, c.PoidsRejete, c.CA, c.CAGris, c.BilanMarginal,
-                         c.Benefice, c.SubventionsNettes})
-        EXPECT_EQ(compte, 0);
-    EXPECT_FLOAT_EQ(c.NbNavires, 10);
-    EXPECT_FLOAT_EQ(c.MaillageReglementaire, 80);
-    EXPECT_FLOAT_EQ(c.TauxTaxeCA, 0.2f);
+    Attendre(c, {});
+    EXPECT_EQ(Mesures(c), (MesuresCondition{70, 20, 10, 80, 0, 0, 0.2f, 0}));
     const TEspeceExp& x = Exploitee(bd, 0, 0);
     ASSERT_EQ(x.PeriodesMS.Nombre(), 1);
-    const TPeriodeMS& r = Ouvert(x);
-    EXPECT_EQ(r.PoidsDebarque + r.PoidsRejete + r.Valeur + r.ValeurGrise + r.Taxe, 0);
-    EXPECT_EQ(r.Tailles.Premier, 10);
-    EXPECT_EQ(r.Tailles.Nombre(), 4);
-    EXPECT_TRUE(messages.Textes().empty());
+    Attendre(Ouvert(x), {});
+    EXPECT_EQ(Ouvert(x).Tailles.Premier, 10);
+    EXPECT_EQ(Ouvert(x).Tailles.Nombre(), 4);
 }
+
+using Saisons = Pecherie;
 
 // Four periods a year; season s has catchability s / 1000 and price s.  The
 // record of period t (from 0) uses season t mod 4.
-TEST(Saisons, LIndiceDeSaisonTourne)
+TEST_F(Saisons, LIndiceDeSaisonTourne)
 {
-    Messages messages;
-    TBDVasco bd;
-    bd.Charger(test::FichierTest("eco_saisons.vsc"));
+    Charger("eco_saisons.vsc");
     ASSERT_EQ(bd.NbPeriodesAn, 4);
     const TEspeceExp& x = Exploitee(bd, 0, 0);
     ASSERT_EQ(x.PeriodesAn.Nombre(), 4);
@@ -304,8 +211,7 @@ TEST(Saisons, LIndiceDeSaisonTourne)
     ASSERT_EQ(x.PeriodesMS.Nombre(), 6);
     EXPECT_EQ(&x.SaisonCourante(bd), &x.PeriodesAn.A<TPeriodeAn>(1));
 
-    bd.Especes.Faire(PhaseMortalite, &bd.Contexte);
-    bd.Metiers.Faire(PhaseMortalite, &bd.Contexte);
+    Mortalites(bd);
     for (int t = 0; t < 6; ++t) {
         SCOPED_TRACE(t);
         const int saison = t % 4 + 1;
@@ -318,58 +224,50 @@ TEST(Saisons, LIndiceDeSaisonTourne)
             EXPECT_FLOAT_EQ(r.Valeur / r.PoidsDebarque, saison);
         }
     }
-    EXPECT_TRUE(messages.Textes().empty());
 }
 
-std::string Texte(const std::string& nom)
+// The line a read error names, 0 when the file is accepted, and what it says
+// was expected there.
+std::pair<int, std::string> Erreur(TBDVasco& bd, const std::string& texte)
 {
-    std::ifstream fichier(test::FichierTest(nom), std::ios::binary);
-    std::ostringstream texte;
-    texte << fichier.rdbuf();
-    return texte.str();
+    try {
+        ChargerTexte(bd, texte);
+    } catch (const ErreurLecture& e) {
+        return {e.Ligne(), e.Attendu()};
+    }
+    return {0, ""};
 }
+
+using Chargement = Pecherie;
 
 // A métier that fishes a species not described before it is refused at
-// load, at the line of the name.
-TEST(Chargement, EspeceExploiteeInconnue)
+// load, at the line of the name; names are compared whole and
+// case-sensitively.
+TEST_F(Chargement, EspeceExploiteeInconnue)
 {
-    Messages messages;
-    {
-        TBDVasco bd;
-        try {
-            bd.Charger(test::FichierTest("eco_espece_inconnue.vsc"));
-            FAIL() << "fichier accepté";
-        } catch (const ErreurLecture& e) {
-            EXPECT_EQ(e.Ligne(), 33);
-            EXPECT_NE(e.Attendu().find("Merlan"), std::string::npos) << e.Attendu();
-        }
-    }
-    // Names are compared whole and case-sensitively.
-    const std::string texte = Texte("eco_un_metier.vsc");
-    const std::string nom = "\nMerlu\n---- Chalutiers";
-    ASSERT_NE(texte.find(nom), std::string::npos);
-    for (const char* autre : {"\nmerlu\n---- Chalutiers", "\nMerlu \n---- Chalutiers"}) {
+    std::ifstream fichier(FichierTest("eco_un_metier.vsc"), std::ios::binary);
+    std::ostringstream lu;
+    lu << fichier.rdbuf();
+    const std::string texte = lu.str();
+    EXPECT_EQ(Erreur(bd, texte).first, 0);
+    const size_t merlu = texte.find("\nMerlu\n---- Chalutiers");
+    ASSERT_NE(merlu, std::string::npos);
+    for (const std::string autre : {"Merlan", "merlu", "Merlu "}) {
         SCOPED_TRACE(autre);
-        std::string modifie = texte;
-        modifie.replace(modifie.find(nom), nom.size(), autre);
-        TBDVasco bd;
-        try {
-            test::ChargerTexte(bd, modifie);
-            FAIL() << "fichier accepté";
-        } catch (const ErreurLecture& e) {
-            EXPECT_EQ(e.Ligne(), 33);
-        }
+        const std::string modifie = texte.substr(0, merlu + 1) + autre + texte.substr(merlu + 6);
+        EXPECT_EQ(Erreur(bd, modifie),
+                  std::pair(33, "nom d'une espèce déjà décrite attendu, trouvé « " + autre + " »"));
     }
 }
 
-// Graph values of a condition: each divided by the divisor of its display
-// scale (k + 2 for scale k in the test files); per-vessel values of a fleet
-// with no vessel are 0.
-TEST(Calcul, ValeursDUneCondition)
+using Calcul = Pecherie;
+
+// Graph values of a condition and of a catch record: each divided by the
+// divisor of its display scale (k + 2 for scale k in the test files);
+// per-vessel values of a fleet with no vessel are 0; unknown codes are 0.
+TEST_F(Calcul, ValeursDesGraphes)
 {
-    Messages messages;
-    TBDVasco bd;
-    bd.Charger(test::FichierTest("eco_un_metier.vsc"));
+    Charger("eco_un_metier.vsc");
     TCondition& c = Metier(bd, 0).Courante();
     c.CA = 1200;
     c.Benefice = -600;
@@ -396,14 +294,9 @@ TEST(Calcul, ValeursDUneCondition)
                              CodeMetierCAGrisNavire})
             EXPECT_EQ(c.Calcul(code, ctx), 0) << int(code) << " " << navires;
     }
-    c.NbNavires = 0;
-    EXPECT_EQ(c.Calcul(CodeMetierEffort, ctx), 0);
-    EXPECT_NEAR(c.Calcul(CodeMetierCA, ctx), 600, 1e-9);
 
     TPeriodeMS& r = Ouvert(Exploitee(bd, 0, 0));
-    r.PoidsDebarque = 300;
-    r.PoidsRejete = 60;
-    r.Valeur = 1000;
+    Remplir(r, 300, 60, 1000, 0, 0);
     r.NbDebarques = 1400;
     r.NbRejetes = 70;
     EXPECT_NEAR(r.Calcul(CodeCapturesPoids, ctx), 120, 1e-9);
@@ -412,7 +305,6 @@ TEST(Calcul, ValeursDUneCondition)
     EXPECT_NEAR(r.Calcul(CodeRejetsNombre, ctx), 70.0L / 15, 1e-9);
     EXPECT_NEAR(r.Calcul(CodeRejetsPoids, ctx), 20, 1e-9);
     EXPECT_EQ(r.Calcul(60, ctx), 0);
-    EXPECT_TRUE(messages.Textes().empty());
 }
 
 // What one graph window must be opened with.
@@ -429,52 +321,57 @@ struct Attendu {
     uint8_t Couleur2 = 0;
 };
 
-void Verifier(const TParamGraphe& p, const Attendu& a, const TBDVasco& bd, HoteEnregistreur& hote)
-{
-    SCOPED_TRACE(a.Titre);
-    EXPECT_EQ(p.Titre, a.Titre);
-    EXPECT_EQ(p.Famille, a.Famille);
-    EXPECT_EQ(p.Liste, a.Liste);
-    EXPECT_EQ(p.Contexte, &bd.Contexte);
-    EXPECT_EQ(p.Magneto, &hote.LeMagneto);
-    EXPECT_EQ(p.Code, a.Code);
-    if (a.Famille != TFamilleGraphe::Graph) {
-        EXPECT_EQ(p.Code2, a.Code2);
-    }
-    EXPECT_EQ(p.YMin, 0);
-    EXPECT_EQ(p.YMax, 100.0f * (a.Echelle + 1));
-    EXPECT_EQ(p.XMin, 0);
-    EXPECT_EQ(p.XMax, 29);
-    EXPECT_EQ(p.TitreX, "Années");
-    EXPECT_EQ(p.TitreY, bd.EchelleUnite[a.Echelle]);
-    EXPECT_EQ(p.CouleurFond, a.Fond);
-    EXPECT_EQ(p.CouleurTexte, (TCouleur{0, 0, 0}));
-    EXPECT_EQ(p.LectureClic, 1);
-    EXPECT_EQ(p.Type, 3);
-    EXPECT_EQ(p.AffPeriode, hote.NumeroPeriode ? 1 : 0);
-    if (a.Famille == TFamilleGraphe::Graph) {
-        EXPECT_EQ(p.NbSeries, 1);
-        EXPECT_EQ(p.Serie, 1);
-        EXPECT_EQ(p.Couleur, 0);
-        EXPECT_EQ(p.Marque, '+');
-    }
-    if (a.Famille == TFamilleGraphe::Graph2) {
-        EXPECT_EQ(p.Couleur, a.Couleur);
-        EXPECT_EQ(p.Couleur2, a.Couleur2);
-        EXPECT_EQ(p.Marque, '+');
-        EXPECT_EQ(p.Marque2, '*');
-    }
-}
+class Graphes : public Pecherie {
+protected:
+    void SetUp() override { Charger("eco_deux_metiers.vsc"); }
 
-// Every graph of a métier, and those of its exploited species, opened
-// through the métier list; the recording host keeps the parameter blocks and
-// the help contexts in order.
-TEST(Graphes, FenetresDesMetiers)
+    // Opens the graphs of a code through the métier list: one window per
+    // métier or per exploited species, each given the help context.
+    void Ouvrir(const std::vector<Attendu>& attendus)
+    {
+        hote.Graphes.clear();
+        hote.ContextesAide.clear();
+        bd.Metiers.FaireDans(&hote, attendus[0].Code, &bd.Contexte);
+        ASSERT_EQ(hote.Graphes.size(), attendus.size()) << int(attendus[0].Code);
+        for (size_t i = 0; i < attendus.size(); ++i)
+            Verifier(hote.Graphes[i], attendus[i]);
+        EXPECT_EQ(hote.ContextesAide, std::vector<int>(attendus.size(), attendus[0].Aide));
+    }
+
+    // The title, list, codes, scale and colours of the window; thirty
+    // periods on the main window's step control, and the fixed layout.
+    void Verifier(const TParamGraphe& p, const Attendu& a)
+    {
+        SCOPED_TRACE(a.Titre);
+        EXPECT_EQ(p.Titre, a.Titre);
+        EXPECT_EQ(p.Famille, a.Famille);
+        EXPECT_EQ(p.Liste, a.Liste);
+        EXPECT_EQ(p.Contexte, &bd.Contexte);
+        EXPECT_EQ(p.Magneto, &hote.LeMagneto);
+        EXPECT_EQ(p.Code, a.Code);
+        EXPECT_EQ(p.YMax, 100.0f * (a.Echelle + 1));
+        EXPECT_EQ(p.TitreY, bd.EchelleUnite[a.Echelle]);
+        EXPECT_EQ(p.CouleurFond, a.Fond);
+        EXPECT_EQ(p.AffPeriode, hote.NumeroPeriode ? 1 : 0);
+        EXPECT_EQ(std::tuple(p.YMin, p.XMin, p.XMax, p.TitreX, p.LectureClic, p.Type, p.Marque),
+                  std::tuple(0.0f, 0, 29, "Années", 1, 3, '+'));
+        EXPECT_EQ(p.CouleurTexte, (TCouleur{0, 0, 0}));
+        if (a.Famille == TFamilleGraphe::Graph) {
+            EXPECT_EQ(std::tuple(p.NbSeries, p.Serie, p.Couleur), std::tuple(1, 1, 0));
+            return;
+        }
+        EXPECT_EQ(p.Code2, a.Code2);
+        if (a.Famille == TFamilleGraphe::Graph2) {
+            EXPECT_EQ(std::tuple(p.Couleur, p.Couleur2, p.Marque2),
+                      std::tuple(a.Couleur, a.Couleur2, '*'));
+        }
+    }
+};
+
+// Every graph of a métier, one window per métier titled by its name, with
+// the period numbers shown or not.
+TEST_F(Graphes, FenetresDesMetiers)
 {
-    Messages messages;
-    HoteEnregistreur hote;
-    TBDVasco bd(&hote);
-    bd.Charger(test::FichierTest("eco_deux_metiers.vsc"));
     const TCouleur cyan{0, 255, 255};
     const TCouleur gris{192, 192, 192};
     using F = TFamilleGraphe;
@@ -492,70 +389,62 @@ TEST(Graphes, FenetresDesMetiers)
     for (bool numero : {true, false}) {
         hote.NumeroPeriode = numero;
         for (const Attendu& a : metier) {
-            hote.Graphes.clear();
-            hote.ContextesAide.clear();
-            bd.Metiers.FaireDans(&hote, a.Code, &bd.Contexte);
-            // One window per métier, the first being the chalutiers'.
-            ASSERT_EQ(hote.Graphes.size(), 3u) << int(a.Code);
+            std::vector<Attendu> fenetres;
             for (int i = 0; i < 3; ++i) {
                 Attendu autre = a;
-                const std::string& nom = Metier(bd, i).Nom;
-                autre.Titre.replace(autre.Titre.find("Chalutiers"), 10, nom);
+                autre.Titre.replace(autre.Titre.find("Chalutiers"), 10, Metier(bd, i).Nom);
                 autre.Liste = &Metier(bd, i).Conditions;
-                Verifier(hote.Graphes[i], autre, bd, hote);
+                fenetres.push_back(autre);
             }
-            EXPECT_EQ(hote.ContextesAide, std::vector<int>(3, a.Aide));
+            Ouvrir(fenetres);
         }
     }
+}
 
-    // Catch graphs: one per exploited species, titled by métier and species.
-    hote.NumeroPeriode = true;
-    const TSupListe* merlu = &Exploitee(bd, 0, 0).PeriodesMS;
-    const TSupListe* sole = &Exploitee(bd, 0, 1).PeriodesMS;
-    const TSupListe* merluFilet = &Exploitee(bd, 1, 0).PeriodesMS;
+// Catch graphs: one per exploited species, titled by métier and species;
+// other codes open nothing; a window that cannot be created gets no help
+// context, and the feeder says so.
+TEST_F(Graphes, FenetresDesEspecesExploitees)
+{
+    const TCouleur cyan{0, 255, 255};
+    using F = TFamilleGraphe;
     const Attendu especes[] = {
-        {71, "Captures et rejets (Poids) Chalutiers Merlu", F::Graph2, 75, 1, cyan, 142, merlu, 1,
-         3},
-        {71, "Captures et rejets (Poids) Chalutiers Sole", F::Graph2, 75, 1, cyan, 142, sole, 1, 3},
-        {71, "Captures et rejets (Poids) Fileyeurs Merlu", F::Graph2, 75, 1, cyan, 142, merluFilet,
-         1, 3},
-        {72, "Valeur des débarquements Chalutiers Merlu", F::Graph, 0, 0, cyan, 143, merlu},
-        {72, "Valeur des débarquements Chalutiers Sole", F::Graph, 0, 0, cyan, 143, sole},
-        {72, "Valeur des débarquements Fileyeurs Merlu", F::Graph, 0, 0, cyan, 143, merluFilet},
-        {73, "Captures et rejets Chalutiers Merlu", F::Graph2, 74, 13, cyan, 143, merlu, 0, 3},
-        {73, "Captures et rejets Chalutiers Sole", F::Graph2, 74, 13, cyan, 143, sole, 0, 3},
-        {73, "Captures et rejets Fileyeurs Merlu", F::Graph2, 74, 13, cyan, 143, merluFilet, 0, 3},
+        {71, "Captures et rejets (Poids) ", F::Graph2, 75, 1, cyan, 142, nullptr, 1, 3},
+        {72, "Valeur des débarquements ", F::Graph, 0, 0, cyan, 143},
+        {73, "Captures et rejets ", F::Graph2, 74, 13, cyan, 143, nullptr, 0, 3},
     };
-    for (int code = 71; code <= 73; ++code) {
-        hote.Graphes.clear();
-        hote.ContextesAide.clear();
-        bd.Metiers.FaireDans(&hote, static_cast<uint8_t>(code), &bd.Contexte);
-        ASSERT_EQ(hote.Graphes.size(), 3u) << code;
-        for (int i = 0; i < 3; ++i)
-            Verifier(hote.Graphes[i], especes[(code - 71) * 3 + i], bd, hote);
-        EXPECT_EQ(hote.ContextesAide, std::vector<int>(3, especes[(code - 71) * 3].Aide));
+    const struct {
+        int metier, espece;
+        const char* suite;
+    } exploitees[] = {
+        {0, 0, "Chalutiers Merlu"}, {0, 1, "Chalutiers Sole"}, {1, 0, "Fileyeurs Merlu"}};
+    for (const Attendu& a : especes) {
+        std::vector<Attendu> fenetres;
+        for (const auto& x : exploitees) {
+            Attendu autre = a;
+            autre.Titre += x.suite;
+            autre.Liste = &Exploitee(bd, x.metier, x.espece).PeriodesMS;
+            fenetres.push_back(autre);
+        }
+        Ouvrir(fenetres);
     }
 
-    // Other codes open nothing.
     hote.Graphes.clear();
     hote.ContextesAide.clear();
     for (int code : {0, 61, 66, 70, 74, 81, 91, 255})
         bd.Metiers.FaireDans(&hote, static_cast<uint8_t>(code), &bd.Contexte);
     EXPECT_TRUE(hote.Graphes.empty());
     EXPECT_TRUE(hote.ContextesAide.empty());
-    EXPECT_TRUE(messages.Textes().empty());
 
-    // A window that cannot be created gets no help context; the feeder says
-    // so.
     hote.EchecOuverture = true;
-    bd.Metiers.FaireDans(&hote, 60, &bd.Contexte);
-    bd.Metiers.FaireDans(&hote, 62, &bd.Contexte);
-    bd.Metiers.FaireDans(&hote, 71, &bd.Contexte);
+    for (uint8_t code : {60, 62, 71})
+        bd.Metiers.FaireDans(&hote, code, &bd.Contexte);
     EXPECT_TRUE(hote.ContextesAide.empty());
     EXPECT_EQ(messages.Nombre("UListe/TSupListe.AfficheEco"), 3);
     EXPECT_EQ(messages.Nombre("Uliste/TsupListe.AfficheGraph"), 3);
     EXPECT_EQ(messages.Nombre("Uliste/TsupListe.AfficheGraph2"), 3);
+    messages.Effacer();
 }
 
 } // namespace
-} // namespace vasco
+} // namespace vasco::test
