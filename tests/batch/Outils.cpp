@@ -1,4 +1,5 @@
 #include "tests/batch/Outils.h"
+#include "batch/Scenario.h"
 
 #include <gtest/gtest.h>
 
@@ -31,41 +32,7 @@ std::string Mot(const std::string& s)
     return mot + "'";
 }
 
-std::string Contenu(const std::string& chemin)
-{
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-} // namespace
-
-Execution Lancer(const std::vector<std::string>& arguments)
-{
-    static int numero = 0;
-    const std::string base = Dossier() + "/execution" + std::to_string(++numero);
-    std::string commande = Mot(VASCO_BATCH);
-    for (const std::string& a : arguments)
-        commande += ' ' + Mot(a);
-    commande += " >" + Mot(base + ".out") + " 2>" + Mot(base + ".err");
-
-    Execution e;
-    const int etat = std::system(commande.c_str());
-    if (etat != -1 && WIFEXITED(etat))
-        e.Code = WEXITSTATUS(etat);
-    e.Sortie = Contenu(base + ".out");
-    e.Erreurs = Contenu(base + ".err");
-    return e;
-}
-
-std::string FichierTemporaire(const std::string& nom, const std::string& texte)
-{
-    const std::string chemin = Dossier() + "/" + nom;
-    std::ofstream(chemin, std::ios::binary) << texte;
-    return chemin;
-}
-
+// Splits one CSV line (RFC 4180 quoting).
 std::vector<std::string> ChampsCsv(const std::string& ligne)
 {
     std::vector<std::string> champs(1);
@@ -84,6 +51,33 @@ std::vector<std::string> ChampsCsv(const std::string& ligne)
         }
     }
     return champs;
+}
+
+} // namespace
+
+Execution Lancer(const std::vector<std::string>& arguments)
+{
+    static int numero = 0;
+    const std::string base = Dossier() + "/execution" + std::to_string(++numero);
+    std::string commande = Mot(VASCO_BATCH);
+    for (const std::string& a : arguments)
+        commande += ' ' + Mot(a);
+    commande += " >" + Mot(base + ".out") + " 2>" + Mot(base + ".err");
+
+    Execution e;
+    const int etat = std::system(commande.c_str());
+    if (etat != -1 && WIFEXITED(etat))
+        e.Code = WEXITSTATUS(etat);
+    e.Sortie = LireTexte(base + ".out").value_or("");
+    e.Erreurs = LireTexte(base + ".err").value_or("");
+    return e;
+}
+
+std::string FichierTemporaire(const std::string& nom, const std::string& texte)
+{
+    const std::string chemin = Dossier() + "/" + nom;
+    std::ofstream(chemin, std::ios::binary) << texte;
+    return chemin;
 }
 
 Tableau LireCsv(const std::string& texte)

@@ -1,7 +1,6 @@
 // Running the vasco-batch program from the tests, and reading its CSV.
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -29,8 +28,6 @@ struct Tableau {
     double Valeur(int p, const std::string& colonne) const;
 };
 
-// Splits one CSV line (RFC 4180 quoting).
-std::vector<std::string> ChampsCsv(const std::string& ligne);
 Tableau LireCsv(const std::string& texte);
 
 } // namespace vasco::test

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -56,7 +57,7 @@ TEST(VascoBatch, AideEtErreursDUsage)
     EXPECT_EQ(Lancer({"--", Petit, "0"}).Code, 0);
 }
 
-TEST(VascoBatch, FichierDeDonneesIllisible)
+TEST(VascoBatch, FichierDeDonneesIllisibleOuFautif)
 {
     const Execution absent = Lancer({"/nulle/part/absent.vsc", "3"});
     EXPECT_EQ(absent.Code, 1);
@@ -75,13 +76,11 @@ TEST(VascoBatch, FichierDeDonneesIllisible)
     // A read error beats a scenario error: the scenario needs the names.
     const std::string scenario = FichierTemporaire("faux.scenario", "0;metier;X;navires;1\n");
     EXPECT_EQ(Lancer({"--scenario", scenario, FichierTemporaire("coupe.vsc", texte), "3"}).Code, 1);
-}
 
-TEST(VascoBatch, MessagesDuModeleSurLaSortieDErreur)
-{
     // A hake class without natural mortality and without fishing: its catch
-    // equation divides by zero each period, and the run goes on.
-    std::string texte = LireTexte(Petit).value();
+    // equation divides by zero each period; the model's messages go to
+    // standard error and the run goes on.
+    texte = LireTexte(Petit).value();
     const size_t ligne = texte.find("1 1 0.3 ");
     ASSERT_NE(ligne, std::string::npos);
     texte.replace(ligne, 8, "1 1 0   ");
@@ -93,15 +92,11 @@ TEST(VascoBatch, MessagesDuModeleSurLaSortieDErreur)
 
 TEST(VascoBatch, ErreursDeScenarioAvantToutCalcul)
 {
-    const std::string entete = "# essai\n\n";
-    const std::vector<std::pair<std::string, std::string>> cas = {
-        {"0;metier;Chalut;navires", "5 champs attendus (PERIODE;metier|espece;NOM;MESURE;VALEUR), "
-                                    "trouvé 4"},
-        {"0;metier;Chalut;navires;5;6", "5 champs attendus (PERIODE;metier|espece;NOM;MESURE;"
-                                        "VALEUR), trouvé 6"},
-        {"x;metier;Chalut;navires;5", "période : nombre entier >= 0 attendu, trouvé « x »"},
-        {"-1;metier;Chalut;navires;5", "période : nombre entier >= 0 attendu, trouvé « -1 »"},
-        {"1.5;metier;Chalut;navires;5", "période : nombre entier >= 0 attendu, trouvé « 1.5 »"},
+    const std::string champs =
+        "5 champs attendus (PERIODE;metier|espece;NOM;MESURE;VALEUR), trouvé ";
+    std::vector<std::pair<std::string, std::string>> cas = {
+        {"0;metier;Chalut;navires", champs + "4"},
+        {"0;metier;Chalut;navires;5;6", champs + "6"},
         {"0;navire;Chalut;navires;5", "cible inconnue « navire » (metier ou espece attendu)"},
         {"0;metier;Chalutier;navires;5", "métier inconnu « Chalutier »"},
         {"0;metier;Fileyeurs;navires;5", "métier inconnu « Fileyeurs »"},
@@ -112,46 +107,39 @@ TEST(VascoBatch, ErreursDeScenarioAvantToutCalcul)
          "subvention_jour, taxe ou repression attendu)"},
         {"0;espece;Sole;navires;5",
          "mesure d'espèce inconnue « navires » (quota ou taille_min attendu)"},
-        {"0;metier;Chalut;navires;cinq",
-         "navires : valeur non numérique « cinq » (nombre attendu)"},
-        {"0;metier;Chalut;navires;5x", "navires : valeur non numérique « 5x » (nombre attendu)"},
-        {"0;metier;Chalut;navires;5,5", "navires : valeur non numérique « 5,5 » (nombre attendu)"},
-        {"0;metier;Chalut;navires;nan", "navires : valeur non numérique « nan » (nombre attendu)"},
-        {"0;metier;Chalut;navires;inf", "navires : valeur non numérique « inf » (nombre attendu)"},
-        {"0;metier;Chalut;navires;", "navires : valeur non numérique «  » (nombre attendu)"},
-        {"0;metier;Chalut;navires;off", "navires : valeur non numérique « off » (nombre attendu)"},
         {"0;espece;Sole;quota;beaucoup",
          "quota : valeur non numérique « beaucoup » (nombre ou off attendu)"},
-        {"0;metier;Chalut;navires;-1",
-         "navires : valeur hors limites « -1 » : nombre de navires >= 0 attendu"},
-        {"0;metier;Chalut;maillage;-0.5",
-         "maillage : valeur hors limites « -0.5 » : maillage >= 0 (mm) attendu"},
-        {"0;metier;Chalut;jours;-1",
-         "jours : valeur hors limites « -1 » : de 0 à 360 jours par période attendu"},
-        {"0;metier;Chalut;jours;360.5",
-         "jours : valeur hors limites « 360.5 » : de 0 à 360 jours par période attendu"},
-        {"0;metier;Chalut;taxe;100.5",
-         "taxe : valeur hors limites « 100.5 » : taux <= 100 (%) attendu"},
-        {"0;metier;Chalut;repression;-1",
-         "repression : valeur hors limites « -1 » : indice de 0 à 100 (%) attendu"},
-        {"0;metier;Chalut;repression;101",
-         "repression : valeur hors limites « 101 » : indice de 0 à 100 (%) attendu"},
-        {"0;metier;Chalut;subvention_an;1e39",
-         "subvention_an : valeur hors limites « 1e39 » : nombre trop grand"},
-        {"0;metier;Chalut;subvention_jour;-1e5000",
-         "subvention_jour : valeur hors limites « -1e5000 » : nombre trop grand"},
-        {"0;espece;Sole;quota;-1",
-         "quota : valeur hors limites « -1 » : quota >= 0 (tonnes par période) attendu"},
-        {"0;espece;Sole;quota;1e36", "quota : valeur hors limites « 1e36 » : nombre trop grand"},
-        {"0;espece;Sole;taille_min;0",
-         "taille_min : taille de 1 à 65535 (cm) attendue, trouvé « 0 »"},
-        {"0;espece;Sole;taille_min;65536",
-         "taille_min : taille de 1 à 65535 (cm) attendue, trouvé « 65536 »"},
-        {"0;espece;Sole;taille_min;12.5",
-         "taille_min : nombre entier ou off attendu, trouvé « 12.5 »"},
-        {"0;espece;Sole;taille_min;douze",
-         "taille_min : nombre entier ou off attendu, trouvé « douze »"},
     };
+    for (const std::string p : {"x", "-1", "1.5"})
+        cas.push_back({p + ";metier;Chalut;navires;5",
+                       "période : nombre entier >= 0 attendu, trouvé « " + p + " »"});
+    for (const std::string v : {"cinq", "5x", "5,5", "nan", "inf", "", "off"})
+        cas.push_back({"0;metier;Chalut;navires;" + v,
+                       "navires : valeur non numérique « " + v + " » (nombre attendu)"});
+    // Out of bounds: target, measure, value, what was expected.
+    const std::array<std::string, 4> hors[] = {
+        {"metier;Chalut", "navires", "-1", "nombre de navires >= 0 attendu"},
+        {"metier;Chalut", "maillage", "-0.5", "maillage >= 0 (mm) attendu"},
+        {"metier;Chalut", "jours", "-1", "de 0 à 360 jours par période attendu"},
+        {"metier;Chalut", "jours", "360.5", "de 0 à 360 jours par période attendu"},
+        {"metier;Chalut", "taxe", "100.5", "taux <= 100 (%) attendu"},
+        {"metier;Chalut", "repression", "-1", "indice de 0 à 100 (%) attendu"},
+        {"metier;Chalut", "repression", "101", "indice de 0 à 100 (%) attendu"},
+        {"metier;Chalut", "subvention_an", "1e39", "nombre trop grand"},
+        {"metier;Chalut", "subvention_jour", "-1e5000", "nombre trop grand"},
+        {"espece;Sole", "quota", "-1", "quota >= 0 (tonnes par période) attendu"},
+        {"espece;Sole", "quota", "1e36", "nombre trop grand"},
+    };
+    for (const auto& [cible, mesure, valeur, attendu] : hors)
+        cas.push_back({"0;" + cible + ";" + mesure + ";" + valeur,
+                       mesure + " : valeur hors limites « " + valeur + " » : " + attendu});
+    for (const std::string v : {"0", "65536"})
+        cas.push_back({"0;espece;Sole;taille_min;" + v,
+                       "taille_min : taille de 1 à 65535 (cm) attendue, trouvé « " + v + " »"});
+    for (const std::string v : {"12.5", "douze"})
+        cas.push_back({"0;espece;Sole;taille_min;" + v,
+                       "taille_min : nombre entier ou off attendu, trouvé « " + v + " »"});
+    const std::string entete = "# essai\n\n";
     for (const auto& [ligne, raison] : cas) {
         SCOPED_TRACE(ligne);
         // A valid line for a later period comes first: nothing may run.
@@ -179,12 +167,9 @@ TEST(VascoBatch, ErreursDeScenarioAvantToutCalcul)
 struct PecherieALaMain {
     std::string Espece, Metier;
     std::vector<long double> Poids;
-    float M;
-    float F;
-    int PremiereCapturee;
-    int PremiereFeconde;
-    long double Recrues;
-    long double Prix;
+    float M, F;
+    int PremiereCapturee, PremiereFeconde;
+    long double Recrues, Prix;
     long double CoutsJours; // cost per day x days x vessels
     long double CoutsFixes; // per vessel and year x vessels
     long double Effectifs, JoursEquipage;
@@ -246,16 +231,17 @@ struct PecherieALaMain {
         }
         const long double captures = Captures(n);
         const long double ca = Prix * captures;
-        const long double benefice = ca - CoutsJours - CoutsFixes;
-        for (const std::string c : {"PoidsDebarque", ":PoidsDebarque"})
-            proche(c.front() == ':' ? Metier + c : c, captures);
-        for (const std::string c : {"CA", ":CA"})
-            proche(c.front() == ':' ? Metier + c : c, ca);
-        for (const std::string c : {"Benefice", ":Benefice"})
-            proche(c.front() == ':' ? Metier + c : c, benefice);
-        for (const std::string c :
-             {"PoidsRejete", "CAGris", "SubventionsNettes", ":PoidsRejete", ":CAGris"})
-            proche(c.front() == ':' ? Metier + c : c, 0);
+        // The métier's columns and the balance's.
+        const auto lesDeux = [&](const std::string& colonne, long double attendu) {
+            proche(colonne, attendu);
+            proche(Metier + ":" + colonne, attendu);
+        };
+        lesDeux("PoidsDebarque", captures);
+        lesDeux("CA", ca);
+        lesDeux("Benefice", ca - CoutsJours - CoutsFixes);
+        lesDeux("PoidsRejete", 0);
+        lesDeux("CAGris", 0);
+        proche("SubventionsNettes", 0);
         proche("Effectifs", Effectifs);
         proche("JoursEquipage", JoursEquipage);
         proche(Espece + ":Biomasse", biomasse);
@@ -278,11 +264,11 @@ struct PecherieALaMain {
     }
 };
 
-// simple.vsc: classes 1 to 5 cm of 0.1, 0.2, 0.5, 1 and 2 kg, M = 0.2, 1000
-// recruits; 10 trawlers x 100 days x catchability 0.0002 give F = 0.2 from
-// 3 cm; 20 per kg; 4 per day at sea, 200 per vessel and year, crew 3.
-TEST(VascoBatch, SimpleCalculeALaMain)
+TEST(VascoBatch, PecheriesCalculeesALaMain)
 {
+    // simple.vsc: classes 1 to 5 cm of 0.1, 0.2, 0.5, 1 and 2 kg, M = 0.2,
+    // 1000 recruits; 10 trawlers x 100 days x catchability 0.0002 give F = 0.2
+    // from 3 cm; 20 per kg; 4 per day at sea, 200 per vessel and year, crew 3.
     const PecherieALaMain simple{.Espece = "Poisson",
                                  .Metier = "Chalutiers",
                                  .Poids = {0.1L, 0.2L, 0.5L, 1, 2},
@@ -297,14 +283,12 @@ TEST(VascoBatch, SimpleCalculeALaMain)
                                  .Effectifs = 30,
                                  .JoursEquipage = 3 * 10 * 100};
     simple.VerifierDeuxPeriodes(FichierDonnees("simple.vsc"));
-}
 
-// batch_petit.vsc: the sole, classes 10 to 12 cm of 0.1, 0.2, 0.3 kg, M = 0.5,
-// 1000 recruits; 10 trawlers x 20 days x 0.001 give F = 0.2 from 11 cm; 10 per
-// kg; 10 per day at sea, 1000 per vessel and year, crew 3.  The hake has no
-// recruits and the netters no vessel: their columns stay 0.
-TEST(VascoBatch, PetitCalculeALaMain)
-{
+    // batch_petit.vsc: the sole, classes 10 to 12 cm of 0.1, 0.2, 0.3 kg,
+    // M = 0.5, 1000 recruits; 10 trawlers x 20 days x 0.001 give F = 0.2 from
+    // 11 cm; 10 per kg; 10 per day at sea, 1000 per vessel and year, crew 3.
+    // The hake has no recruits and the netters no vessel: their columns
+    // stay 0.
     const PecherieALaMain petit{.Espece = "Sole",
                                 .Metier = "Chalut",
                                 .Poids = {0.1L, 0.2L, 0.3L},
