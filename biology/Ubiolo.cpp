@@ -293,7 +293,7 @@ std::unique_ptr<TTailleES> TTailleES::CreateVide()
 // family.
 long double TTailleES::Calcul(uint8_t code, TContexte* contexte)
 {
-    return ValeurGraphe("UBiolo/TTailleES.Calcul", contexte, [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBDVasco& bd) -> long double {
         switch (code) {
         case CodeEffectif: return bd.Divise(Effectif, 9);
         case CodeCapturesNombre: return bd.Divise(Captures, 9);
@@ -304,7 +304,8 @@ long double TTailleES::Calcul(uint8_t code, TContexte* contexte)
         case CodeFTaille: return bd.Divise(F, 11);
         default: return 0;
         }
-    });
+    };
+    return ValeurGraphe("UBiolo/TTailleES.Calcul", contexte, valeur);
 }
 
 void TTailleES::Faire(uint8_t phase, TContexte*)
@@ -446,13 +447,14 @@ void TPeriodeES::SommerBiomasses(const TEspece& espece, const TPeriodeEAn& saiso
 
 long double TPeriodeES::Calcul(uint8_t code, TContexte* contexte)
 {
-    return ValeurGraphe("UBiolo/TPeriodeES.Calcul", contexte, [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBDVasco& bd) -> long double {
         switch (code) {
         case CodeBiomasse: return bd.Divise(Biomasse, 8);
         case CodeBiomasseFeconde: return bd.Divise(BiomasseFeconde, 8);
         default: return 0;
         }
-    });
+    };
+    return ValeurGraphe("UBiolo/TPeriodeES.Calcul", contexte, valeur);
 }
 
 void TPeriodeES::Inscrire(TContexte& contexte)

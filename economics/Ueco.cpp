@@ -126,9 +126,10 @@ void TCondition::Bilanperiode(const TMetierEco& metier, TBDVasco& bd)
     Garder("UEco/TCondition.Bilanperiode", [&] {
         const long double fixe =
             (Diviser(metier.CoutFixeAn, bd.NbPeriodesAn) - SubventionPeriode) * NbNavires;
-        SubventionsNettes = Ajoute(
-            SubventionsNettes,
-            (static_cast<long double>(NbJours) * SubventionJourMer + SubventionPeriode) * NbNavires);
+        SubventionsNettes =
+            Ajoute(SubventionsNettes,
+                   (static_cast<long double>(NbJours) * SubventionJourMer + SubventionPeriode) *
+                       NbNavires);
         Benefice = static_cast<float>(BilanMarginal - fixe);
 
         TPeriodeBilan& b = bd.Bilans.DernierElement<TPeriodeBilan>();
@@ -151,7 +152,7 @@ void TCondition::ZeroComptes()
 
 long double TCondition::Calcul(uint8_t code, TContexte* contexte)
 {
-    return ValeurGraphe("UEco/TCondition.Calcul", contexte, [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBDVasco& bd) -> long double {
         // Per-vessel values of an empty fleet are 0.
         auto parNavire = [&](float v, int k) -> long double {
             return NbNavires > 0 ? bd.Divise(static_cast<long double>(v) / NbNavires, k) : 0;
@@ -170,7 +171,8 @@ long double TCondition::Calcul(uint8_t code, TContexte* contexte)
         case CodeMetierCAGrisNavire: return parNavire(CAGris, 2);
         default: return 0;
         }
-    });
+    };
+    return ValeurGraphe("UEco/TCondition.Calcul", contexte, valeur);
 }
 
 void TCondition::Inscrire(TContexte& contexte)
@@ -254,8 +256,9 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
         TPeriodeES& z = x.Espece->Courant();
         long double d = 1;
         if (z.Biomasse > 0)
-            d = Puissance(static_cast<float>(x.Espece->BiomasseVierge / static_cast<long double>(z.Biomasse)),
-                          x.ExposantCapturabilite);
+            d = Puissance(
+                static_cast<float>(x.Espece->BiomasseVierge / static_cast<long double>(z.Biomasse)),
+                x.ExposantCapturabilite);
         for (int i = 0; i < Tailles.Nombre(); ++i) {
             const int32_t taille = Tailles.Premier + i;
             auto* a = saison.Tailles.ANumero<TTailleAn>(taille);
@@ -352,7 +355,7 @@ void TPeriodeMS::ZeroComptes()
 
 long double TPeriodeMS::Calcul(uint8_t code, TContexte* contexte)
 {
-    return ValeurGraphe("UEco/TPeriodeMS.Calcul", contexte, [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBDVasco& bd) -> long double {
         switch (code) {
         case CodeCapturesPoids:
             return bd.Divise(static_cast<long double>(PoidsDebarque) + PoidsRejete, 1);
@@ -363,7 +366,8 @@ long double TPeriodeMS::Calcul(uint8_t code, TContexte* contexte)
         case CodeRejetsPoids: return bd.Divise(PoidsRejete, 1);
         default: return 0;
         }
-    });
+    };
+    return ValeurGraphe("UEco/TPeriodeMS.Calcul", contexte, valeur);
 }
 
 void TPeriodeMS::Faire(uint8_t phase, TContexte* contexte)
@@ -397,7 +401,8 @@ TEspeceExp::TEspeceExp(TLecteur& lecteur, TContexte& contexte)
         // A métier fishing a species that does not exist would index
         // nothing: the file is refused where the name stands.
         if (!Espece)
-            throw ErreurLecture(ligneNom, "nom d'une espèce déjà décrite attendu, trouvé « " + nom + " »");
+            throw ErreurLecture(ligneNom,
+                                "nom d'une espèce déjà décrite attendu, trouvé « " + nom + " »");
         ExposantCapturabilite = lecteur.LireReel32("exposant de capturabilité");
         lecteur.FinDeLigne();
         FacteurSelection = lecteur.LireReel32("facteur de sélection");
@@ -415,8 +420,8 @@ TEspeceExp::TEspeceExp(TLecteur& lecteur, TContexte& contexte)
 void TEspeceExp::OuvrirPeriode(TContexte* contexte)
 {
     const TSupListe& tailles = PeriodesAn.A<TPeriodeAn>(0).Tailles;
-    PeriodesMS.AjouterElement(TPeriodeMS::CreateVide(tailles.Premier, tailles.Premier + tailles.Nombre() - 1),
-                              contexte);
+    PeriodesMS.AjouterElement(
+        TPeriodeMS::CreateVide(tailles.Premier, tailles.Premier + tailles.Nombre() - 1), contexte);
 }
 
 // Knife edge when the range is 0 (the factors are then sizes); otherwise a
@@ -539,7 +544,8 @@ TMetierEco::TMetierEco(TLecteur& lecteur, TContexte& contexte)
         lecteur.FinDeLigne();
         CoutJourMer = lecteur.LireReel32("coût par jour de mer");
         lecteur.FinDeLigne();
-        Equipage = static_cast<uint8_t>(lecteur.LireEntierEntre("équipage par navire", 0, UINT8_MAX));
+        Equipage =
+            static_cast<uint8_t>(lecteur.LireEntierEntre("équipage par navire", 0, UINT8_MAX));
         lecteur.FinDeLigne();
         JoursMerInitial = static_cast<uint16_t>(
             lecteur.LireEntierEntre("jours de mer par période", 0, UINT16_MAX));
@@ -551,7 +557,8 @@ TMetierEco::TMetierEco(TLecteur& lecteur, TContexte& contexte)
         lecteur.FinDeLigne();
     });
     for (int32_t i = 0; i < nbEspeces; ++i)
-        EspecesExploitees.AjouterElement(std::make_unique<TEspeceExp>(lecteur, contexte), &contexte);
+        EspecesExploitees.AjouterElement(std::make_unique<TEspeceExp>(lecteur, contexte),
+                                         &contexte);
     lecteur.SauterLigne("ligne avant la première condition du métier");
     Inscrire(contexte);
     Conditions.AjouterElement(TCondition::Createpremier(lecteur, contexte), &contexte);
@@ -569,9 +576,7 @@ void TMetierEco::Faire(uint8_t phase, TContexte* contexte)
         case PhaseMortalite:
         case PhaseCaptures: EspecesExploitees.Faire(phase, contexte); break;
         case PhaseBilanMarginal: Courante().Bilanmarginal(*this); break;
-        case PhaseBilanPeriode:
-            Courante().Bilanperiode(*this, DonneesDe(contexte));
-            break;
+        case PhaseBilanPeriode: Courante().Bilanperiode(*this, DonneesDe(contexte)); break;
         case PhaseOuverture:
             if (!contexte)
                 throw ErreurModele("contexte absent");
@@ -597,7 +602,7 @@ struct GrapheMetier {
     uint8_t Code;
     uint8_t Code2; // 0: one series
     const char* Titre;
-    bool Blanc;    // the title ends with a blank after the name
+    bool Blanc; // the title ends with a blank after the name
     int Echelle;
     TCouleur Fond;
     int Aide;
@@ -610,7 +615,8 @@ constexpr GrapheMetier GraphesMetier[] = {
     {CodeMetierNavires, 0, "Nb de Navires ", true, 6, Cyan, 145},
     {CodeMetierJours, 0, "Nb de Jours de mer / Navire ", true, 7, Cyan, 144},
     {CodeMetierCAGris, 0, "CA gris ", true, 0, Cyan, 139},
-    {CodeMetierCANavire, CodeMetierBeneficeNavire, "CA et Coûts / navire ", true, 2, GrisClair, 137},
+    {CodeMetierCANavire, CodeMetierBeneficeNavire, "CA et Coûts / navire ", true, 2, GrisClair,
+     137},
     {CodeMetierPoidsNavire, 0, "Quantité pêchée / navire ", false, 3, GrisClair, 146},
     {CodeMetierCAGrisNavire, 0, "CA Gris / navire ", true, 2, GrisClair, 140},
 };
@@ -633,7 +639,8 @@ void TMetierEco::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
     const TBDVasco& bd = DonneesDe(contexte);
     if (!fenetre)
         fenetre = bd.Hote();
-    TParamGraphe p = ParamPeriodes(fenetre, bd, g->Echelle, g->Titre + Nom + (g->Blanc ? " " : ""), g->Fond);
+    TParamGraphe p =
+        ParamPeriodes(fenetre, bd, g->Echelle, g->Titre + Nom + (g->Blanc ? " " : ""), g->Fond);
     p.Code = g->Code;
     p.Code2 = g->Code2;
     const bool ouvert = g->Code2 ? Conditions.AfficheEco(fenetre, contexte, p)

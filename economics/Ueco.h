@@ -39,8 +39,8 @@ enum : uint8_t {
 class TCondition : public TEL {
 public:
     // Measures.
-    float MaillageEffectif = 0;      // mm, drives selectivity
-    float NbJours = 0;               // days at sea per vessel in the period
+    float MaillageEffectif = 0; // mm, drives selectivity
+    float NbJours = 0;          // days at sea per vessel in the period
     float NbNavires = 0;
     float MaillageReglementaire = 0; // mm
     float SubventionPeriode = 0;     // per vessel per period
@@ -79,7 +79,10 @@ public:
     long double Prix = 0;
     long double Capturabilite = 0;
 
-    TTailleAn(long double prix, long double capturabilite) : Prix(prix), Capturabilite(capturabilite) {}
+    TTailleAn(long double prix, long double capturabilite)
+        : Prix(prix), Capturabilite(capturabilite)
+    {
+    }
     void Inscrire(TContexte& contexte) override;
 };
 
@@ -151,11 +154,11 @@ private:
 
 class TMetierEco : public TELaNom {
 public:
-    float CoutFixeAn = 0;   // per vessel per year
-    float CoutJourMer = 0;  // per vessel per day at sea
-    uint8_t Equipage = 0;   // crew of one vessel
+    float CoutFixeAn = 0;  // per vessel per year
+    float CoutJourMer = 0; // per vessel per day at sea
+    uint8_t Equipage = 0;  // crew of one vessel
     uint16_t JoursMerInitial = 0;
-    float MaillageUsuel = 0; // mm
+    float MaillageUsuel = 0;        // mm
     TSupListeDynaDouble Conditions; // of TCondition, plus the open one
     TSupListe EspecesExploitees;    // of TEspeceExp
 

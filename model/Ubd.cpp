@@ -29,7 +29,8 @@ void TBDVasco::Charger(TLecteur& lecteur)
         lecteur.SauterLigne("ligne d'en-tête");
 
     // At least one season: every period is one of them.
-    NbPeriodesAn = static_cast<uint8_t>(lecteur.LireEntierEntre("nombre de périodes par an", 1, UINT8_MAX));
+    NbPeriodesAn =
+        static_cast<uint8_t>(lecteur.LireEntierEntre("nombre de périodes par an", 1, UINT8_MAX));
     lecteur.FinDeLigne();
     Titre = lecteur.LireChaine("titre de l'axe des périodes");
     lecteur.FinDeLigne();

@@ -176,7 +176,8 @@ int32_t TLecteur::LireEntier(const char* quoi)
     const std::string_view jeton = Jeton(quoi);
     const std::string_view chiffres = SansPlus(jeton);
     int64_t valeur = 0;
-    const auto [fin, ec] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur);
+    const auto [fin, ec] =
+        std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur);
     if (chiffres.empty() || ec != std::errc() || fin != chiffres.data() + chiffres.size())
         Echec(std::string(quoi) + " attendu (nombre entier), trouvé " + Cite(jeton));
     if (valeur < INT32_MIN || valeur > INT32_MAX)
@@ -198,8 +199,8 @@ long double TLecteur::LireReel(const char* quoi)
     const std::string_view jeton = Jeton(quoi);
     const std::string_view chiffres = SansPlus(jeton);
     long double valeur = 0;
-    const auto [fin, ec] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur,
-                                           std::chars_format::general);
+    const auto [fin, ec] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(),
+                                           valeur, std::chars_format::general);
     if (chiffres.empty() || ec != std::errc() || fin != chiffres.data() + chiffres.size() ||
         !std::isfinite(valeur))
         Echec(std::string(quoi) + " attendu (nombre réel fini), trouvé " + Cite(jeton));

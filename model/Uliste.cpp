@@ -123,8 +123,7 @@ void TSupListe::Parcourir(const char* lieu, TContexte* contexte, Op op)
 
 void TSupListe::Faire(uint8_t phase, TContexte* contexte)
 {
-    Parcourir("Uliste/TSupListe.Faire", contexte,
-              [&](TEL& e) { e.Faire(phase, contexte); });
+    Parcourir("Uliste/TSupListe.Faire", contexte, [&](TEL& e) { e.Faire(phase, contexte); });
 }
 
 void TSupListe::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
@@ -221,7 +220,8 @@ bool TSupListeFGS::AfficheEco(THote* fenetre, TContexte* contexte, TParamGraphe 
 
 bool TSupListeFGSDouble::AfficheGraph2(THote* fenetre, TContexte* contexte, TParamGraphe param)
 {
-    return Ouvrir("Uliste/TsupListe.AfficheGraph2", TFamilleGraphe::Graph2, fenetre, contexte, param);
+    return Ouvrir("Uliste/TsupListe.AfficheGraph2", TFamilleGraphe::Graph2, fenetre, contexte,
+                  param);
 }
 
 bool TSupListeDyna::AffDyna(THote* fenetre, TContexte* contexte, TParamGraphe param)
@@ -232,7 +232,7 @@ bool TSupListeDyna::AffDyna(THote* fenetre, TContexte* contexte, TParamGraphe pa
 bool TSupListeDynaDouble::AffDynaDouble(THote* fenetre, TContexte* contexte, TParamGraphe param)
 {
     return Ouvrir("Uliste/TsupListe.AffDynaDouble", TFamilleGraphe::DynaDouble, fenetre, contexte,
-           param);
+                  param);
 }
 
 } // namespace vasco

@@ -171,8 +171,7 @@ protected:
 
 // Economic graphs are opened by AfficheEco, which the balance list needs as
 // well as AfficheGraph: both sit on TSupListeFGS.
-class TSupListeFGSEco : public TSupListeFGS {
-};
+class TSupListeFGSEco : public TSupListeFGS {};
 
 class TSupListeFGSDouble : public TSupListeFGSEco {
 public:

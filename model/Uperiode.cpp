@@ -6,8 +6,7 @@ namespace vasco {
 
 long double TPeriodeBilan::Calcul(uint8_t code, TContexte* contexte)
 {
-    return ValeurGraphe("UPeriode/TPeriodeBilan.Calcul", contexte,
-                        [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBDVasco& bd) -> long double {
         switch (code) {
         case CodeBilanCA: return bd.Divise(CA, 0);
         case CodeBilanBenefice: return bd.Divise(Benefice, 0);
@@ -17,7 +16,8 @@ long double TPeriodeBilan::Calcul(uint8_t code, TContexte* contexte)
         case CodeBilanSubventions: return bd.Divise(SubventionsNettes, 0);
         default: return 0;
         }
-    });
+    };
+    return ValeurGraphe("UPeriode/TPeriodeBilan.Calcul", contexte, valeur);
 }
 
 void TPeriodeBilan::Inscrire(TContexte& contexte)
