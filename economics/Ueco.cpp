@@ -482,48 +482,48 @@ void TEspeceExp::Faire(uint8_t phase, TContexte* contexte)
     });
 }
 
+namespace {
+
+// The catch graphs of one exploited species: one series (Code2 0) or two.
+struct GrapheCaptures {
+    uint8_t Code;
+    uint8_t Code2;
+    const char* Titre;
+    int Echelle;
+    uint8_t Couleur;
+    uint8_t Couleur2;
+    int Aide;
+};
+
+constexpr GrapheCaptures GraphesCaptures[] = {
+    {CodeCapturesPoids, CodeRejetsPoids, "Captures et rejets (Poids) ", 1, 1, 3, 142},
+    {CodeValeurDebarquements, 0, "Valeur des débarquements ", 0, 0, 0, 143},
+    {CodeCapturesNombres, CodeRejetsNombre, "Captures et rejets ", 13, 0, 3, 143},
+};
+
+} // namespace
+
 void TEspeceExp::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
 {
     if (!Espece)
         throw ErreurModele("espèce exploitée inconnue");
+    const auto* g = std::find_if(std::begin(GraphesCaptures), std::end(GraphesCaptures),
+                                 [&](const GrapheCaptures& x) { return x.Code == code; });
+    if (g == std::end(GraphesCaptures))
+        return;
     const TBDVasco& bd = DonneesDe(contexte);
     if (!fenetre)
         fenetre = bd.Hote();
-    const std::string suite = contexte->En<TMetierEco>(1).Nom + " " + Espece->Nom;
-    int aide = 0;
-    bool ouvert = false;
-    switch (code) {
-    case CodeCapturesPoids: {
-        TParamGraphe p = ParamPeriodes(fenetre, bd, 1, "Captures et rejets (Poids) " + suite, Cyan);
-        p.Code = CodeCapturesPoids;
-        p.Code2 = CodeRejetsPoids;
-        p.Couleur = 1;
-        p.Couleur2 = 3;
-        ouvert = PeriodesMS.AfficheGraph2(fenetre, contexte, p);
-        aide = 142;
-        break;
-    }
-    case CodeValeurDebarquements: {
-        TParamGraphe p = ParamPeriodes(fenetre, bd, 0, "Valeur des débarquements " + suite, Cyan);
-        p.Code = CodeValeurDebarquements;
-        ouvert = PeriodesMS.AfficheGraph(fenetre, contexte, p);
-        aide = 143;
-        break;
-    }
-    case CodeCapturesNombres: {
-        TParamGraphe p = ParamPeriodes(fenetre, bd, 13, "Captures et rejets " + suite, Cyan);
-        p.Code = CodeCapturesNombres;
-        p.Code2 = CodeRejetsNombre;
-        p.Couleur = 0;
-        p.Couleur2 = 3;
-        ouvert = PeriodesMS.AfficheGraph2(fenetre, contexte, p);
-        aide = 143;
-        break;
-    }
-    default: return;
-    }
+    const std::string titre = g->Titre + contexte->En<TMetierEco>(1).Nom + " " + Espece->Nom;
+    TParamGraphe p = ParamPeriodes(fenetre, bd, g->Echelle, titre, Cyan);
+    p.Code = g->Code;
+    p.Code2 = g->Code2;
+    p.Couleur = g->Couleur;
+    p.Couleur2 = g->Couleur2;
+    const bool ouvert = g->Code2 ? PeriodesMS.AfficheGraph2(fenetre, contexte, p)
+                                 : PeriodesMS.AfficheGraph(fenetre, contexte, p);
     if (ouvert)
-        fenetre->ContexteAideDernier(aide);
+        fenetre->ContexteAideDernier(g->Aide);
 }
 
 void TEspeceExp::Inscrire(TContexte& contexte)
