@@ -1,25 +1,116 @@
 // The main window: a multiple-document frame whose child windows are the
-// graph windows.  For now it only opens and closes; the menus, the toolbar,
-// the step control and the logo come with the application shell.
+// graph windows, with the menus, the toolbar, the step control and the logo.
+// It owns the current data set and is the model's host.
+//
+// Its code is split by subject:
+//   Mere.cpp           start-up, menus and toolbar, enabling states, loading,
+//                      simulation control, window commands, help;
+//   MereGraphes.cpp    graph windows: the host's OuvrirGraphe, the
+//                      "Visualisations" menu, redrawing, saving a graph;
+//   MereDialogues.cpp  condition dialogs, contest, options, quit and about.
 #pragma once
 
-#include <QMainWindow>
+#include "model/Uhote.h"
 
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QAction;
 class QMdiArea;
+class QMenu;
 
 namespace vasco {
 
-class TFenetreMere : public QMainWindow {
+class TBDVasco;
+class TMagneto;
+struct TPartieGraphes;
+struct TPartieDialogues;
+
+class TFenetreMere : public QMainWindow, public THote {
     Q_OBJECT
 
 public:
     explicit TFenetreMere(QWidget* parent = nullptr);
+    ~TFenetreMere() override;
+
+    // The host, as the model sees it.  The options are the check marks of
+    // the "Options" menu, read at the moment of use.
+    bool RecrutementAleatoire() const override;
+    bool CroissanceAleatoire() const override;
+    bool AffichageNumeroPeriode() const override;
+    TMagnetoBase* Magneto() override;
+    void DernierePeriode(int32_t index) override;
+    void OuvrirGraphe(const TParamGraphe& param) override; // MereGraphes.cpp
+    void ContexteAideDernier(int contexte) override;
 
     // The client area that holds the graph windows.
     QMdiArea* Zone() const { return zone_; }
+    TMagneto* Magnetoscope() const { return magneto_; }
+    // The current data set, or null before the first load.
+    TBDVasco* Donnees() const { return bd_.get(); }
+    // The data file of the current data set.
+    const QString& FichierDonnees() const { return fichier_; }
+    // The action (menu item or toolbar button) of that object name, or null.
+    QAction* Action(const char* nom) const;
+    // The check mark of an item of the "Options" menu.
+    bool Coche(const char* nom) const;
+
+    // A continuous run is in progress.
+    bool EnCours = false;
+
+    // Switches the menus and buttons for what the user may now do.
+    void ModifierEnabled(int mode);
+
+    // Commands (Mere.cpp).  ChargerFichier reads into a new data set and
+    // keeps the previous one when the file cannot be read.
+    bool ChargerFichier(const QString& chemin);
+    void ChoixDuFichier();
+    void FichierReutiliser();
+    // Closes every child window, the last first, freed at once.
+    void FermerGraphes();
+    void PasAPas();
+    void EnContinu();
+    void Stop();
+    void PasEnArriere();
+    void OuvrirAide(int contexte);
+
+    // The open-file dialog, replaceable by the tests: the chosen data file,
+    // or an empty string when the user cancels.
+    std::function<QString()> DemanderFichier;
+
+    // Graph windows (MereGraphes.cpp).
+    void ConstruireMenuVisualisations(QMenu* menu);
+    // The global "CA et bénéfices" graph, opened by a step with no window.
+    void OuvrirCAEtBenefices();
+    // Every graph window recomposes its picture at the step control's position.
+    void RedessinerGraphes();
+    void EnregistrerGraphiqueSous();
+    TPartieGraphes& Graphes() { return *graphes_; }
+
+    // Dialogs, contest, options, quit and about (MereDialogues.cpp).
+    // CreerDialogues runs once, from the constructor.
+    void CreerDialogues();
+    void ModificationdesconditionsMetierClick();
+    void ModificationdesConditionsEspeceClick();
+    void BilanConcours();
+    void ConcoursClick();
+    void AffichageNumeroPeriodeClick();
+    void QuitterClick();
+    void AProposdeClick();
+    TPartieDialogues& Dialogues() { return *dialogues_; }
+
+protected:
+    void closeEvent(QCloseEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
 
 private:
     QMdiArea* zone_;
+    TMagneto* magneto_ = nullptr;
+    std::unique_ptr<TBDVasco> bd_;
+    QString fichier_;
+    std::unique_ptr<TPartieGraphes> graphes_;
+    std::unique_ptr<TPartieDialogues> dialogues_;
 };
 
 } // namespace vasco

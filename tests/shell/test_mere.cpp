@@ -15,7 +15,7 @@ TEST(FenetreMere, SOuvreAvecSaZoneDeFenetresEtSeFerme)
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
     fenetre->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre));
-    EXPECT_EQ(fenetre->windowTitle(), "Vasco");
+    EXPECT_EQ(fenetre->windowTitle(), "Vasco  ");
 
     auto* zone = qobject_cast<QMdiArea*>(fenetre->centralWidget());
     ASSERT_NE(zone, nullptr);
