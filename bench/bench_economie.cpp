@@ -2,12 +2,11 @@
 // generated one: one step, a sixty-year run (240 quarterly periods), the load
 // with its virgin stocks, and the memory held after 500 periods.
 //
-// The generated fishery has 20 species of 120 size classes and 30 métiers
-// fishing 5 to 10 species each, with 4 periods a year: about the largest
-// fishery a teacher would describe by hand, several times golfe.vsc.
+// The generated fishery is described in tests/support/PecherieGeneree.h.
 #include "model/Ubd.h"
 #include "model/Ulecteur.h"
 #include "model/Umessages.h"
+#include "tests/support/PecherieGeneree.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,12 +23,6 @@ namespace {
 using namespace vasco;
 
 enum class Pecherie { Golfe, Generee };
-
-constexpr int NbEspeces = 20;
-constexpr int NbClasses = 120;
-constexpr int PremiereClasse = 5;
-constexpr int NbMetiers = 30;
-constexpr int NbPeriodesAn = 4;
 
 // Guard messages mean the fishery is not what it should be; they are
 // counted, not printed, and reported with the figures.
@@ -53,71 +46,9 @@ std::string FichierGolfe()
     return std::string(VASCO_DONNEES) + "/golfe.vsc";
 }
 
-// One species: growth slowing towards 130 cm (von Bertalanffy, capped so
-// that no fish grows past the last class), weight 1e-5 L^3 kg, natural
-// mortality 0.05 a quarter, recruits into 5 to 9 cm in one season a year.
-void Espece(std::ostringstream& f, int s)
-{
-    const int derniere = PremiereClasse + NbClasses - 1;
-    f << "Espece " << s << "\n----\n0.5\n0\n20\n40\n";
-    for (int saison = 0; saison < NbPeriodesAn; ++saison) {
-        if (saison == s % NbPeriodesAn) {
-            f << PremiereClasse << " " << PremiereClasse + 4 << "\n";
-            for (int c = 0; c < 5; ++c)
-                f << 100000 << "\n";
-        } else {
-            f << "0 0\n";
-        }
-        f << PremiereClasse << " " << derniere << " 1\n";
-        for (int l = PremiereClasse; l <= derniere; ++l) {
-            const double croissance =
-                std::min((130.0 - l) * (1 - std::exp(-0.2 / 4)), static_cast<double>(derniere - l));
-            f << croissance << " " << 1e-5 * l * l * l << " 0.05\n";
-        }
-    }
-}
-
-// One métier: species picked three apart from a start that moves with the
-// métier, so every species is fished by several fleets.
-void Metier(std::ostringstream& f, int m)
-{
-    const int nbEspeces = 5 + m % 6;
-    f << "Metier " << m << "\n----\n50000\n300\n4\n15\n"
-      << 60 + 10 * (m % 5) << "\n"
-      << nbEspeces << "\n";
-    for (int k = 0; k < nbEspeces; ++k) {
-        f << "Espece " << (m * 7 + k * 3) % NbEspeces << "\n----\n0.2\n0.3\n0.2\n"
-          << (m % 3 == 0 ? 0.8 : -1.0) << "\n";
-        for (int saison = 0; saison < NbPeriodesAn; ++saison) {
-            const double q = 4e-5 * (1 + 0.25 * saison);
-            f << "3\n" << PremiereClasse << "\n";
-            f << PremiereClasse << " 30 1.5 " << q << "\n";
-            f << "31 60 3 " << q << "\n";
-            f << "61 " << PremiereClasse + NbClasses - 1 << " 5 " << q << "\n";
-        }
-    }
-    f << "----\n" << 10 + m % 7 << "\n80\n";
-}
-
 const std::string& TexteGenere()
 {
-    static const std::string texte = [] {
-        std::ostringstream f;
-        f << "1\nPêcherie générée pour les mesures\n"
-          << NbPeriodesAn << "\nTrimestres\n"
-          << NbEspeces << "\n";
-        for (int s = 0; s < NbEspeces; ++s)
-            Espece(f, s);
-        f << "----\n" << NbMetiers << "\n";
-        for (int m = 0; m < NbMetiers; ++m)
-            Metier(f, m);
-        f << "----\n";
-        for (int k = 0; k < NbEchelles; ++k)
-            f << "1000 1\nunité " << k << "\n";
-        f << PremiereClasse << " " << PremiereClasse + NbClasses - 1 << "\n";
-        return f.str();
-    }();
-    return texte;
+    return test::TextePecherieGeneree();
 }
 
 // A freshly loaded data set, or none after reporting why.
