@@ -6,6 +6,7 @@
 #include "model/Uperiode.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace vasco {
@@ -259,11 +260,13 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
             d = Puissance(
                 static_cast<float>(x.Espece->BiomasseVierge / static_cast<long double>(z.Biomasse)),
                 x.ExposantCapturabilite);
+        const std::vector<long double>& selectivite =
+            x.Selectivites(Tailles.Premier, Tailles.Nombre(), c);
         for (int i = 0; i < Tailles.Nombre(); ++i) {
             const int32_t taille = Tailles.Premier + i;
             auto* a = saison.Tailles.ANumero<TTailleAn>(taille);
             const long double q = a ? a->Capturabilite : 0;
-            const long double f = x.Selectivite(taille, c) * (effort * q) * d;
+            const long double f = selectivite[i] * (effort * q) * d;
             Tailles.A<TTailleS>(i).F = static_cast<float>(f);
             if (auto* t = z.Tailles.ANumero<TTailleES>(taille))
                 t->F = Ajoute(t->F, f);
@@ -417,11 +420,40 @@ TEspeceExp::TEspeceExp(TLecteur& lecteur, TContexte& contexte)
     });
 }
 
+// The new record takes over the per-size table of the closing one, cleared:
+// the same sizes, without allocating them again.
 void TEspeceExp::OuvrirPeriode(TContexte* contexte)
 {
     const TSupListe& tailles = PeriodesAn.A<TPeriodeAn>(0).Tailles;
-    PeriodesMS.AjouterElement(
-        TPeriodeMS::CreateVide(tailles.Premier, tailles.Premier + tailles.Nombre() - 1), contexte);
+    TPeriodeMS* precedent = PeriodesMS.Vide() ? nullptr : &PeriodesMS.DernierElement<TPeriodeMS>();
+    if (!precedent || precedent->Tailles.Nombre() != tailles.Nombre()) {
+        PeriodesMS.AjouterElement(
+            TPeriodeMS::CreateVide(tailles.Premier, tailles.Premier + tailles.Nombre() - 1),
+            contexte);
+        if (precedent)
+            precedent->Tailles.Vider();
+        return;
+    }
+    auto r = std::make_unique<TPeriodeMS>();
+    r->Tailles.Echanger(precedent->Tailles);
+    r->Tailles.Numeroter(tailles.Premier);
+    for (int i = 0; i < r->Tailles.Nombre(); ++i)
+        r->Tailles.A<TTailleS>(i).F = 0;
+    PeriodesMS.AjouterElement(std::move(r), contexte);
+}
+
+// Step back: the open record goes, the previous one reopens with zero
+// accounts and the per-size table back, which phase 1 fills again.
+void TEspeceExp::RetirerPeriode(TContexte* contexte)
+{
+    const int n = PeriodesMS.Nombre();
+    if (n > 1)
+        PeriodesMS.A<TPeriodeMS>(n - 2).Tailles.Echanger(PeriodesMS.A<TPeriodeMS>(n - 1).Tailles);
+    PeriodesMS.RetirerDernier(contexte);
+    if (PeriodesMS.Vide())
+        OuvrirPeriode(contexte);
+    else
+        PeriodesMS.DernierElement<TPeriodeMS>().ZeroComptes();
 }
 
 // Knife edge when the range is 0 (the factors are then sizes); otherwise a
@@ -456,6 +488,29 @@ long double TEspeceExp::Selectivite(int32_t taille, const TCondition& condition)
     return r;
 }
 
+const std::vector<long double>& TEspeceExp::Selectivites(int32_t premiere, int n,
+                                                         const TCondition& condition) const
+{
+    TSelectivites& s = selectivites_;
+    const auto bits = [](float v) { return std::bit_cast<uint32_t>(v); };
+    if (s.Valides && s.Premiere == premiere && s.Nombre == n &&
+        s.Maillage == bits(condition.MaillageEffectif) && s.Etendue == bits(EtendueSelection) &&
+        s.Facteur == bits(FacteurSelection) && s.Dome == bits(FacteurDome))
+        return s.Valeurs;
+    s.Valides = false;
+    s.Valeurs.resize(static_cast<size_t>(std::max(n, 0)));
+    for (int i = 0; i < n; ++i)
+        s.Valeurs[i] = Selectivite(premiere + i, condition);
+    s.Premiere = premiere;
+    s.Nombre = n;
+    s.Maillage = bits(condition.MaillageEffectif);
+    s.Etendue = bits(EtendueSelection);
+    s.Facteur = bits(FacteurSelection);
+    s.Dome = bits(FacteurDome);
+    s.Valides = true;
+    return s.Valeurs;
+}
+
 TPeriodeAn& TEspeceExp::SaisonCourante(const TBDVasco& bd) const
 {
     if (bd.NbPeriodesAn == 0)
@@ -470,13 +525,7 @@ void TEspeceExp::Faire(uint8_t phase, TContexte* contexte)
         case PhaseMortalite:
         case PhaseCaptures: PeriodesMS.DernierElement<TPeriodeMS>().Faire(phase, contexte); break;
         case PhaseOuverture: OuvrirPeriode(contexte); break;
-        case PhaseRetour:
-            PeriodesMS.RetirerDernier(contexte);
-            if (PeriodesMS.Vide())
-                OuvrirPeriode(contexte);
-            else
-                PeriodesMS.DernierElement<TPeriodeMS>().ZeroComptes();
-            break;
+        case PhaseRetour: RetirerPeriode(contexte); break;
         default: break;
         }
     });

@@ -7,6 +7,7 @@
 #include "model/Uliste.h"
 
 #include <memory>
+#include <vector>
 
 namespace vasco {
 
@@ -95,7 +96,7 @@ public:
     void Inscrire(TContexte& contexte) override;
 };
 
-// The fishing mortality of one métier on one size in one period.
+// The fishing mortality of one métier on one size in the open period.
 class TTailleS : public TEL {
 public:
     float F = 0;
@@ -113,7 +114,11 @@ public:
     float Valeur = 0;
     float ValeurGrise = 0;
     float Taxe = 0;
-    TSupListe Tailles; // of TTailleS
+    // Of TTailleS: the per-size mortality of the open period, worked out by
+    // phase 1 and read by the catch split of the same period, then by nothing.
+    // Only the open record holds it: it passes to the next record when a
+    // period opens, and back to the reopened one on a step back.
+    TSupListe Tailles;
 
     static std::unique_ptr<TPeriodeMS> CreateVide(int32_t premier, int32_t dernier);
 
@@ -141,6 +146,12 @@ public:
 
     // Retention (0..1) of a length under a condition.
     long double Selectivite(int32_t taille, const TCondition& condition) const;
+    // Retention of each of n sizes from the first one under a condition.  It
+    // depends only on the effective mesh and the selection parameters, which
+    // change with the measures, not every period: it is worked out again only
+    // when one of them has changed.
+    const std::vector<long double>& Selectivites(int32_t premiere, int n,
+                                                 const TCondition& condition) const;
     // The season table in force for the open catch record.
     TPeriodeAn& SaisonCourante(const TBDVasco& bd) const;
 
@@ -149,7 +160,19 @@ public:
     void Inscrire(TContexte& contexte) override;
 
 private:
+    // What the retentions were last worked out for.
+    struct TSelectivites {
+        bool Valides = false;
+        int32_t Premiere = 0;
+        int Nombre = 0;
+        uint32_t Maillage = 0, Etendue = 0, Facteur = 0, Dome = 0; // bits of the floats
+        std::vector<long double> Valeurs;
+    };
+
     void OuvrirPeriode(TContexte* contexte);
+    void RetirerPeriode(TContexte* contexte);
+
+    mutable TSelectivites selectivites_;
 };
 
 class TMetierEco : public TELaNom {

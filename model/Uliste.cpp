@@ -1,5 +1,8 @@
 #include "model/Uliste.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace vasco {
 
 long double TEL::Calcul(uint8_t, TContexte*)
@@ -106,6 +109,13 @@ void TSupListe::Numeroter(int32_t premier)
         throw ErreurModele("numérotation de liste hors limites");
     Premier = premier;
     Dernier = static_cast<int32_t>(dernier);
+}
+
+void TSupListe::Echanger(TSupListe& autre) noexcept
+{
+    elements_.swap(autre.elements_);
+    std::swap(Premier, autre.Premier);
+    std::swap(Dernier, autre.Dernier);
 }
 
 // One guard per element: a failing element is reported and the walk goes on.

@@ -131,6 +131,9 @@ public:
     void Vider();
     // Gives the first element the number n.
     void Numeroter(int32_t premier);
+    // Exchanges the elements and the numbering of two lists: a record that
+    // hands its working table over to the next one moves it, without copying.
+    void Echanger(TSupListe& autre) noexcept;
 
     void Faire(uint8_t phase, TContexte* contexte);
     void FaireDans(THote* fenetre, uint8_t code, TContexte* contexte);

@@ -199,31 +199,36 @@ TEST_F(RetourArriere, UneSeuleConditionEstRemiseAZero)
 using Saisons = Pecherie;
 
 // Four periods a year; season s has catchability s / 1000 and price s.  The
-// record of period t (from 0) uses season t mod 4.
+// record of period t (from 0) uses season t mod 4.  Only the open record
+// keeps the per-size mortality: a closed one hands it on.
 TEST_F(Saisons, LIndiceDeSaisonTourne)
 {
     Charger("eco_saisons.vsc");
     ASSERT_EQ(bd.NbPeriodesAn, 4);
     const TEspeceExp& x = Exploitee(bd, 0, 0);
     ASSERT_EQ(x.PeriodesAn.Nombre(), 4);
-    for (int t = 0; t < 5; ++t)
-        bd.Pas();
-    ASSERT_EQ(x.PeriodesMS.Nombre(), 6);
-    EXPECT_EQ(&x.SaisonCourante(bd), &x.PeriodesAn.A<TPeriodeAn>(1));
-
-    Mortalites(bd);
     for (int t = 0; t < 6; ++t) {
         SCOPED_TRACE(t);
         const int saison = t % 4 + 1;
+        EXPECT_EQ(&x.SaisonCourante(bd), &x.PeriodesAn.A<TPeriodeAn>(t % 4));
+        Mortalites(bd);
         const TPeriodeMS& r = x.PeriodesMS.A<TPeriodeMS>(t);
+        ASSERT_EQ(&r, &Ouvert(x));
         ASSERT_EQ(r.Tailles.Nombre(), 2);
         EXPECT_FLOAT_EQ(r.Tailles.A<TTailleS>(0).F, 0.2f * saison);
         EXPECT_FLOAT_EQ(r.Tailles.A<TTailleS>(1).F, 0.2f * saison);
-        if (t < 5) {
-            ASSERT_GT(r.PoidsDebarque, 0);
-            EXPECT_FLOAT_EQ(r.Valeur / r.PoidsDebarque, saison);
-        }
+        bd.Pas();
+        ASSERT_GT(r.PoidsDebarque, 0);
+        EXPECT_FLOAT_EQ(r.Valeur / r.PoidsDebarque, saison);
+        EXPECT_EQ(r.Tailles.Nombre(), 0);
+        EXPECT_EQ(Ouvert(x).Tailles.Nombre(), 2);
     }
+    // A step back gives the table back to the reopened record.
+    bd.PasEnArriere();
+    EXPECT_EQ(x.PeriodesMS.Nombre(), 6);
+    EXPECT_EQ(Ouvert(x).Tailles.Nombre(), 2);
+    EXPECT_EQ(Ouvert(x).Tailles.Premier, 10);
+    EXPECT_EQ(x.PeriodesMS.A<TPeriodeMS>(4).Tailles.Nombre(), 0);
 }
 
 // The line a read error names, 0 when the file is accepted, and what it says
