@@ -5,6 +5,7 @@
 // stored as 32-bit floats and computed in extended precision.
 #pragma once
 
+#include "model/UBlocs.h"
 #include "model/Ulecteur.h"
 #include "model/Uliste.h"
 
@@ -29,7 +30,7 @@ enum : uint8_t {
 };
 
 // Recruits entering one class at the start of a period of a season.
-class TTailleR : public TEL {
+class TTailleR : public TEL, public TEnBlocs<TTailleR> {
 public:
     float PartRecrutement = 0;
 
@@ -42,7 +43,7 @@ public:
 };
 
 // The biology of one class in one season.
-class TTailleC : public TEL {
+class TTailleC : public TEL, public TEnBlocs<TTailleC> {
 public:
     // Growth in one period, in classes (fractional).
     float Croissance = 0;
@@ -76,7 +77,7 @@ private:
 };
 
 // One size class in one simulated period.
-class TTailleES : public TEL {
+class TTailleES : public TEL, public TEnBlocs<TTailleES> {
 public:
     float Effectif = 0;
     float Biomasse = 0;

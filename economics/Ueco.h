@@ -3,6 +3,7 @@
 // landings, discards and grey landings.
 #pragma once
 
+#include "model/UBlocs.h"
 #include "model/Ulecteur.h"
 #include "model/Uliste.h"
 
@@ -75,7 +76,7 @@ public:
 };
 
 // Price and catchability of one size in one period of the year.
-class TTailleAn : public TEL {
+class TTailleAn : public TEL, public TEnBlocs<TTailleAn> {
 public:
     long double Prix = 0;
     long double Capturabilite = 0;
@@ -97,7 +98,7 @@ public:
 };
 
 // The fishing mortality of one métier on one size in the open period.
-class TTailleS : public TEL {
+class TTailleS : public TEL, public TEnBlocs<TTailleS> {
 public:
     float F = 0;
     void Inscrire(TContexte& contexte) override;
