@@ -1,46 +1,354 @@
 #include "shell/Mere.h"
 
 #include "model/Ubd.h"
+#include "model/Umessages.h"
 #include "shell/MereDialogues.h"
 #include "shell/MereGraphes.h"
+#include "shell/UAide.h"
+#include "shell/UChemins.h"
+#include "shell/ULogo.h"
 #include "shell/UMagneto.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <filesystem>
+#include <initializer_list>
 
 namespace vasco {
+
+namespace {
+
+constexpr const char* ProprieteAide = "ContexteAide";
+
+// The message of a data file that cannot be read; the informative text says
+// where and what was expected.
+constexpr const char* EchecChargement = "Erreur dans MERE : Choix du fichier de données";
+
+// A continuous run ends after the first step whose last period index passes
+// this position.
+constexpr int32_t PositionLimite = 500;
+
+// A contest lasts sixty years: the continuous run shows the balance once
+// they are complete, a single step before it would complete the sixty-first.
+constexpr float AnsConcoursContinu = 60;
+constexpr float AnsConcoursPasAPas = 61;
+
+// The enabling states.  Columns are the modes 1, 2, 3, 5, 6, 7, 8, 9, 10;
+// '+' enables, '-' disables, a blank leaves the item as it is.  Modes 0 and
+// 4 change nothing.
+//   1 a data file loaded        2 a continuous run starts   3 after a step
+//   5 Stop                      6 the run reached its limit 7 "Visualisations" opened
+//   8 every graph window closed 9 the data file reused      10 going on after the contest
+struct TLigneEtats {
+    std::initializer_list<const char*> noms;
+    const char* etats;
+};
+
+const TLigneEtats TableEtats[] = {
+    {{"Choixdufichierdedonnes"}, " - ++  ++"},
+    {{"FichierReutiliser"}, "+-+++  ++"},
+    {{"EnregistrerGraphiqueSous", "BoutonEnregistrerGraph"}, " -++++--+"},
+    {{"Quitter"}, " - ++  ++"},
+    {{"Simulations"}, "+   -   -"},
+    {{"PasAPas", "EnContinu"}, " - +   + "},
+    {{"Stop"}, "-+ -   - "},
+    {{"PasEnArriere"}, "--++     "},
+    {{"BoutonContinu", "BoutonPasAPas"}, "+- +-  +-"},
+    {{"BoutonStop"}, " + --  --"},
+    {{"BoutonPasEnArriere"}, "--+++    "},
+    {{"Conditions"}, "+- +-  + "},
+    {{"Visualisations"}, "+- ++  ++"},
+    {{"Fenetres"}, "  +  +-- "},
+    {{"FenetreCascade", "FenetreMosaique", "FenetreSupprimer"}, "     + - "},
+    {{"BoutonCascade", "BoutonMosaique"}, "     +-- "},
+};
+constexpr const char* EtatsMagneto = "--++ +--+";
+constexpr const char* EtatsLogo = " --  -+  ";
+constexpr const char* EtatsEnCours = " + --  --";
+
+int ColonneDuMode(int mode)
+{
+    static constexpr int colonnes[] = {-1, 0, 1, 2, -1, 3, 4, 5, 6, 7, 8};
+    return mode >= 0 && mode <= 10 ? colonnes[mode] : -1;
+}
+
+// Elapsed years of n periods, as a 32-bit float (the contest limits are
+// compared in single precision).
+float Annees(int n, int periodesAn)
+{
+    return static_cast<float>(n) / static_cast<float>(periodesAn > 0 ? periodesAn : 1);
+}
+
+} // namespace
 
 TFenetreMere::TFenetreMere(QWidget* parent)
     : QMainWindow(parent), zone_(new QMdiArea(this)), graphes_(std::make_unique<TPartieGraphes>()),
       dialogues_(std::make_unique<TPartieDialogues>())
 {
+    InitialiserRessources();
+    setObjectName("FenetreMere");
     setWindowTitle("Vasco  ");
+    setWindowIcon(QIcon(":/vasco.png"));
+    zone_->setObjectName("Zone");
+    zone_->setBackground(QColor(11, 42, 82));
     setCentralWidget(zone_);
+    logo_ = new TPanelLogo(zone_->viewport());
+    logo_->lower();
+    zone_->viewport()->installEventFilter(this);
+
     magneto_ = new TMagneto(this);
+    CreerMenus();
+    CreerBarres();
+    connect(magneto_, &TMagneto::Deplace, this, &TFenetreMere::RedessinerGraphes);
+    connect(magneto_, &TMagneto::Deplace, this, &TFenetreMere::AfficherPosition);
+    qApp->installEventFilter(this);
+
+    DemanderFichier = [this] {
+        QFileDialog dialogue(this, "Choix du fichier de données", DossierDepart(),
+                             "Fichiers de données Vasco (*.vsc *.VSC);;Tous les fichiers (*)");
+        dialogue.setObjectName("DialogueOuvrir");
+        dialogue.setProperty(ProprieteAide, 101);
+        dialogue.setFileMode(QFileDialog::ExistingFile);
+        dialogue.setDefaultSuffix("vsc");
+        if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+            return QString();
+        return dialogue.selectedFiles().constFirst();
+    };
     CreerDialogues();
 }
 
 TFenetreMere::~TFenetreMere()
 {
+    qApp->removeEventFilter(this);
+    zone_->viewport()->removeEventFilter(this);
+    magneto_->Etat = TMagneto::Arrete;
     FermerGraphes();
     bd_.reset();
 }
 
-bool TFenetreMere::RecrutementAleatoire() const { return Coche("RecrutementAleatoire"); }
-bool TFenetreMere::CroissanceAleatoire() const { return Coche("CroissanceAleatoire"); }
-bool TFenetreMere::AffichageNumeroPeriode() const { return Coche("AffichageNumeroPeriode"); }
-TMagnetoBase* TFenetreMere::Magneto() { return magneto_; }
-void TFenetreMere::DernierePeriode(int32_t index) { magneto_->FixerDernier(index); }
+QAction* TFenetreMere::NouvelleAction(QMenu* menu, const char* nom, const QString& texte, int aide)
+{
+    auto* action = new QAction(texte, this);
+    action->setObjectName(nom);
+    if (aide >= 0)
+        action->setProperty(ProprieteAide, aide);
+    menu->addAction(action);
+    return action;
+}
+
+void TFenetreMere::CreerMenus()
+{
+    auto nouveauMenu = [this](const char* nom, const QString& titre, int aide) {
+        QMenu* menu = menuBar()->addMenu(titre);
+        menu->setObjectName(nom);
+        menu->menuAction()->setObjectName(nom);
+        menu->setProperty(ProprieteAide, aide);
+        menu->menuAction()->setProperty(ProprieteAide, aide);
+        menu->setToolTipsVisible(true);
+        return menu;
+    };
+
+    QMenu* fichier = nouveauMenu("Fichier", "&Fichier", 100);
+    QAction* choix =
+        NouvelleAction(fichier, "Choixdufichierdedonnes", "&Choix du fichier de données", 101);
+    choix->setShortcut(QKeySequence::Open);
+    connect(choix, &QAction::triggered, this, &TFenetreMere::ChoixDuFichier);
+    QAction* reutiliser = NouvelleAction(fichier, "FichierReutiliser", "Réutiliser", 104);
+    reutiliser->setStatusTip("Pour réinitialiser avec le même fichier de données");
+    reutiliser->setToolTip(reutiliser->statusTip());
+    connect(reutiliser, &QAction::triggered, this, &TFenetreMere::FichierReutiliser);
+    fichier->addSeparator();
+    QAction* enregistrer =
+        NouvelleAction(fichier, "EnregistrerGraphiqueSous", "&Enregistrer graphique sous...", 102);
+    enregistrer->setShortcut(QKeySequence::Save);
+    connect(enregistrer, &QAction::triggered, this, &TFenetreMere::EnregistrerGraphiqueSous);
+    fichier->addSeparator();
+    QAction* quitter = NouvelleAction(fichier, "Quitter", "&Quitter", 103);
+    quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quitter->setMenuRole(QAction::NoRole);
+    connect(quitter, &QAction::triggered, this, &TFenetreMere::QuitterClick);
+
+    QMenu* simulations = nouveauMenu("Simulations", "&Simulations", 109);
+    connect(NouvelleAction(simulations, "PasAPas", "&Pas à pas"), &QAction::triggered, this,
+            &TFenetreMere::PasAPas);
+    connect(NouvelleAction(simulations, "EnContinu", "En &continu"), &QAction::triggered, this,
+            &TFenetreMere::EnContinu);
+    simulations->addSeparator();
+    connect(NouvelleAction(simulations, "Stop", "&Stop"), &QAction::triggered, this,
+            &TFenetreMere::Stop);
+    simulations->addSeparator();
+    connect(NouvelleAction(simulations, "PasEnArriere", "Pas en arrière"), &QAction::triggered,
+            this, &TFenetreMere::PasEnArriere);
+
+    QMenu* conditions = nouveauMenu("Conditions", "Conditions", 98);
+    connect(NouvelleAction(conditions, "ModificationdesconditionsMetier",
+                           " Modification des conditions / &Métier ...", 25),
+            &QAction::triggered, this, &TFenetreMere::ModificationdesconditionsMetierClick);
+    connect(NouvelleAction(conditions, "ModificationdesConditionsEspece",
+                           "Modification des conditions / &Espèce ...", 24),
+            &QAction::triggered, this, &TFenetreMere::ModificationdesConditionsEspeceClick);
+
+    QMenu* visualisations = nouveauMenu("Visualisations", "Visualisations", 110);
+    ConstruireMenuVisualisations(visualisations);
+    connect(visualisations, &QMenu::aboutToShow, this, [this] { ModifierEnabled(7); });
+
+    QMenu* fenetres = nouveauMenu("Fenetres", "Fenêtres", 99);
+    connect(NouvelleAction(fenetres, "FenetreCascade", "&Cascade"), &QAction::triggered, this,
+            [this] {
+                logo_->hide();
+                zone_->cascadeSubWindows();
+            });
+    connect(NouvelleAction(fenetres, "FenetreMosaique", "&Mosaîque"), &QAction::triggered, this,
+            [this] {
+                logo_->hide();
+                zone_->tileSubWindows();
+            });
+    connect(NouvelleAction(fenetres, "FenetreSupprimer", "&Supprimer"), &QAction::triggered, this,
+            [this] {
+                FermerGraphes();
+                ModifierEnabled(8);
+            });
+    fenetres->addSeparator();
+    connect(fenetres, &QMenu::aboutToShow, this, [this, fenetres] { ListerFenetres(fenetres); });
+
+    // The options are check marks read when they are needed; each handler
+    // runs after Qt has toggled its mark.
+    QMenu* options = nouveauMenu("Options", "Options", 105);
+    auto option = [&](const char* nom, const QString& texte, int aide, bool coche) {
+        QAction* action = NouvelleAction(options, nom, texte, aide);
+        action->setCheckable(true);
+        action->setChecked(coche);
+        return action;
+    };
+    option("RecrutementAleatoire", "Recrutement aléatoire", 108, false);
+    option("CroissanceAleatoire", "Croissance aléatoire", 107, false);
+    option("son", "Son", -1, false);
+    connect(option("AffichageNumeroPeriode", "Affichage numéro période", -1, true),
+            &QAction::triggered, this, &TFenetreMere::AffichageNumeroPeriodeClick);
+    connect(option("Concours", "Concours", 106, false), &QAction::triggered, this,
+            &TFenetreMere::ConcoursClick);
+
+    QMenu* aide = nouveauMenu("Aide1", "&Aide", 97);
+    connect(NouvelleAction(aide, "Index", "&Aide"), &QAction::triggered, this,
+            [this] { OuvrirAide(0); });
+    connect(NouvelleAction(aide, "AProposde", "&A Propos de..."), &QAction::triggered, this,
+            &TFenetreMere::AProposdeClick);
+
+    // At start only the file, options and help commands are usable.
+    for (const char* nom : {"FichierReutiliser", "EnregistrerGraphiqueSous", "Simulations",
+                            "Conditions", "Visualisations", "Fenetres", "Stop", "PasEnArriere"})
+        Action(nom)->setEnabled(false);
+}
+
+QAction* TFenetreMere::NouveauBouton(const char* nom, const char* image, const QString& bulle)
+{
+    auto* action =
+        new QAction(QIcon(QStringLiteral(":/barre/%1").arg(QLatin1String(image))), bulle, this);
+    action->setObjectName(nom);
+    action->setToolTip(bulle);
+    action->setStatusTip(bulle);
+    action->setEnabled(false);
+    return action;
+}
+
+void TFenetreMere::CreerBarres()
+{
+    QToolBar* barre = addToolBar("Barre d'outils");
+    barre->setObjectName("BarreOutils");
+    barre->setMovable(false);
+    barre->setIconSize(QSize(24, 24));
+
+    QAction* cascade = NouveauBouton("BoutonCascade", "cascade", "Cascade");
+    connect(cascade, &QAction::triggered, zone_, &QMdiArea::cascadeSubWindows);
+    QAction* mosaique = NouveauBouton("BoutonMosaique", "mosaique", "Mosaïque");
+    connect(mosaique, &QAction::triggered, zone_, &QMdiArea::tileSubWindows);
+    QAction* aide = NouveauBouton("aide", "aide", "Aide");
+    aide->setEnabled(true);
+    aide->setProperty(ProprieteAide, 1);
+    connect(aide, &QAction::triggered, this, &TFenetreMere::AideClick);
+    QAction* enregistrer =
+        NouveauBouton("BoutonEnregistrerGraph", "enregistrer", "Enregistrer graphique");
+    connect(enregistrer, &QAction::triggered, this, &TFenetreMere::EnregistrerGraphiqueSous);
+    QAction* continu = NouveauBouton("BoutonContinu", "continu", "Simulation en continue");
+    connect(continu, &QAction::triggered, this, &TFenetreMere::EnContinu);
+    QAction* stop = NouveauBouton("BoutonStop", "stop", "Stop simulation en continu");
+    connect(stop, &QAction::triggered, this, &TFenetreMere::Stop);
+    QAction* pas = NouveauBouton("BoutonPasAPas", "pasapas", "Simulation Pas à Pas");
+    connect(pas, &QAction::triggered, this, &TFenetreMere::PasAPas);
+    QAction* arriere =
+        NouveauBouton("BoutonPasEnArriere", "pasenarriere", "Effacer le dernier pas de simulation");
+    connect(arriere, &QAction::triggered, this, &TFenetreMere::PasEnArriere);
+
+    barre->addActions({cascade, mosaique});
+    barre->addSeparator();
+    barre->addAction(aide);
+    barre->addSeparator();
+    barre->addAction(enregistrer);
+    barre->addSeparator();
+    barre->addActions({continu, stop, pas, arriere});
+
+    // The step control sits on its own row below the toolbar, with the
+    // period it shows.
+    addToolBarBreak();
+    QToolBar* rangee = addToolBar("Magnétoscope");
+    rangee->setObjectName("BarreMagneto");
+    rangee->setMovable(false);
+    auto* titre = new QLabel(" Revoir les périodes : ");
+    rangee->addWidget(titre);
+    rangee->addWidget(magneto_);
+    magneto_->setEnabled(false);
+    position_ = new QLabel;
+    position_->setObjectName("LbPosition");
+    position_->setContentsMargins(12, 0, 0, 0);
+    rangee->addWidget(position_);
+    statusBar()->showMessage("Choisissez un fichier de données (menu Fichier) pour commencer.");
+}
+
+TMagnetoBase* TFenetreMere::Magneto()
+{
+    return magneto_;
+}
+void TFenetreMere::DernierePeriode(int32_t index)
+{
+    magneto_->FixerDernier(index);
+}
+
+bool TFenetreMere::RecrutementAleatoire() const
+{
+    return Coche("RecrutementAleatoire");
+}
+bool TFenetreMere::CroissanceAleatoire() const
+{
+    return Coche("CroissanceAleatoire");
+}
+bool TFenetreMere::AffichageNumeroPeriode() const
+{
+    return Coche("AffichageNumeroPeriode");
+}
+
 void TFenetreMere::ContexteAideDernier(int contexte)
 {
     const auto fenetres = zone_->subWindowList(QMdiArea::CreationOrder);
     if (!fenetres.isEmpty())
-        fenetres.last()->setProperty("ContexteAide", contexte);
+        fenetres.last()->setProperty(ProprieteAide, contexte);
 }
 
-QAction* TFenetreMere::Action(const char* nom) const { return findChild<QAction*>(nom); }
+QAction* TFenetreMere::Action(const char* nom) const
+{
+    return findChild<QAction*>(nom);
+}
 
 bool TFenetreMere::Coche(const char* nom) const
 {
@@ -48,20 +356,97 @@ bool TFenetreMere::Coche(const char* nom) const
     return action && action->isChecked();
 }
 
-void TFenetreMere::ModifierEnabled(int) {}
+void TFenetreMere::ModifierEnabled(int mode)
+{
+    const int colonne = ColonneDuMode(mode);
+    if (colonne < 0)
+        return;
+    for (const TLigneEtats& ligne : TableEtats) {
+        const char etat = ligne.etats[colonne];
+        if (etat == ' ')
+            continue;
+        for (const char* nom : ligne.noms)
+            Action(nom)->setEnabled(etat == '+');
+    }
+    if (EtatsMagneto[colonne] != ' ') {
+        magneto_->setEnabled(EtatsMagneto[colonne] == '+');
+        if (magneto_->isEnabled())
+            magneto_->update();
+    }
+    if (EtatsLogo[colonne] != ' ')
+        logo_->setVisible(EtatsLogo[colonne] == '+');
+    if (EtatsEnCours[colonne] != ' ')
+        EnCours = EtatsEnCours[colonne] == '+';
+    if (mode == 1 && bd_)
+        magneto_->PasAn = bd_->NbPeriodesAn > 1 ? bd_->NbPeriodesAn : 10;
+}
 
 bool TFenetreMere::ChargerFichier(const QString& chemin)
 {
+    const QString absolu = QFileInfo(chemin).absoluteFilePath();
     auto nouveau = std::make_unique<TBDVasco>(this);
-    nouveau->Charger(chemin.toStdString());
+    QString raison;
+    try {
+        nouveau->Charger(std::filesystem::path(QFile::encodeName(absolu).toStdString()));
+    } catch (const ErreurLecture& erreur) {
+        const QString attendu = QString::fromStdString(erreur.Attendu());
+        raison = erreur.Ligne() > 0 ? QStringLiteral("%1 : ligne %2 : %3")
+                                          .arg(QFileInfo(absolu).fileName())
+                                          .arg(erreur.Ligne())
+                                          .arg(attendu)
+                                    : QStringLiteral("%1 : %2").arg(absolu, attendu);
+    } catch (const std::exception& erreur) {
+        raison = QStringLiteral("%1 : %2").arg(absolu, QString::fromStdString(erreur.what()));
+    }
+    // A file that cannot be read changes nothing: the half-read data set is
+    // dropped and the current one keeps its windows, its file and its menus.
+    if (!raison.isNull()) {
+        Signaler(std::string(EchecChargement) + '\n' + raison.toStdString());
+        return false;
+    }
+    // The graph windows draw the lists of the old data set: they go first.
     FermerGraphes();
     bd_ = std::move(nouveau);
-    fichier_ = chemin;
+    fichier_ = absolu;
+    magneto_->Reinitialiser();
+    ModifierEnabled(1);
+    AfficherPosition();
+    statusBar()->clearMessage();
     return true;
 }
 
-void TFenetreMere::ChoixDuFichier() {}
-void TFenetreMere::FichierReutiliser() {}
+QString TFenetreMere::DossierDepart() const
+{
+    if (!fichier_.isEmpty())
+        return QFileInfo(fichier_).absolutePath();
+    const QString exemples = FichierProgramme("data");
+    return exemples.isEmpty() ? QDir::currentPath() : exemples;
+}
+
+void TFenetreMere::ChoixDuFichier()
+{
+    if (EnCours || !DemanderFichier)
+        return;
+    const QString chemin = DemanderFichier();
+    if (!chemin.isEmpty())
+        ChargerFichier(chemin);
+}
+
+// Starts again from the same file.  The contest balance uses it during a
+// continuous run: mode 9 then ends the run.
+void TFenetreMere::FichierReutiliser()
+{
+    if (fichier_.isEmpty())
+        return;
+    if (ChargerFichier(fichier_))
+        ModifierEnabled(9);
+}
+
+void TFenetreMere::OuvrirAuDemarrage(const QStringList& fichiers)
+{
+    if (!fichiers.isEmpty())
+        ChargerFichier(fichiers.constFirst());
+}
 
 void TFenetreMere::FermerGraphes()
 {
@@ -72,22 +457,211 @@ void TFenetreMere::FermerGraphes()
 
 void TFenetreMere::PasAPas()
 {
-    if (bd_)
+    if (!bd_ || EnCours)
+        return;
+    if (zone_->subWindowList().isEmpty())
+        OuvrirCAEtBenefices();
+    if (Coche("Concours") &&
+        Annees(bd_->NbPeriodes() + 1, bd_->NbPeriodesAn) >= AnsConcoursPasAPas) {
+        BilanConcours();
+        return;
+    }
+    try {
         bd_->Pas();
+    } catch (...) {
+        Signaler("Umere/TFenetreMere.pasPas1Click");
+    }
+    ModifierEnabled(3);
 }
-void TFenetreMere::EnContinu() {}
-void TFenetreMere::Stop() { EnCours = false; }
+
+// Runs period after period on the window thread, letting pending events run
+// after each one: Stop, the graphs and the step control react there.  While
+// it runs every command that could start a second run is disabled, and a
+// call from inside the run (a shortcut, a double click) returns at once.
+void TFenetreMere::EnContinu()
+{
+    if (!bd_ || EnCours)
+        return;
+    ModifierEnabled(2);
+    if (zone_->subWindowList().isEmpty())
+        OuvrirCAEtBenefices();
+    const QPointer<TFenetreMere> garde(this);
+    do {
+        if (!bd_)
+            break;
+        try {
+            bd_->Pas();
+        } catch (...) {
+            Signaler("Umere/TFenetreMere.EnContinu");
+        }
+        if (Coche("Concours") && Annees(bd_->NbPeriodes(), bd_->NbPeriodesAn) >= AnsConcoursContinu)
+            BilanConcours();
+        QCoreApplication::processEvents();
+        if (!garde)
+            return;
+    } while (EnCours && magneto_->Position <= PositionLimite);
+    if (EnCours)
+        ModifierEnabled(6);
+}
+
+void TFenetreMere::Stop()
+{
+    if (EnCours)
+        ModifierEnabled(5);
+}
+
 void TFenetreMere::PasEnArriere()
 {
-    if (bd_)
-        bd_->PasEnArriere();
+    if (!bd_ || EnCours || bd_->NbPeriodes() == 0)
+        return;
+    bd_->PasEnArriere();
+    if (bd_->NbPeriodes() == 0)
+        Action("PasEnArriere")->setEnabled(false);
 }
-void TFenetreMere::OuvrirAide(int) {}
+
+void TFenetreMere::OuvrirAide(int contexte)
+{
+    // Shown above a modal dialog, the viewer must belong to it to take the
+    // mouse and keyboard; otherwise it belongs to the main window.
+    QWidget* proprietaire = QApplication::activeModalWidget();
+    if (!proprietaire)
+        proprietaire = this;
+    if (!aide_)
+        aide_ = new TAide(proprietaire);
+    else if (aide_->parentWidget() != proprietaire)
+        aide_->setParent(proprietaire, Qt::Window);
+    if (!aide_->Charge()) {
+        const QString chemin = FichierProgramme("Vasco.hlp");
+        if (chemin.isEmpty() || !aide_->Charger(chemin)) {
+            Signaler("Le fichier d'aide « Vasco.hlp » est introuvable ou illisible.\n"
+                     "Il doit se trouver à côté du programme ou dans son dossier share/vasco.");
+            return;
+        }
+    }
+    aide_->Afficher(contexte);
+    aide_->show();
+    aide_->raise();
+    aide_->activateWindow();
+}
+
+TAide* TFenetreMere::Aide() const
+{
+    return aide_;
+}
+
+void TFenetreMere::AideClick()
+{
+    try {
+        OuvrirAide(1);
+    } catch (...) {
+        Signaler("Exception dans MERE/AideClick");
+    }
+}
+
+int TFenetreMere::ContexteAideDe(const QObject* objet)
+{
+    if (const auto* menu = qobject_cast<const QMenu*>(objet)) {
+        const QAction* action = menu->activeAction();
+        if (action && action->property(ProprieteAide).isValid())
+            return action->property(ProprieteAide).toInt();
+    }
+    for (; objet; objet = objet->parent()) {
+        const QVariant contexte = objet->property(ProprieteAide);
+        if (contexte.isValid())
+            return contexte.toInt();
+    }
+    return 0;
+}
+
+void TFenetreMere::ListerFenetres(QMenu* menu)
+{
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+        if (action->property("FenetreListee").toBool())
+            delete action;
+    }
+    const auto fenetres = zone_->subWindowList(QMdiArea::CreationOrder);
+    for (int i = 0; i < fenetres.size(); ++i) {
+        QMdiSubWindow* fenetre = fenetres[i];
+        QString titre = fenetre->windowTitle();
+        titre.replace('&', "&&");
+        QAction* action =
+            menu->addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(titre) : titre);
+        action->setProperty("FenetreListee", true);
+        action->setCheckable(true);
+        action->setChecked(fenetre == zone_->activeSubWindow());
+        connect(action, &QAction::triggered, zone_,
+                [this, fenetre = QPointer<QMdiSubWindow>(fenetre)] {
+                    if (fenetre)
+                        zone_->setActiveSubWindow(fenetre);
+                });
+    }
+}
+
+void TFenetreMere::AfficherPosition()
+{
+    if (!bd_) {
+        position_->clear();
+        return;
+    }
+    const QString nom = QFileInfo(fichier_).fileName();
+    const int32_t p = magneto_->Position;
+    if (p < 0) {
+        position_->setText(QStringLiteral("%1 : aucune période simulée").arg(nom));
+        return;
+    }
+    const int parAn = bd_->NbPeriodesAn > 0 ? bd_->NbPeriodesAn : 1;
+    position_->setText(QStringLiteral("%1 : période %2 sur %3 (année %4, période %5 de l'année)")
+                           .arg(nom)
+                           .arg(p + 1)
+                           .arg(magneto_->Max + 1)
+                           .arg(p / parAn + 1)
+                           .arg(p % parAn + 1));
+}
+
+// Once the last child window has gone (closed by its close box, or by a
+// command), the window follows as after "Supprimer".  The check waits until
+// the area has forgotten the window.
+void TFenetreMere::SuivreFenetresFermees()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (zone_->subWindowList().isEmpty())
+            ModifierEnabled(8);
+    });
+}
+
+bool TFenetreMere::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet == zone_->viewport()) {
+        if (evenement->type() == QEvent::Resize)
+            logo_->setGeometry(zone_->viewport()->rect());
+        else if (evenement->type() == QEvent::ChildRemoved)
+            SuivreFenetresFermees();
+        return false;
+    }
+    if (evenement->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_F1 && objet->isWidgetType()) {
+        const auto* widget = static_cast<QWidget*>(objet);
+        // F1 inside the viewer itself leaves it where it is.
+        if (aide_ && (widget == aide_ || aide_->isAncestorOf(widget)))
+            return true;
+        OuvrirAide(ContexteAideDe(objet));
+        return true;
+    }
+    return false;
+}
 
 void TFenetreMere::closeEvent(QCloseEvent* evenement)
 {
-    EnCours = false;
+    // A run in progress ends after its current step; the graph windows go
+    // before the data set whose lists they draw.
+    Stop();
+    magneto_->Etat = TMagneto::Arrete;
+    if (aide_)
+        aide_->close();
     FermerGraphes();
+    bd_.reset();
+    AfficherPosition();
     evenement->accept();
 }
 

@@ -13,15 +13,18 @@
 #include "model/Uhote.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMenu;
 
 namespace vasco {
 
+class TAide;
 class TBDVasco;
 class TMagneto;
 struct TPartieGraphes;
@@ -74,6 +77,15 @@ public:
     void Stop();
     void PasEnArriere();
     void OuvrirAide(int contexte);
+    // The data file named on the command line, loaded as if it had been
+    // chosen; nothing when none is given.
+    void OuvrirAuDemarrage(const QStringList& fichiers);
+    // The help viewer, once opened.
+    TAide* Aide() const;
+    // The help context of an object: its own ContexteAide, or its nearest
+    // ancestor's (a menu answers for its highlighted item); 0, the contents,
+    // when none carries one.
+    static int ContexteAideDe(const QObject* objet);
 
     // The open-file dialog, replaceable by the tests: the chosen data file,
     // or an empty string when the user cancels.
@@ -103,9 +115,25 @@ public:
 protected:
     void closeEvent(QCloseEvent* evenement) override;
     void resizeEvent(QResizeEvent* evenement) override;
+    // F1 anywhere in the program, the logo following the client area, and
+    // the state after the last child window has gone.
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    void CreerMenus();
+    void CreerBarres();
+    QAction* NouvelleAction(QMenu* menu, const char* nom, const QString& texte, int aide = -1);
+    QAction* NouveauBouton(const char* nom, const char* image, const QString& bulle);
+    QString DossierDepart() const;
+    void ListerFenetres(QMenu* menu);
+    void AfficherPosition();
+    void AideClick();
+    void SuivreFenetresFermees();
+
     QMdiArea* zone_;
+    QWidget* logo_ = nullptr;
+    QLabel* position_ = nullptr;
+    QPointer<TAide> aide_;
     TMagneto* magneto_ = nullptr;
     std::unique_ptr<TBDVasco> bd_;
     QString fichier_;

@@ -1,14 +1,302 @@
 #include "shell/UMagneto.h"
 
+#include "shell/ULogo.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleOptionFocusRect>
+#include <QThread>
+#include <QToolTip>
+#include <algorithm>
+
 namespace vasco {
 
-TMagneto::TMagneto(QWidget* parent) : QWidget(parent) { setObjectName("Magneto"); }
+namespace {
+
+// Resource name part of each button's pictures, left to right.
+constexpr std::array<const char*, NbBoutonsMagneto> NomsImages = {
+    "MPLAY",        "MPlayAn", "MPAUSE",        "MSTop",   "MDebut",
+    "MPeriodePlus", "MANPLUS", "MPeriodeMoins", "MAnMoins"};
+
+constexpr std::array<const char*, NbBoutonsMagneto> Bulles = {
+    "Rejouer période par période",
+    "Rejouer année par année",
+    "Pause (appuyer à nouveau pour reprendre)",
+    "Arrêter la lecture",
+    "Revenir à la première période",
+    "Période suivante",
+    "Année suivante",
+    "Période précédente",
+    "Année précédente"};
+
+QPixmap Image(const char* etat, const char* nom)
+{
+    return QPixmap(QStringLiteral(":/%1_%2").arg(QLatin1String(etat), QLatin1String(nom)));
+}
+
+} // namespace
+
+TMagneto::TMagneto(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("Magneto");
+    InitialiserRessources();
+    int largeur = 0;
+    int hauteur = 0;
+    for (int i = 0; i < NbBoutonsMagneto; ++i) {
+        en_[i] = Image("EN", NomsImages[i]);
+        di_[i] = Image("DI", NomsImages[i]);
+        cl_[i] = Image("CL", NomsImages[i]);
+        for (const QPixmap* image : {&en_[i], &di_[i], &cl_[i]}) {
+            largeur = std::max(largeur, image->width());
+            hauteur = std::max(hauteur, image->height());
+        }
+    }
+    tailleBouton_ = QSize(largeur + 8, hauteur + 4);
+    setFixedSize(sizeHint());
+    setFocusPolicy(Qt::TabFocus);
+    setMouseTracking(false);
+    AppliquerRegle();
+}
+
+QSize TMagneto::sizeHint() const
+{
+    // Side by side, each button overlapping its left neighbour by one pixel.
+    return {NbBoutonsMagneto * (tailleBouton_.width() - 1) + 1, tailleBouton_.height()};
+}
+
+QRect TMagneto::RectBouton(TMPBtnType bouton) const
+{
+    return {bouton * (tailleBouton_.width() - 1), 0, tailleBouton_.width(), tailleBouton_.height()};
+}
+
+bool TMagneto::BoutonActif(TMPBtnType bouton) const
+{
+    return AutoEnable ? actifs_[bouton] : EnabledButtons[bouton];
+}
+
+// While a replay runs only Pause and Stop make sense.  Otherwise a move is
+// offered when it stays within the simulated periods 0 .. Max; a paused
+// replay can also be resumed (Pause again) or stopped.
+void TMagneto::AppliquerRegle()
+{
+    actifs_.reset();
+    if (Etat == EnLecture) {
+        actifs_[btPause] = actifs_[btStop] = true;
+    } else {
+        const int32_t p = Position;
+        const int32_t y = PasAn;
+        actifs_[btPlay] = actifs_[btPeriodePlus] = p < Max;
+        actifs_[btPlayAn] = actifs_[btAnPlus] = p + y <= Max;
+        actifs_[btDebut] = actifs_[btPeriodeMoins] = p > 0;
+        actifs_[btAnMoins] = p >= y;
+        actifs_[btPause] = actifs_[btStop] = Etat == EnPause;
+    }
+    update();
+}
 
 void TMagneto::FixerDernier(int32_t index)
 {
     Max = index;
     Position = index;
+    Etat = Arrete;
+    AppliquerRegle();
     emit Deplace();
+}
+
+void TMagneto::Reinitialiser()
+{
+    Position = -1;
+    Max = -1;
+    Etat = Arrete;
+    AppliquerRegle();
+}
+
+void TMagneto::Deplacer(int32_t position)
+{
+    Position = position;
+    update();
+    emit Deplace();
+}
+
+void TMagneto::Appuyer(TMPBtnType bouton)
+{
+    if (!isEnabled() || !BoutonActif(bouton))
+        return;
+    QPointer<TMagneto> garde(this);
+    switch (bouton) {
+    case btPlay: Jouer(1); break;
+    case btPlayAn: Jouer(PasAn); break;
+    case btPause:
+        if (Etat == EnLecture)
+            Etat = EnPause;
+        else if (Etat == EnPause)
+            Jouer(1);
+        break;
+    case btStop: Etat = Arrete; break;
+    case btDebut: Deplacer(0); break;
+    case btPeriodePlus: Deplacer(Position + 1); break;
+    case btAnPlus: Deplacer(Position + PasAn); break;
+    case btPeriodeMoins: Deplacer(Position - 1); break;
+    case btAnMoins: Deplacer(Position - PasAn); break;
+    }
+    if (garde)
+        AppliquerRegle();
+}
+
+// The replay runs on the window thread and lets pending events run after
+// every position: that is how Pause, Stop and the rest of the window stay
+// responsive.  A resume pressed while an earlier replay loop is still on the
+// stack only sets the state back: that loop goes on, no second one starts.
+void TMagneto::Jouer(int32_t pas)
+{
+    if (Position + pas > Max) {
+        Etat = Arrete;
+        return;
+    }
+    Etat = EnLecture;
+    if (dansBoucle_)
+        return;
+    dansBoucle_ = true;
+    AppliquerRegle();
+    QPointer<TMagneto> garde(this);
+    do {
+        Deplacer(Position + pas);
+        if (!Attendre() || !garde)
+            return;
+    } while (Etat == EnLecture && Position + pas <= Max);
+    dansBoucle_ = false;
+    if (Etat == EnLecture)
+        Etat = Arrete;
+}
+
+// Lets pending events run, and waits out the cadence; false when the
+// control was destroyed meanwhile.
+bool TMagneto::Attendre()
+{
+    QPointer<TMagneto> garde(this);
+    QElapsedTimer chrono;
+    chrono.start();
+    while (true) {
+        QCoreApplication::processEvents();
+        if (!garde)
+            return false;
+        const qint64 reste = Cadence - chrono.elapsed();
+        if (reste <= 0 || Etat != EnLecture)
+            return true;
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(reste, 10)));
+    }
+}
+
+int TMagneto::BoutonEn(const QPoint& point) const
+{
+    for (int i = 0; i < NbBoutonsMagneto; ++i) {
+        if (RectBouton(TMPBtnType(i)).contains(point))
+            return i;
+    }
+    return -1;
+}
+
+bool TMagneto::event(QEvent* evenement)
+{
+    if (evenement->type() == QEvent::ToolTip) {
+        auto* aide = static_cast<QHelpEvent*>(evenement);
+        const int bouton = BoutonEn(aide->pos());
+        if (bouton >= 0)
+            QToolTip::showText(aide->globalPos(), QString::fromUtf8(Bulles[bouton]), this,
+                               RectBouton(TMPBtnType(bouton)));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(evenement);
+}
+
+void TMagneto::paintEvent(QPaintEvent*)
+{
+    QPainter peintre(this);
+    const QPalette& p = palette();
+    for (int i = 0; i < NbBoutonsMagneto; ++i) {
+        const auto bouton = TMPBtnType(i);
+        const QRect r = RectBouton(bouton);
+        const bool enfonce = enfonce_ == i && sousLaSouris_;
+        // A raised bevel, sunk while the mouse holds the button down.
+        peintre.fillRect(r, p.button());
+        peintre.setPen(p.color(QPalette::Shadow));
+        peintre.drawRect(r.adjusted(0, 0, -1, -1));
+        peintre.setPen(enfonce ? p.color(QPalette::Dark) : p.color(QPalette::Light));
+        peintre.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+        peintre.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+        peintre.setPen(enfonce ? p.color(QPalette::Light) : p.color(QPalette::Dark));
+        peintre.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+        peintre.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+
+        const bool actif = isEnabled() && BoutonActif(bouton);
+        const QPixmap& image = !actif ? di_[i] : ColoredButtons[i] ? cl_[i] : en_[i];
+        QPoint coin = r.center() - QPoint(image.width() / 2 - 1, image.height() / 2 - 1);
+        if (enfonce)
+            coin += QPoint(1, 1);
+        peintre.drawPixmap(coin, image);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &peintre, this);
+    }
+}
+
+void TMagneto::mousePressEvent(QMouseEvent* evenement)
+{
+    const int bouton = BoutonEn(evenement->position().toPoint());
+    if (evenement->button() != Qt::LeftButton || bouton < 0 || !BoutonActif(TMPBtnType(bouton)))
+        return;
+    enfonce_ = bouton;
+    sousLaSouris_ = true;
+    update();
+}
+
+void TMagneto::mouseMoveEvent(QMouseEvent* evenement)
+{
+    if (enfonce_ < 0)
+        return;
+    const bool dessus = RectBouton(TMPBtnType(enfonce_)).contains(evenement->position().toPoint());
+    if (dessus != sousLaSouris_) {
+        sousLaSouris_ = dessus;
+        update();
+    }
+}
+
+void TMagneto::mouseReleaseEvent(QMouseEvent* evenement)
+{
+    if (evenement->button() != Qt::LeftButton || enfonce_ < 0)
+        return;
+    const int bouton = enfonce_;
+    const bool dessus = RectBouton(TMPBtnType(bouton)).contains(evenement->position().toPoint());
+    enfonce_ = -1;
+    sousLaSouris_ = false;
+    update();
+    if (dessus)
+        Appuyer(TMPBtnType(bouton));
+}
+
+// The keyboard reaches every button: arrows by period, Ctrl+arrows by year,
+// Home to the start, Space plays or pauses, Escape stops.
+void TMagneto::keyPressEvent(QKeyEvent* evenement)
+{
+    const bool annee = evenement->modifiers() & Qt::ControlModifier;
+    switch (evenement->key()) {
+    case Qt::Key_Right: Appuyer(annee ? btAnPlus : btPeriodePlus); break;
+    case Qt::Key_Left: Appuyer(annee ? btAnMoins : btPeriodeMoins); break;
+    case Qt::Key_Home: Appuyer(btDebut); break;
+    case Qt::Key_Space: Appuyer(Etat == Arrete ? (annee ? btPlayAn : btPlay) : btPause); break;
+    case Qt::Key_Escape: Appuyer(btStop); break;
+    default: QWidget::keyPressEvent(evenement); return;
+    }
 }
 
 } // namespace vasco

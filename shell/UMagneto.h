@@ -1,30 +1,94 @@
 // The step control: a tape-recorder row of buttons that moves a position
-// over the simulated periods.
+// over the simulated periods, so that every graph window can replay the
+// history period by period or year by year without simulating again.
 #pragma once
 
 #include "model/Uhote.h"
 
+#include <QPixmap>
 #include <QWidget>
+#include <array>
+#include <bitset>
 
 namespace vasco {
+
+// The nine buttons, from left to right.
+enum TMPBtnType : uint8_t {
+    btPlay,
+    btPlayAn,
+    btPause,
+    btStop,
+    btDebut,
+    btPeriodePlus,
+    btAnPlus,
+    btPeriodeMoins,
+    btAnMoins,
+};
+constexpr int NbBoutonsMagneto = 9;
+using TButtonSet = std::bitset<NbBoutonsMagneto>;
 
 class TMagneto : public QWidget, public TMagnetoBase {
     Q_OBJECT
 
 public:
+    enum TEtat : uint8_t { Arrete = 0, EnLecture = 1, EnPause = 2 };
+
     explicit TMagneto(QWidget* parent = nullptr);
 
     int32_t Position = -1;
     int32_t Max = -1;
     uint8_t PasAn = 10;
+    uint8_t Etat = Arrete;
+    // The buttons enable themselves from the position; otherwise the owner
+    // chooses them in EnabledButtons.
+    bool AutoEnable = true;
+    TButtonSet EnabledButtons = TButtonSet().set();
+    // Buttons drawn with their coloured picture when enabled.
+    TButtonSet ColoredButtons = TButtonSet().set();
+    // Least time between two positions while playing, in milliseconds, so
+    // that a replay can be watched.
+    int Cadence = 150;
 
     int32_t PositionCourante() const override { return Position; }
-    // The last simulated period: the position moves to it.
+    // The last simulated period: the position moves to it and a replay stops.
     void FixerDernier(int32_t index);
+    // Back to the state before the first step (a new data set).
+    void Reinitialiser();
+
+    // Presses a button as the mouse does: nothing when the control or the
+    // button is disabled; the play buttons return when the replay ends.
+    void Appuyer(TMPBtnType bouton);
+    bool BoutonActif(TMPBtnType bouton) const;
+    QRect RectBouton(TMPBtnType bouton) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 signals:
     // The position moved: every graph window redraws.
     void Deplace();
+
+protected:
+    bool event(QEvent* evenement) override;
+    void paintEvent(QPaintEvent* evenement) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseMoveEvent(QMouseEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+private:
+    void AppliquerRegle();
+    void Deplacer(int32_t position);
+    void Jouer(int32_t pas);
+    bool Attendre();
+    int BoutonEn(const QPoint& point) const;
+
+    TButtonSet actifs_;
+    int enfonce_ = -1;
+    bool sousLaSouris_ = false;
+    bool dansBoucle_ = false;
+    QSize tailleBouton_;
+    std::array<QPixmap, NbBoutonsMagneto> en_, di_, cl_;
 };
 
 } // namespace vasco
