@@ -316,16 +316,6 @@ void AppliquerMetier(const TLigneScenario& l, TBDVasco& bd)
     c.AppliquerMaillage(metier);
 }
 
-// Scenarios are UTF-8; one saved by an older Windows editor is taken as
-// Windows-1252, like the data files.
-std::string EnUtf8(std::string_view texte)
-{
-    constexpr std::string_view Bom = "\xEF\xBB\xBF";
-    if (texte.starts_with(Bom))
-        texte.remove_prefix(Bom.size());
-    return EstUtf8(texte) ? std::string(texte) : Cp1252VersUtf8(texte);
-}
-
 void AjouterNombre(std::string& ligne, long double v)
 {
     ligne += ',';
@@ -389,11 +379,14 @@ ErreurScenario::ErreurScenario(int ligne, const std::string& raison)
 
 TScenario::TScenario(std::string_view texte, const TBDVasco& bd)
 {
-    const std::string utf8 = EnUtf8(texte);
+    // Scenarios are decoded as the data files are.
+    const std::string utf8 = TexteUtf8(texte);
     std::vector<std::string_view> lignes = Decouper(utf8, '\n');
     for (size_t i = 0; i < lignes.size(); ++i) {
         std::string_view ligne = lignes[i];
-        if (ligne.ends_with('\r'))
+        // Carriage returns before the line end are blanks: "5\r\r\n" is a
+        // CRLF file converted twice.
+        while (ligne.ends_with('\r'))
             ligne.remove_suffix(1);
         const std::string_view utile = Rogner(ligne);
         if (utile.empty() || utile.front() == '#')

@@ -109,13 +109,15 @@ std::string Cp1252VersUtf8(std::string_view octets)
     return s;
 }
 
-TLecteur::TLecteur(std::string_view octets)
+std::string TexteUtf8(std::string_view octets)
 {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (octets.substr(0, bom.size()) == bom)
+    if (octets.starts_with(bom))
         octets.remove_prefix(bom.size());
-    texte_ = EstUtf8(octets) ? std::string(octets) : Cp1252VersUtf8(octets);
+    return EstUtf8(octets) ? std::string(octets) : Cp1252VersUtf8(octets);
 }
+
+TLecteur::TLecteur(std::string_view octets) : texte_(TexteUtf8(octets)) {}
 
 TLecteur TLecteur::DepuisFichier(const std::filesystem::path& chemin)
 {
@@ -143,13 +145,28 @@ void TLecteur::Echec(const std::string& attendu) const
     throw ErreurLecture(ligne_, attendu);
 }
 
+// A line ends with "\n", "\r\n" or a lone "\r".  Carriage returns just
+// before a "\n" are blanks of the line: "\r\r\n" is what a CRLF file
+// converted twice looks like, and it ends one line, not two.
+size_t TLecteur::LongueurFinDeLigne(size_t pos) const
+{
+    if (texte_[pos] == '\n')
+        return 1;
+    size_t fin = pos;
+    while (fin < texte_.size() && texte_[fin] == '\r')
+        ++fin;
+    return fin < texte_.size() && texte_[fin] == '\n' ? fin - pos + 1 : 1;
+}
+
 std::string_view TLecteur::Jeton(const char* quoi)
 {
     while (pos_ < texte_.size() && EstBlanc(texte_[pos_])) {
-        const char c = texte_[pos_++];
-        // "\r\n" counts as one line end.
-        if (c == '\n' || (c == '\r' && (pos_ >= texte_.size() || texte_[pos_] != '\n')))
+        if (EstFinDeLigne(texte_[pos_])) {
+            pos_ += LongueurFinDeLigne(pos_);
             ++ligne_;
+        } else {
+            ++pos_;
+        }
     }
     if (pos_ >= texte_.size())
         Echec(std::string(quoi) + " attendu, fin du fichier atteinte");
@@ -232,9 +249,7 @@ void TLecteur::FinDeLigne()
         ++pos_;
     if (pos_ >= texte_.size())
         return;
-    if (texte_[pos_] == '\r' && pos_ + 1 < texte_.size() && texte_[pos_ + 1] == '\n')
-        ++pos_;
-    ++pos_;
+    pos_ += LongueurFinDeLigne(pos_);
     ++ligne_;
 }
 

@@ -58,6 +58,8 @@ public:
 
 private:
     std::string_view Jeton(const char* quoi);
+    // The length of the line end starting at pos (a '\r' or a '\n').
+    size_t LongueurFinDeLigne(size_t pos) const;
 
     std::string texte_;
     size_t pos_ = 0;
@@ -65,7 +67,10 @@ private:
     int64_t entrees_ = 0;
 };
 
-// Windows-1252 to UTF-8, and the UTF-8 check, for older data files.
+// The one decoder of the program's text files (data files and scenarios):
+// a leading byte-order mark is dropped, and a text that is not valid UTF-8 is
+// taken as Windows-1252, as older Windows editors saved it.
+std::string TexteUtf8(std::string_view octets);
 bool EstUtf8(std::string_view octets);
 std::string Cp1252VersUtf8(std::string_view octets);
 

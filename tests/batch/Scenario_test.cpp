@@ -92,15 +92,15 @@ TEST_F(Saisons, QuotaEtTailleMinimale)
 
 TEST_F(Saisons, LecturePermissive)
 {
-    // Byte-order mark, CRLF, comments, blanks around the fields but the name,
-    // a leading '+', an exponent; lines of one period in file order whatever
-    // comes between them.
+    // Byte-order mark, CRLF (converted twice on the last line), comments,
+    // blanks around the fields but the name, a leading '+', an exponent;
+    // lines of one period in file order whatever comes between them.
     const TScenario s("\xEF\xBB\xBF# commentaire\r\n"
                       "\r\n"
                       "   # commentaire décalé\n"
                       " 3 ; metier ;Senne; navires ; +4 \r\n"
                       "0;metier;Senne;navires;1e1\n"
-                      "3;metier;Senne;navires;6\n",
+                      "3;metier;Senne;navires;6\r\r\n",
                       bd);
     ASSERT_EQ(s.Lignes().size(), 3u);
     EXPECT_EQ(s.Lignes()[0].Ligne, 5);

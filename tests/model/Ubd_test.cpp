@@ -135,16 +135,20 @@ TEST(Charger, VariantesAdmises)
     Fichier f;
     f.titre = "  Trimestres de l'année \t\n";
     f.echelles = "---\n" + Echelles(0, "1000 1000\n  k€ \n");
-    std::string dos;
-    for (char c : f.Texte())
-        dos += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    TBDVasco bd;
-    ChargerTexte(bd, dos);
-    EXPECT_EQ(bd.Titre, "  Trimestres de l'année \t");
-    EXPECT_EQ(bd.EchelleUnite[0], "  k€ ");
-    EXPECT_EQ(bd.EchelleUnite[1], "unité 1");
-    EXPECT_EQ(bd.EchelleUnite[14], "unité 14");
-    EXPECT_EQ(bd.TailleGraphe2, 60);
+    // CRLF, and CRLF converted twice ("\r\r\n").
+    for (const std::string fin : {"\r\n", "\r\r\n"}) {
+        SCOPED_TRACE(testing::PrintToString(fin));
+        std::string dos;
+        for (char c : f.Texte())
+            dos += c == '\n' ? fin : std::string(1, c);
+        TBDVasco bd;
+        ChargerTexte(bd, dos);
+        EXPECT_EQ(bd.Titre, "  Trimestres de l'année \t");
+        EXPECT_EQ(bd.EchelleUnite[0], "  k€ ");
+        EXPECT_EQ(bd.EchelleUnite[1], "unité 1");
+        EXPECT_EQ(bd.EchelleUnite[14], "unité 14");
+        EXPECT_EQ(bd.TailleGraphe2, 60);
+    }
 }
 
 // Each broken part stops the load with a read error at its line naming

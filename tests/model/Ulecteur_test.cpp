@@ -103,10 +103,11 @@ TEST(Lecteur, ValeursCommentairesEtChaines)
 }
 
 // "\r\n", "\n" and a lone "\r" each end one line, whether crossed by a
-// token, a line end or a skipped line.
+// token, a line end or a skipped line; so does "\r\r\n", a CRLF file
+// converted twice, whose extra carriage return is a blank.
 TEST(Lecteur, NumerosDeLigne)
 {
-    for (const std::string fin : {"\n", "\r\n", "\r"}) {
+    for (const std::string fin : {"\n", "\r\n", "\r", "\r\r\n", "\r\r\r\n"}) {
         SCOPED_TRACE(testing::PrintToString(fin));
         TLecteur l("1 a" + fin + fin + "2" + fin + "saut" + fin + fin + "  x");
         EXPECT_EQ(l.LireEntier("un"), 1);
