@@ -15,13 +15,30 @@ namespace vasco::test {
 
 namespace {
 
+std::filesystem::path CheminDossier()
+{
+    return std::filesystem::path(testing::TempDir()) / ("vasco_batch_" + std::to_string(getpid()));
+}
+
 std::string Dossier()
 {
-    const auto dossier =
-        std::filesystem::path(testing::TempDir()) / ("vasco_batch_" + std::to_string(getpid()));
+    const auto dossier = CheminDossier();
     std::filesystem::create_directories(dossier);
     return dossier.string();
 }
+
+// The test program's own temporary folder goes when the tests end.
+class Nettoyage : public testing::Environment {
+public:
+    void TearDown() override
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(CheminDossier(), ec);
+    }
+};
+
+[[maybe_unused]] testing::Environment* const nettoyage =
+    testing::AddGlobalTestEnvironment(new Nettoyage);
 
 // One shell word: single quotes, each quote closed, escaped and reopened.
 std::string Mot(const std::string& s)
