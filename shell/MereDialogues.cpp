@@ -1,20 +1,124 @@
 #include "shell/MereDialogues.h"
 
+#include "economics/UCEspece.h"
+#include "economics/UConcour.h"
+#include "economics/UConcourForm.h"
+#include "model/Ubd.h"
+#include "model/Umessages.h"
 #include "shell/Mere.h"
+#include "shell/Propos.h"
+#include "shell/Quitter.h"
+#include "shell/USon.h"
+
+#include <QAction>
 
 namespace vasco {
 
-void TFenetreMere::CreerDialogues() {}
-void TFenetreMere::ModificationdesconditionsMetierClick() {}
-void TFenetreMere::ModificationdesConditionsEspeceClick() {}
-void TFenetreMere::BilanConcours() {}
-void TFenetreMere::ConcoursClick() {}
-void TFenetreMere::AffichageNumeroPeriodeClick() { FermerGraphes(); }
+void TFenetreMere::CreerDialogues()
+{
+    TPartieDialogues& d = Dialogues();
+    d.Propos = new TAPropos(this);
+    d.Quitter = new TFQuitter(this);
+    d.Espece = new TConditionEspece(this);
+    d.Metier = new TConditionMetierSimple(this);
+    d.Bilan = new TBilan60ans(this);
+    d.Son = new TSon(this);
+
+    const TOuvrirAide aide = [this](int contexte) { OuvrirAide(contexte); };
+    d.Espece->Aide = aide;
+    d.Metier->Aide = aide;
+    d.Montrer = [](QDialog& dialogue) { return dialogue.exec(); };
+    d.Jouer = [son = d.Son](const QString& nom, bool attendre) {
+        return son->Jouer(nom, attendre);
+    };
+}
+
+void TFenetreMere::ModificationdesconditionsMetierClick()
+{
+    if (TBDVasco* bd = Donnees())
+        Garder("UCMetierSimple/TConditionMetierSimple.Modifier",
+               [&] { Dialogues().Metier->Modifier(*bd, Dialogues().Montrer); });
+}
+
+void TFenetreMere::ModificationdesConditionsEspeceClick()
+{
+    if (TBDVasco* bd = Donnees())
+        Garder("UCEspece/TConditionEspece.Modifier",
+               [&] { Dialogues().Espece->Modifier(*bd, Dialogues().Montrer); });
+}
+
+void TFenetreMere::BilanConcours()
+{
+    TBDVasco* bd = Donnees();
+    if (!bd)
+        return;
+    TPartieDialogues& d = Dialogues();
+    bool calcule = false;
+    Garder("UConcour/TBilan60ans.Bilan", [&] {
+        d.Bilan->Afficher(TextesBilan60(CalculBilan60(bd->Bilans), *bd));
+        calcule = true;
+    });
+    if (!calcule)
+        return;
+    switch (d.Montrer(*d.Bilan)) {
+    case TBilan60ans::Recommencer:
+        // A new attempt: the same file read again, which also ends a run.
+        FichierReutiliser();
+        break;
+    case TBilan60ans::Visualiser:
+        // The game is over: the run stops and the result menus stay open.
+        ModifierEnabled(10);
+        ModifierEnabled(7);
+        break;
+    default: break;
+    }
+}
+
+void TFenetreMere::ConcoursClick()
+{
+    // Qt has already toggled the check mark.  Checking it starts the
+    // contest at once from the start of the data file.
+    if (Coche("Concours") && Donnees())
+        FichierReutiliser();
+}
+
+void TFenetreMere::AffichageNumeroPeriodeClick()
+{
+    // Graph windows read the option when they open: close them all, as
+    // "Supprimer" does, so that the next ones follow it.
+    FermerGraphes();
+    ModifierEnabled(8);
+}
+
 void TFenetreMere::QuitterClick()
 {
-    if (!EnCours)
-        close();
+    if (EnCours) {
+        Signaler("Impossible de Quitter : \"simulation en cours\"");
+        return;
+    }
+    TPartieDialogues& d = Dialogues();
+    d.Montrer(*d.Quitter);
+    if (!d.Quitter->Confirme)
+        return;
+    // Out of sight while the farewell plays; the window is closed (graph
+    // windows and data set freed) once the sound has ended.
+    hide();
+    if (Coche("son") && !d.Jouer("Wagner.wav", true)) {
+        Action("son")->setChecked(false);
+        Signaler("Imposible de lire le fichier son.");
+    }
+    close();
 }
-void TFenetreMere::AProposdeClick() {}
+
+void TFenetreMere::AProposdeClick()
+{
+    TPartieDialogues& d = Dialogues();
+    if (Coche("son") && !d.Jouer("harp2.wav", false)) {
+        Action("son")->setChecked(false);
+        Signaler("Erreur lors de la lecture du fichier son.");
+    }
+    d.Propos->setWindowTitle("A Propos " + windowTitle());
+    d.Montrer(*d.Propos);
+}
 
 } // namespace vasco

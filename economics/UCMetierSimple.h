@@ -1,0 +1,78 @@
+// The métier condition dialog: between two periods the player sets, for each
+// métier in turn, the measures of its open condition (fleet, mesh, days at
+// sea, subsidies, tax, enforcement).  They act from the next period step on.
+//
+// Also the number formats shared by the condition dialogs.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
+
+namespace vasco {
+
+class TBDVasco;
+class TCondition;
+
+// Shows a modal dialog and returns its result.  The program runs the
+// dialog's own loop; a test replaces it by a script that fills the fields
+// and presses a button.
+using TMontrer = std::function<int(QDialog&)>;
+
+// Opens the help at a context number.
+using TOuvrirAide = std::function<void(int)>;
+
+// The value rounded to a whole number, right-aligned with leading blanks in
+// at least `largeur` characters (" 12" for 12.4 in three).
+QString TexteArrondi(long double valeur, int largeur);
+
+// A real as the player types it: leading blanks, an optional sign, a decimal
+// point and an exponent; nothing may follow.  NaN, infinities and numbers
+// that do not fit a 32-bit float are not numbers: the model stores floats.
+std::optional<double> LireReel(const QString& texte);
+
+// A whole number typed the same way; one beyond 64 bits comes back as the
+// largest of its sign, so that the range checks refuse it.
+std::optional<long long> LireEntier(const QString& texte);
+
+class TConditionMetierSimple : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TConditionMetierSimple(QWidget* parent = nullptr);
+
+    // Walks every métier of the data set: shows its open condition, stores
+    // each accepted field and asks again until nothing is refused (or the
+    // dialog is cancelled with nothing pending); then applies the
+    // effective-mesh rule to it, confirmed or cancelled.
+    void Modifier(TBDVasco& bd, const TMontrer& montrer);
+
+    TOuvrirAide Aide;
+
+    // Fields in tab order.
+    QLineEdit* txRepression;
+    QLineEdit* txNombreDeNavires;
+    QLineEdit* txMaillage;
+    QLineEdit* txNbJourPeche;
+    QLineEdit* txSubventionAn;
+    QLineEdit* txSubventionJourMer;
+    QLineEdit* TxTauxTaxeSurCA;
+    QPushButton* BtOK;
+    QPushButton* BtAnnuler;
+    QPushButton* BtAide;
+
+    void done(int resultat) override;
+
+private:
+    void Remplir(const TCondition& c, int periodesAn);
+    // Checks and stores the fields in order; returns the pending-error code
+    // (the first refused field, 0 when everything was stored).
+    int Valider(TCondition& c, int periodesAn);
+    // The field of a pending-error code; txRepression for 0.
+    QLineEdit* Champ(int code) const;
+};
+
+} // namespace vasco

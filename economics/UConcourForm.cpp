@@ -1,0 +1,81 @@
+#include "economics/UConcourForm.h"
+
+#include "economics/UConcour.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vasco {
+
+TBilan60ans::TBilan60ans(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("Bilan60ans");
+    setWindowTitle("Bilan des 60 ans");
+    setProperty("ContexteAide", 23);
+
+    auto* titre = new QLabel("MOYENNES", this);
+    titre->setObjectName("Label1");
+    titre->setAlignment(Qt::AlignCenter);
+    QFont gras = titre->font();
+    gras.setBold(true);
+    titre->setFont(gras);
+
+    // The values are right-aligned in seven characters: a fixed-pitch font
+    // keeps their units in one column.
+    const QFont chiffres = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* grille = new QGridLayout;
+    auto ligne = [&](int rang, const char* nomLibelle, const QString& libelle, const char* nom) {
+        auto* etiquette = new QLabel(libelle, this);
+        etiquette->setObjectName(nomLibelle);
+        auto* valeur = new QLineEdit("*", this);
+        valeur->setObjectName(nom);
+        valeur->setReadOnly(true);
+        valeur->setFont(chiffres);
+        valeur->setMinimumWidth(valeur->fontMetrics().horizontalAdvance(QString(18, 'M')));
+        grille->addWidget(etiquette, rang, 0);
+        grille->addWidget(valeur, rang, 1);
+        return valeur;
+    };
+    EProduction = ligne(0, "LbProduction", "Production ", "EProduction");
+    ECA = ligne(1, "LbCA", "CA", "ECA");
+    EBenefices = ligne(2, "LbBenefices", "Bénéfices", "EBenefices");
+    EBilanSocial = ligne(3, "LbBilanSocial", "Bilan social", "EBilanSocial");
+
+    BtRecommencer = new QPushButton("&Recommencer", this);
+    BtRecommencer->setObjectName("BtRecommencer");
+    BtRecommencer->setToolTip("Faire une nouvelle tentative avec les mêmes données");
+    BtRecommencer->setStatusTip(BtRecommencer->toolTip());
+    BtRecommencer->setProperty("ContexteAide", 104);
+    BtBilanContinuer = new QPushButton("Visualiser", this);
+    BtBilanContinuer->setObjectName("BtBilanContinuer");
+    BtBilanContinuer->setToolTip(
+        "Pour pouvoir utiliser \"Menu principal | Visualisation\" (manuellement)");
+    BtBilanContinuer->setStatusTip(BtBilanContinuer->toolTip());
+    BtBilanContinuer->setProperty("ContexteAide", 110);
+
+    auto* boutons = new QHBoxLayout;
+    boutons->addWidget(BtRecommencer);
+    boutons->addWidget(BtBilanContinuer);
+    auto* colonne = new QVBoxLayout(this);
+    colonne->addWidget(titre);
+    colonne->addLayout(grille);
+    colonne->addLayout(boutons);
+
+    connect(BtRecommencer, &QPushButton::clicked, this, [this] { done(Recommencer); });
+    connect(BtBilanContinuer, &QPushButton::clicked, this, [this] { done(Visualiser); });
+}
+
+void TBilan60ans::Afficher(const TTextesBilan60& textes)
+{
+    EProduction->setText(QString::fromStdString(textes.Production));
+    ECA->setText(QString::fromStdString(textes.CA));
+    EBenefices->setText(QString::fromStdString(textes.Benefices));
+    EBilanSocial->setText(QString::fromStdString(textes.BilanSocial));
+}
+
+} // namespace vasco
