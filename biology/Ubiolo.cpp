@@ -185,7 +185,7 @@ void TTailleR::Combiner(TEL& autre, uint8_t phase, TContexte*)
 
 void TTailleR::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(3, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 std::unique_ptr<TTailleC> TTailleC::Create(float croissance, float poids, float mortalite)
@@ -199,7 +199,7 @@ std::unique_ptr<TTailleC> TTailleC::Create(float croissance, float poids, float 
 
 void TTailleC::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(3, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 TPeriodeEAn::TPeriodeEAn(TLecteur& lecteur, TContexte* contexte, const TPeriodeEAn* reference)
@@ -278,7 +278,7 @@ void TPeriodeEAn::LireTailles(TLecteur& lecteur, TContexte* contexte, const TPer
 
 void TPeriodeEAn::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(2, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 // ---------------------------------------------------------------------------
@@ -345,7 +345,7 @@ void TTailleES::Capturer(const TTailleC& saison)
 
 void TTailleES::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(3, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 // ---------------------------------------------------------------------------
@@ -360,7 +360,7 @@ std::unique_ptr<TPeriodeES> TPeriodeES::CreateNouveau(TContexte& contexte)
 {
     auto nouveau = std::make_unique<TPeriodeES>();
     Garder("UBiolo/TPeriodeES.CreateNouveau", [&] {
-        const TPeriodeES& dernier = contexte.En<TEspece>(1).Courant();
+        const TPeriodeES& dernier = contexte.En<TEspece>().Courant();
         nouveau->QuotaActif = dernier.QuotaActif;
         nouveau->Quota = dernier.Quota;
         nouveau->TailleMinActive = dernier.TailleMinActive;
@@ -380,7 +380,7 @@ void TPeriodeES::Effectifs(TContexte& contexte)
 {
     Garder("UBiolo/TPeriodeES.Effectifs", [&] {
         const TBDVasco& bd = DonneesDe(&contexte);
-        const TEspece& espece = contexte.En<TEspece>(1);
+        const TEspece& espece = contexte.En<TEspece>();
         const int t = espece.Periodes.Nombre() - 1;
         if (t < 1 || &espece.Periodes.Element(t) != this)
             throw ErreurModele("l'état n'est pas le dernier de son espèce");
@@ -459,7 +459,7 @@ long double TPeriodeES::Calcul(uint8_t code, TContexte* contexte)
 
 void TPeriodeES::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(2, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 TSupListe* TPeriodeES::SousListe(uint8_t)
@@ -486,7 +486,7 @@ TEspece::TEspece(TLecteur& lecteur, TContexte& contexte)
         ClasseMaturite = LireOctet(lecteur, "classe de maturité");
         const int ligneMaturite = lecteur.Ligne();
         lecteur.FinDeLigne();
-        LireSaisons(lecteur, contexte.En<TBDVasco>(0));
+        LireSaisons(lecteur, contexte.En<TBDVasco>());
         VerifierMaturite(ligneMaturite);
         Inscrire(contexte);
         StockVierge(contexte);
@@ -600,7 +600,7 @@ void TEspece::Faire(uint8_t phase, TContexte* contexte)
 {
     Garder("UBiolo/TEspece.Faire", [&] {
         switch (phase) {
-        case PhaseMortalite: Courant().Tailles.Faire(PhaseMortalite, contexte); break;
+        case PhaseMortalite: Courant().Tailles.Faire(PhaseMortalite, Inscrit(contexte)); break;
         case PhaseCaptures: Capturer(contexte); break;
         case PhaseOuverture: Ouvrir(contexte); break;
         case PhaseRetour: Retirer(contexte); break;
@@ -614,7 +614,17 @@ void TEspece::Faire(uint8_t phase, TContexte* contexte)
 void TEspece::Capturer(TContexte* contexte)
 {
     const int t = Periodes.Nombre() - 1;
-    Courant().Tailles.Combiner(Saison(t, DonneesDe(contexte)).Tailles, PhaseCaptures, contexte);
+    Courant().Tailles.Combiner(Saison(t, DonneesDe(contexte)).Tailles, PhaseCaptures,
+                               Inscrit(contexte));
+}
+
+// The context with the current state in its slot, above the size entries a
+// walk is about to visit.
+TContexte* TEspece::Inscrit(TContexte* contexte)
+{
+    if (contexte)
+        Courant().Inscrire(*contexte);
+    return contexte;
 }
 
 void TEspece::Ouvrir(TContexte* contexte)
@@ -627,25 +637,17 @@ void TEspece::Ouvrir(TContexte* contexte)
         Courant().Effectifs(*contexte);
 }
 
-// Step back: the virgin stock is never removed.  A size entry of the dropped
-// state left in the context would point to freed memory.
+// Step back: the virgin stock is never removed.
 void TEspece::Retirer(TContexte* contexte)
 {
     if (Periodes.Nombre() <= 1)
         return;
-    if (contexte) {
-        const TSupListe& tailles = Courant().Tailles;
-        const TEL* inscrit = contexte->Lire(3);
-        for (int i = 0; i < tailles.Nombre(); ++i)
-            if (&tailles.Element(i) == inscrit)
-                contexte->Fixer(3, nullptr);
-    }
     Periodes.RetirerDernier(contexte);
 }
 
 void TEspece::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(1, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 // ---------------------------------------------------------------------------

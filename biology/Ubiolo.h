@@ -32,6 +32,7 @@ enum : uint8_t {
 // Recruits entering one class at the start of a period of a season.
 class TTailleR : public TEL, public TEnBlocs<TTailleR> {
 public:
+    static constexpr int Emplacement = 3;
     float PartRecrutement = 0;
 
     static std::unique_ptr<TTailleR> Create(TLecteur& lecteur);
@@ -45,6 +46,7 @@ public:
 // The biology of one class in one season.
 class TTailleC : public TEL, public TEnBlocs<TTailleC> {
 public:
+    static constexpr int Emplacement = 3;
     // Growth in one period, in classes (fractional).
     float Croissance = 0;
     // Individual weight.
@@ -60,6 +62,7 @@ public:
 // One season (period of the year) of a species.
 class TPeriodeEAn : public TEL {
 public:
+    static constexpr int Emplacement = 2;
     TSupListe Recrutements; // of TTailleR, numbered by class
     TSupListe Tailles;      // of TTailleC, numbered by class
 
@@ -79,6 +82,7 @@ private:
 // One size class in one simulated period.
 class TTailleES : public TEL, public TEnBlocs<TTailleES> {
 public:
+    static constexpr int Emplacement = 3;
     float Effectif = 0;
     float Biomasse = 0;
     // Total fishing mortality of the period, summed over the métiers.
@@ -101,6 +105,7 @@ private:
 // in force during it.
 class TPeriodeES : public TEL {
 public:
+    static constexpr int Emplacement = 2;
     uint8_t QuotaActif = 0;
     float Quota = 0; // kg per period
     uint8_t TailleMinActive = 0;
@@ -131,6 +136,7 @@ private:
 
 class TEspece : public TELaNom {
 public:
+    static constexpr int Emplacement = 1;
     // Spread of the random recruitment factor.
     float AleaRecrutement = 0;
     // Read and kept; nothing uses it.
@@ -168,6 +174,7 @@ private:
     void VerifierMaturite(int ligne) const;
     void BiomassesVierges();
     void Capturer(TContexte* contexte);
+    TContexte* Inscrit(TContexte* contexte);
     void Ouvrir(TContexte* contexte);
     void Retirer(TContexte* contexte);
 };

@@ -55,7 +55,7 @@ std::unique_ptr<TCondition> TCondition::Createpremier(TLecteur& lecteur, TContex
 {
     auto c = std::make_unique<TCondition>();
     Garder("UEco/TCondition.Createpremier", [&] {
-        const TMetierEco& metier = contexte.En<TMetierEco>(1);
+        const TMetierEco& metier = contexte.En<TMetierEco>();
         c->MaillageEffectif = metier.MaillageUsuel;
         c->NbJours = metier.JoursMerInitial;
         c->NbNavires = lecteur.LireReel32("nombre de navires");
@@ -72,7 +72,7 @@ std::unique_ptr<TCondition> TCondition::CreateNouveau(TContexte& contexte)
 {
     auto c = std::make_unique<TCondition>();
     Garder("UEco/TCondition.CreateNouveau", [&] {
-        const TCondition& l = contexte.En<TMetierEco>(1).Courante();
+        const TCondition& l = contexte.En<TMetierEco>().Courante();
         c->MaillageEffectif = l.MaillageEffectif;
         c->NbJours = l.NbJours;
         c->NbNavires = l.NbNavires;
@@ -178,14 +178,14 @@ long double TCondition::Calcul(uint8_t code, TContexte* contexte)
 
 void TCondition::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(2, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 // ------------------------------------------------------ exploitation seasons
 
 void TTailleAn::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(4, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 TPeriodeAn::TPeriodeAn(TLecteur& lecteur, TContexte* contexte)
@@ -217,14 +217,14 @@ TPeriodeAn::TPeriodeAn(TLecteur& lecteur, TContexte* contexte)
 
 void TPeriodeAn::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(3, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 // ------------------------------------------------------------- catch records
 
 void TTailleS::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(4, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 std::unique_ptr<TPeriodeMS> TPeriodeMS::CreateVide(int32_t premier, int32_t dernier)
@@ -247,8 +247,8 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
 {
     Garder("UEco/TPeriodeMS.CalculDeF", [&] {
         const TBDVasco& bd = DonneesDe(&contexte);
-        const TMetierEco& metier = contexte.En<TMetierEco>(1);
-        const TEspeceExp& x = contexte.En<TEspeceExp>(2);
+        const TMetierEco& metier = contexte.En<TMetierEco>();
+        const TEspeceExp& x = contexte.En<TEspeceExp>();
         if (!x.Espece)
             throw ErreurModele("espèce exploitée inconnue");
         const TPeriodeAn& saison = x.SaisonCourante(bd);
@@ -293,8 +293,8 @@ void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
 {
     Garder("UEco/TPeriodeMS.CalculDesCaptures", [&] {
         const TBDVasco& bd = DonneesDe(&contexte);
-        const TMetierEco& metier = contexte.En<TMetierEco>(1);
-        const TEspeceExp& x = contexte.En<TEspeceExp>(2);
+        const TMetierEco& metier = contexte.En<TMetierEco>();
+        const TEspeceExp& x = contexte.En<TEspeceExp>();
         if (!x.Espece)
             throw ErreurModele("espèce exploitée inconnue");
         const TCondition& c = metier.Courante();
@@ -387,7 +387,7 @@ void TPeriodeMS::Faire(uint8_t phase, TContexte* contexte)
 
 void TPeriodeMS::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(3, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 // ---------------------------------------------------------- exploited species
@@ -563,7 +563,7 @@ void TEspeceExp::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
     const TBDVasco& bd = DonneesDe(contexte);
     if (!fenetre)
         fenetre = bd.Hote();
-    const std::string titre = g->Titre + contexte->En<TMetierEco>(1).Nom + " " + Espece->Nom;
+    const std::string titre = g->Titre + contexte->En<TMetierEco>().Nom + " " + Espece->Nom;
     TParamGraphe p = ParamPeriodes(fenetre, bd, g->Echelle, titre, Cyan);
     p.Code = g->Code;
     p.Code2 = g->Code2;
@@ -577,7 +577,7 @@ void TEspeceExp::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
 
 void TEspeceExp::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(2, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 // --------------------------------------------------------------------- métiers
@@ -700,7 +700,7 @@ void TMetierEco::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
 
 void TMetierEco::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(1, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 } // namespace vasco

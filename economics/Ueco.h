@@ -40,6 +40,7 @@ enum : uint8_t {
 // simulated, its accounts.
 class TCondition : public TEL {
 public:
+    static constexpr int Emplacement = 2;
     // Measures.
     float MaillageEffectif = 0; // mm, drives selectivity
     float NbJours = 0;          // days at sea per vessel in the period
@@ -78,6 +79,7 @@ public:
 // Price and catchability of one size in one period of the year.
 class TTailleAn : public TEL, public TEnBlocs<TTailleAn> {
 public:
+    static constexpr int Emplacement = 4;
     long double Prix = 0;
     long double Capturabilite = 0;
 
@@ -91,6 +93,7 @@ public:
 // One exploitation season: prices and catchabilities by size.
 class TPeriodeAn : public TEL {
 public:
+    static constexpr int Emplacement = 3;
     TSupListe Tailles; // of TTailleAn, positional from its first size
 
     TPeriodeAn(TLecteur& lecteur, TContexte* contexte);
@@ -100,6 +103,7 @@ public:
 // The fishing mortality of one métier on one size in the open period.
 class TTailleS : public TEL, public TEnBlocs<TTailleS> {
 public:
+    static constexpr int Emplacement = 4;
     float F = 0;
     void Inscrire(TContexte& contexte) override;
 };
@@ -107,6 +111,7 @@ public:
 // The catch record of one métier on one species in one period.
 class TPeriodeMS : public TEL {
 public:
+    static constexpr int Emplacement = 3;
     float NbDebarques = 0;
     float NbRejetes = 0;
     float PoidsDebarque = 0;
@@ -135,6 +140,7 @@ public:
 // One species fished by one métier.
 class TEspeceExp : public TEL {
 public:
+    static constexpr int Emplacement = 2;
     TEspece* Espece = nullptr; // not owned
     float ExposantCapturabilite = 0;
     float FacteurSelection = 0;
@@ -178,6 +184,7 @@ private:
 
 class TMetierEco : public TELaNom {
 public:
+    static constexpr int Emplacement = 1;
     float CoutFixeAn = 0;  // per vessel per year
     float CoutJourMer = 0; // per vessel per day at sea
     uint8_t Equipage = 0;  // crew of one vessel

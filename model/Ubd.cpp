@@ -19,9 +19,9 @@ void TBDVasco::Charger(TLecteur& lecteur)
         for (int i = 1; i < TContexte::NbEmplacements; ++i)
             Contexte.Ajouter(nullptr);
     }
-    // A second load destroys the lists: no slot may keep their elements.
-    for (int i = 1; i < TContexte::NbEmplacements; ++i)
-        Contexte.Fixer(i, nullptr);
+    // The data set in its slot, the deeper ones cleared: a second load
+    // destroys the lists, and no slot may keep their elements.
+    Contexte.Fixer(Emplacement, this);
 
     const int32_t nbCommentaires = lecteur.LireEntier("nombre de lignes d'en-tête");
     lecteur.FinDeLigne();
@@ -109,7 +109,7 @@ TBDVasco& DonneesDe(const TContexte* contexte)
 {
     if (!contexte)
         throw ErreurModele("contexte absent");
-    return contexte->En<TBDVasco>(0);
+    return contexte->En<TBDVasco>();
 }
 
 long double TBDVasco::Divise(long double valeur, int k) const

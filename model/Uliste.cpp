@@ -29,6 +29,14 @@ void TContexte::Fixer(int emplacement, TEL* element)
     if (emplacement < 0 || emplacement >= Nombre())
         throw ErreurModele("contexte : emplacement " + std::to_string(emplacement));
     slots_[emplacement] = element;
+    std::fill(slots_.begin() + emplacement + 1, slots_.end(), nullptr);
+}
+
+void TContexte::Oublier(const TEL* element)
+{
+    const auto i = std::find(slots_.begin(), slots_.end(), element);
+    if (element && i != slots_.end())
+        std::fill(i, slots_.end(), nullptr);
 }
 
 TEL* TContexte::Lire(int emplacement) const
@@ -85,11 +93,8 @@ void TSupListe::RetirerDernier(TContexte* contexte)
     Garder("Uliste/TSupListe.RetirerDernier", [&] {
         if (elements_.empty())
             throw ErreurModele("liste vide");
-        // The context must not keep the element about to be destroyed.
         if (contexte)
-            for (int i = 0; i < contexte->Nombre(); ++i)
-                if (contexte->Lire(i) == elements_.back().get())
-                    contexte->Fixer(i, nullptr);
+            contexte->Oublier(elements_.back().get());
         elements_.pop_back();
         if (elements_.empty()) {
             Premier = 0;

@@ -6,6 +6,19 @@
 // period), so that two lists describing the same range can be walked side by
 // side.  Ownership: a list owns its elements and destroys them from the last
 // to the first; nothing else deletes an element.
+//
+// Context slots: a walk tells each element where it stands through the five
+// slots of the context list, from the data set (0) down to a size entry (4):
+//   species 1 > season table 2 or period state 2 > size entry 3
+//   métier 1 > condition 2 or exploited species 2 > season table 3 or catch
+//     record 3 > size entry 4
+//   period balance 1
+// Each element class names its slot (Emplacement) and its Inscrire writes it
+// there.  Lifetime: writing a slot clears the deeper ones, which described
+// the previous element's own entries; removing an element from its list
+// clears its slot and the deeper ones (TContexte::Oublier).  So a slot never
+// holds an element that is gone, nor one that does not belong to the
+// elements above it.
 #pragma once
 
 #include "model/Uhote.h"
@@ -56,8 +69,12 @@ public:
 
     void Ajouter(TEL* element);
     int Nombre() const { return static_cast<int>(slots_.size()); }
+    // Writes a slot and clears the deeper ones.
     void Fixer(int emplacement, TEL* element);
     TEL* Lire(int emplacement) const;
+    // An element about to go: its slot and the deeper ones are cleared when
+    // it is there.
+    void Oublier(const TEL* element);
 
     // The element of a slot as the class the caller needs; raises when the
     // slot is empty or holds something else.
@@ -68,6 +85,12 @@ public:
         if (!p)
             throw ErreurModele("contexte : emplacement " + std::to_string(emplacement));
         return *p;
+    }
+    // The element of the slot of its class.
+    template <class T>
+    T& En() const
+    {
+        return En<T>(T::Emplacement);
     }
 
 private:
@@ -194,6 +217,7 @@ public:
 // The data set base: it owns the context list and sits in its slot 0.
 class TBD : public TEL {
 public:
+    static constexpr int Emplacement = 0;
     TContexte Contexte;
 };
 

@@ -22,7 +22,7 @@ long double TPeriodeBilan::Calcul(uint8_t code, TContexte* contexte)
 
 void TPeriodeBilan::Inscrire(TContexte& contexte)
 {
-    contexte.Fixer(1, this);
+    contexte.Fixer(Emplacement, this);
 }
 
 } // namespace vasco

@@ -17,6 +17,7 @@ enum : uint8_t {
 
 class TPeriodeBilan : public TEL {
 public:
+    static constexpr int Emplacement = 1;
     float PoidsDebarque = 0;
     float PoidsRejete = 0;
     float CA = 0;

@@ -273,6 +273,27 @@ TEST_F(Liste, AccesVerifies)
     contexte.Fixer(1, &simple);
     EXPECT_THROW(contexte.En<TELaNom>(1), ErreurModele);
     EXPECT_EQ(&contexte.En<TEL>(1), &simple);
+
+    // Writing a slot clears the deeper ones; an element that goes clears its
+    // slot and the deeper ones, and nothing when it is not there.
+    TEL a, b, c;
+    const auto slots = [&] {
+        return std::vector<TEL*>{contexte.Lire(1), contexte.Lire(2), contexte.Lire(3),
+                                 contexte.Lire(4)};
+    };
+    contexte.Fixer(2, &a);
+    contexte.Fixer(3, &b);
+    contexte.Fixer(4, &c);
+    contexte.Fixer(2, &a);
+    EXPECT_EQ(slots(), (std::vector<TEL*>{&simple, &a, nullptr, nullptr}));
+    contexte.Fixer(3, &b);
+    contexte.Fixer(4, &c);
+    contexte.Oublier(&b);
+    EXPECT_EQ(slots(), (std::vector<TEL*>{&simple, &a, nullptr, nullptr}));
+    contexte.Oublier(&c);
+    EXPECT_EQ(slots(), (std::vector<TEL*>{&simple, &a, nullptr, nullptr}));
+    contexte.Oublier(&simple);
+    EXPECT_EQ(slots(), (std::vector<TEL*>(4, nullptr)));
 }
 
 TEST_F(Liste, ChercherExactSensibleALaCasseEtAuxBlancs)
