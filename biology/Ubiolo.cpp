@@ -147,8 +147,8 @@ void Recrues(TSupListe& recrues, TSupListe& recrutements, float facteur)
     for (int i = 0; i < recrutements.Nombre(); ++i)
         recrues.AjouterElement(TTailleR::CreateVide(), nullptr);
     recrues.Numeroter(recrutements.Premier);
-    recrues.Combiner(recrutements, 0, nullptr);
-    recrues.FairePar(0, nullptr, facteur);
+    recrues.Combiner(recrutements, PhaseRecrutement, nullptr);
+    recrues.FairePar(PhaseRecrutement, nullptr, facteur);
 }
 
 } // namespace
@@ -171,14 +171,14 @@ std::unique_ptr<TTailleR> TTailleR::CreateVide()
 
 void TTailleR::FairePar(uint8_t phase, TContexte*, float facteur)
 {
-    if (phase == 0)
+    if (phase == PhaseRecrutement)
         PartRecrutement = static_cast<float>(static_cast<long double>(PartRecrutement) * facteur);
 }
 
 void TTailleR::Combiner(TEL& autre, uint8_t phase, TContexte*)
 {
     Garder("UBiolo/TTailleR.Combiner", [&] {
-        if (phase == 0)
+        if (phase == PhaseRecrutement)
             PartRecrutement = dynamic_cast<TTailleR&>(autre).PartRecrutement;
     });
 }
@@ -295,13 +295,13 @@ long double TTailleES::Calcul(uint8_t code, TContexte* contexte)
 {
     const auto valeur = [&](const TBDVasco& bd) -> long double {
         switch (code) {
-        case CodeEffectif: return bd.Divise(Effectif, 9);
-        case CodeCapturesNombre: return bd.Divise(Captures, 9);
-        case CodeCapturesNombreTaille: return bd.Divise(Captures, 12);
-        case CodeBiomasseTaille: return bd.Divise(Biomasse, 10);
-        case CodePoidsCaptures: return bd.Divise(PoidsCaptures, 10);
-        case CodePoidsCapturesTaille: return bd.Divise(PoidsCaptures, 14);
-        case CodeFTaille: return bd.Divise(F, 11);
+        case CodeEffectif: return bd.Divise(Effectif, EchelleEffectifsTaille);
+        case CodeCapturesNombre: return bd.Divise(Captures, EchelleEffectifsTaille);
+        case CodeCapturesNombreTaille: return bd.Divise(Captures, EchelleCapturesTaille);
+        case CodeBiomasseTaille: return bd.Divise(Biomasse, EchelleBiomasseTaille);
+        case CodePoidsCaptures: return bd.Divise(PoidsCaptures, EchelleBiomasseTaille);
+        case CodePoidsCapturesTaille: return bd.Divise(PoidsCaptures, EchellePoidsCapturesTaille);
+        case CodeFTaille: return bd.Divise(F, EchelleFTaille);
         default: return 0;
         }
     };
@@ -314,12 +314,12 @@ void TTailleES::Faire(uint8_t phase, TContexte*)
         F = 0;
 }
 
-// Phase 0 adds recruits (the other is a TTailleR); phase 2 is the catch
+// Recruitment adds recruits (the other is a TTailleR); phase 2 is the catch
 // equation (the other is the season's TTailleC of the same class).
 void TTailleES::Combiner(TEL& autre, uint8_t phase, TContexte*)
 {
     Garder("UBiolo/TTailleES.Combiner", [&] {
-        if (phase == 0)
+        if (phase == PhaseRecrutement)
             Effectif =
                 static_cast<float>(Effectif + static_cast<long double>(
                                                   dynamic_cast<TTailleR&>(autre).PartRecrutement));
@@ -409,7 +409,7 @@ void TPeriodeES::Recruter(const TEspece& espece, const TPeriodeES& precedent,
             static_cast<float>(FacteurRecrutement * Diviser(precedent.BiomasseFeconde, seuil));
     TSupListe recrues;
     Recrues(recrues, recrutements, FacteurRecrutement);
-    Tailles.Combiner(recrues, 0, &contexte);
+    Tailles.Combiner(recrues, PhaseRecrutement, &contexte);
 }
 
 // Survivors of natural and fishing mortality, grown into this state.  The
@@ -449,8 +449,8 @@ long double TPeriodeES::Calcul(uint8_t code, TContexte* contexte)
 {
     const auto valeur = [&](const TBDVasco& bd) -> long double {
         switch (code) {
-        case CodeBiomasse: return bd.Divise(Biomasse, 8);
-        case CodeBiomasseFeconde: return bd.Divise(BiomasseFeconde, 8);
+        case CodeBiomasse: return bd.Divise(Biomasse, EchelleBiomasse);
+        case CodeBiomasseFeconde: return bd.Divise(BiomasseFeconde, EchelleBiomasse);
         default: return 0;
         }
     };
@@ -542,12 +542,12 @@ void TEspece::StockVierge(TContexte& contexte)
                              EtalementDe(croissanceAleatoire, saisons[k].Classes));
             TSupListe& recrutements = PeriodesAn.A<TPeriodeEAn>(k).Recrutements;
             if (!recrutementAleatoire) {
-                vierge.Tailles.Combiner(recrutements, 0, nullptr);
+                vierge.Tailles.Combiner(recrutements, PhaseRecrutement, nullptr);
                 continue;
             }
             TSupListe recrues;
             Recrues(recrues, recrutements, static_cast<float>(FacteurAleatoire(AleaRecrutement)));
-            vierge.Tailles.Combiner(recrues, 0, nullptr);
+            vierge.Tailles.Combiner(recrues, PhaseRecrutement, nullptr);
         }
         BiomassesVierges();
     });
@@ -670,16 +670,17 @@ struct TGrapheEspece {
 };
 
 constexpr TGrapheEspece GraphesEspece[] = {
-    {CodeBiomasse, CodeBiomasseFeconde, "Biomasses : ", TNourrisseur::Graph2, 8, false, 1, 2, 132},
+    {CodeBiomasse, CodeBiomasseFeconde, "Biomasses : ", TNourrisseur::Graph2, EchelleBiomasse,
+     false, 1, 2, 132},
     {CodeEffectif, CodeCapturesNombre, "Composition en taille (population et captures) : ",
-     TNourrisseur::DynaDouble, 9, true, 1, 0, 135},
-    {CodeCapturesNombreTaille, 0, "Captures (composition en taille) ", TNourrisseur::Dyna, 12, true,
-     0, 0, 133},
+     TNourrisseur::DynaDouble, EchelleEffectifsTaille, true, 1, 0, 135},
+    {CodeCapturesNombreTaille, 0, "Captures (composition en taille) ", TNourrisseur::Dyna,
+     EchelleCapturesTaille, true, 0, 0, 133},
     {CodeBiomasseTaille, CodePoidsCaptures, "Biomasse et captures (poids) par taille ",
-     TNourrisseur::DynaDouble, 10, true, 1, 2, 131},
-    {CodePoidsCapturesTaille, 0, "Captures (Poids) par taille ", TNourrisseur::Dyna, 14, true, 2, 0,
-     134},
-    {CodeFTaille, 0, "F selon la taille ", TNourrisseur::Dyna, 11, true, 2, 0, 136},
+     TNourrisseur::DynaDouble, EchelleBiomasseTaille, true, 1, 2, 131},
+    {CodePoidsCapturesTaille, 0, "Captures (Poids) par taille ", TNourrisseur::Dyna,
+     EchellePoidsCapturesTaille, true, 2, 0, 134},
+    {CodeFTaille, 0, "F selon la taille ", TNourrisseur::Dyna, EchelleFTaille, true, 2, 0, 136},
 };
 
 const TGrapheEspece* GrapheEspece(uint8_t code)
@@ -700,28 +701,21 @@ void TEspece::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
             return;
         const TBDVasco& bd = DonneesDe(contexte);
         THote* hote = fenetre ? fenetre : bd.Hote();
+        // The other fields keep the block's defaults (black text, one
+        // series, bars in three dimensions, '+' and '*' markers).
         TParamGraphe p;
         p.Magneto = hote->Magneto();
         p.Code = g->Code;
         p.Code2 = g->Code2;
-        p.YMin = 0;
         p.YMax = bd.EchelleMax[g->Echelle];
         p.XMin = g->ParTaille ? bd.TailleGraphe1 : 0;
         p.XMax = g->ParTaille ? bd.TailleGraphe2 : 29;
-        p.NbSeries = 1;
-        p.Serie = 1;
         p.Titre = g->Titre + Nom;
         p.TitreX = g->ParTaille ? "cm" : bd.Titre;
         p.TitreY = bd.EchelleUnite[g->Echelle];
         p.CouleurFond = {255, 255, 0};
-        p.CouleurTexte = {0, 0, 0};
-        p.LectureClic = 1;
         p.Couleur = g->Couleur;
         p.Couleur2 = g->Couleur2;
-        p.Type = 3;
-        p.Marque = '+';
-        p.Marque2 = '*';
-        p.CodeListe = 0;
         p.AffPeriode = hote->AffichageNumeroPeriode() ? 1 : 0;
         bool ouvert = false;
         switch (g->Nourrisseur) {

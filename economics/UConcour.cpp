@@ -63,8 +63,10 @@ std::string Entier7(long double valeur)
 TTextesBilan60 TextesBilan60(const TBilan60& bilan, const TBDVasco& bd)
 {
     auto texte = [&](long double v, int k) { return Entier7(v) + " " + bd.EchelleUnite.at(k); };
-    return {texte(bd.Divise(bilan.Production, 1), 1), texte(bd.Divise(bilan.CA, 0), 0),
-            texte(bd.Divise(bilan.Benefices, 0), 0), texte(bilan.BilanSocial, 4)};
+    return {texte(bd.Divise(bilan.Production, EchellePoids), EchellePoids),
+            texte(bd.Divise(bilan.CA, EchelleMonnaie), EchelleMonnaie),
+            texte(bd.Divise(bilan.Benefices, EchelleMonnaie), EchelleMonnaie),
+            texte(bilan.BilanSocial, EchelleEquipages)};
 }
 
 } // namespace vasco

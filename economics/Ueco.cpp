@@ -14,27 +14,19 @@ namespace vasco {
 namespace {
 
 // The parameter block shared by every métier and catch graph: thirty
-// periods on a display scale, on the step control of the main window.
+// periods on a display scale, on the step control of the main window.  The
+// other fields keep the block's defaults (black text, one series, bars in
+// three dimensions, '+' and '*' markers).
 TParamGraphe ParamPeriodes(THote* hote, const TBDVasco& bd, int k, std::string titre, TCouleur fond)
 {
     TParamGraphe p;
     p.Magneto = hote->Magneto();
-    p.YMin = 0;
     p.YMax = bd.EchelleMax.at(k);
-    p.XMin = 0;
     p.XMax = 29;
     p.Titre = std::move(titre);
     p.TitreX = bd.Titre;
     p.TitreY = bd.EchelleUnite.at(k);
     p.CouleurFond = fond;
-    p.CouleurTexte = TCouleur{0, 0, 0};
-    p.LectureClic = 1;
-    p.Type = 3;
-    p.NbSeries = 1;
-    p.Serie = 1;
-    p.Couleur = 0;
-    p.Marque = '+';
-    p.Marque2 = '*';
     p.AffPeriode = hote->AffichageNumeroPeriode() ? 1 : 0;
     return p;
 }
@@ -159,17 +151,17 @@ long double TCondition::Calcul(uint8_t code, TContexte* contexte)
             return NbNavires > 0 ? bd.Divise(static_cast<long double>(v) / NbNavires, k) : 0;
         };
         switch (code) {
-        case CodeMetierCA: return bd.Divise(CA, 0);
-        case CodeMetierBenefice: return bd.Divise(Benefice, 0);
-        case CodeMetierPoidsDebarque: return bd.Divise(PoidsDebarque, 1);
-        case CodeMetierEffort: return bd.Divise(Effort(), 5);
-        case CodeMetierNavires: return bd.Divise(NbNavires, 6);
-        case CodeMetierJours: return bd.Divise(NbJours, 7);
-        case CodeMetierCAGris: return bd.Divise(CAGris, 0);
-        case CodeMetierCANavire: return parNavire(CA, 2);
-        case CodeMetierBeneficeNavire: return parNavire(Benefice, 2);
-        case CodeMetierPoidsNavire: return parNavire(PoidsDebarque, 3);
-        case CodeMetierCAGrisNavire: return parNavire(CAGris, 2);
+        case CodeMetierCA: return bd.Divise(CA, EchelleMonnaie);
+        case CodeMetierBenefice: return bd.Divise(Benefice, EchelleMonnaie);
+        case CodeMetierPoidsDebarque: return bd.Divise(PoidsDebarque, EchellePoids);
+        case CodeMetierEffort: return bd.Divise(Effort(), EchelleEffort);
+        case CodeMetierNavires: return bd.Divise(NbNavires, EchelleNavires);
+        case CodeMetierJours: return bd.Divise(NbJours, EchelleJours);
+        case CodeMetierCAGris: return bd.Divise(CAGris, EchelleMonnaie);
+        case CodeMetierCANavire: return parNavire(CA, EchelleMonnaieNavire);
+        case CodeMetierBeneficeNavire: return parNavire(Benefice, EchelleMonnaieNavire);
+        case CodeMetierPoidsNavire: return parNavire(PoidsDebarque, EchellePoidsNavire);
+        case CodeMetierCAGrisNavire: return parNavire(CAGris, EchelleMonnaieNavire);
         default: return 0;
         }
     };
@@ -361,12 +353,13 @@ long double TPeriodeMS::Calcul(uint8_t code, TContexte* contexte)
     const auto valeur = [&](const TBDVasco& bd) -> long double {
         switch (code) {
         case CodeCapturesPoids:
-            return bd.Divise(static_cast<long double>(PoidsDebarque) + PoidsRejete, 1);
-        case CodeValeurDebarquements: return bd.Divise(Valeur, 0);
+            return bd.Divise(static_cast<long double>(PoidsDebarque) + PoidsRejete, EchellePoids);
+        case CodeValeurDebarquements: return bd.Divise(Valeur, EchelleMonnaie);
         case CodeCapturesNombres:
-            return bd.Divise(static_cast<long double>(NbDebarques) + NbRejetes, 13);
-        case CodeRejetsNombre: return bd.Divise(NbRejetes, 13);
-        case CodeRejetsPoids: return bd.Divise(PoidsRejete, 1);
+            return bd.Divise(static_cast<long double>(NbDebarques) + NbRejetes,
+                             EchelleCapturesNombre);
+        case CodeRejetsNombre: return bd.Divise(NbRejetes, EchelleCapturesNombre);
+        case CodeRejetsPoids: return bd.Divise(PoidsRejete, EchellePoids);
         default: return 0;
         }
     };
@@ -545,9 +538,10 @@ struct GrapheCaptures {
 };
 
 constexpr GrapheCaptures GraphesCaptures[] = {
-    {CodeCapturesPoids, CodeRejetsPoids, "Captures et rejets (Poids) ", 1, 1, 3, 142},
-    {CodeValeurDebarquements, 0, "Valeur des débarquements ", 0, 0, 0, 143},
-    {CodeCapturesNombres, CodeRejetsNombre, "Captures et rejets ", 13, 0, 3, 143},
+    {CodeCapturesPoids, CodeRejetsPoids, "Captures et rejets (Poids) ", EchellePoids, 1, 3, 142},
+    {CodeValeurDebarquements, 0, "Valeur des débarquements ", EchelleMonnaie, 0, 0, 143},
+    {CodeCapturesNombres, CodeRejetsNombre, "Captures et rejets ", EchelleCapturesNombre, 0, 3,
+     143},
 };
 
 } // namespace
@@ -620,6 +614,7 @@ TCondition& TMetierEco::Courante() const
 
 void TMetierEco::Faire(uint8_t phase, TContexte* contexte)
 {
+    // The program's exact text, without a dot before Faire (see Garder).
     Garder("UEco/TMetierEcoFaire", [&] {
         switch (phase) {
         case PhaseMortalite:
@@ -658,16 +653,17 @@ struct GrapheMetier {
 };
 
 constexpr GrapheMetier GraphesMetier[] = {
-    {CodeMetierCA, CodeMetierBenefice, "CA et bénéfices ", true, 0, Cyan, 138},
-    {CodeMetierPoidsDebarque, 0, "Quantité pêchée ", false, 1, Cyan, 147},
-    {CodeMetierEffort, 0, "Effort de Pêche ", true, 5, Cyan, 141},
-    {CodeMetierNavires, 0, "Nb de Navires ", true, 6, Cyan, 145},
-    {CodeMetierJours, 0, "Nb de Jours de mer / Navire ", true, 7, Cyan, 144},
-    {CodeMetierCAGris, 0, "CA gris ", true, 0, Cyan, 139},
-    {CodeMetierCANavire, CodeMetierBeneficeNavire, "CA et Coûts / navire ", true, 2, GrisClair,
-     137},
-    {CodeMetierPoidsNavire, 0, "Quantité pêchée / navire ", false, 3, GrisClair, 146},
-    {CodeMetierCAGrisNavire, 0, "CA Gris / navire ", true, 2, GrisClair, 140},
+    {CodeMetierCA, CodeMetierBenefice, "CA et bénéfices ", true, EchelleMonnaie, Cyan, 138},
+    {CodeMetierPoidsDebarque, 0, "Quantité pêchée ", false, EchellePoids, Cyan, 147},
+    {CodeMetierEffort, 0, "Effort de Pêche ", true, EchelleEffort, Cyan, 141},
+    {CodeMetierNavires, 0, "Nb de Navires ", true, EchelleNavires, Cyan, 145},
+    {CodeMetierJours, 0, "Nb de Jours de mer / Navire ", true, EchelleJours, Cyan, 144},
+    {CodeMetierCAGris, 0, "CA gris ", true, EchelleMonnaie, Cyan, 139},
+    {CodeMetierCANavire, CodeMetierBeneficeNavire, "CA et Coûts / navire ", true,
+     EchelleMonnaieNavire, GrisClair, 137},
+    {CodeMetierPoidsNavire, 0, "Quantité pêchée / navire ", false, EchellePoidsNavire, GrisClair,
+     146},
+    {CodeMetierCAGrisNavire, 0, "CA Gris / navire ", true, EchelleMonnaieNavire, GrisClair, 140},
 };
 
 } // namespace

@@ -15,8 +15,10 @@
 
 namespace vasco {
 
-// Phases of the period step; 9 undoes one.
+// Phases of the period step; 9 undoes one.  Phase 0 adds the recruits of a
+// season to a period state (Combiner and FairePar of the recruitment lists).
 enum : uint8_t {
+    PhaseRecrutement = 0,
     PhaseMortalite = 1,
     PhaseCaptures = 2,
     PhaseBilanMarginal = 3,
@@ -25,6 +27,25 @@ enum : uint8_t {
     PhaseRetour = 9,
 };
 
+// The fifteen display scales (axis maximum, divisor, unit label), by the
+// graphs that use them; the values are the order of the data file.
+enum : int {
+    EchelleMonnaie = 0,              // turnover, profits, taxes, subsidies, value of landings
+    EchellePoids = 1,                // landed weights, catches and discards in weight
+    EchelleMonnaieNavire = 2,        // turnover, profit and grey turnover per vessel
+    EchellePoidsNavire = 3,          // landed weight per vessel
+    EchelleEquipages = 4,            // crew on board, social balance of the contest
+    EchelleEffort = 5,               // fishing effort of a métier
+    EchelleNavires = 6,              // vessels of a métier
+    EchelleJours = 7,                // days at sea per vessel
+    EchelleBiomasse = 8,             // total and spawning biomass of a species
+    EchelleEffectifsTaille = 9,      // population and catches by size, in numbers
+    EchelleBiomasseTaille = 10,      // biomass and catches in weight by size
+    EchelleFTaille = 11,             // fishing mortality by size
+    EchelleCapturesTaille = 12,      // catches by size, in numbers
+    EchelleCapturesNombre = 13,      // catches and discards of a métier, in numbers
+    EchellePoidsCapturesTaille = 14, // catches in weight by size
+};
 constexpr int NbEchelles = 15;
 
 class TBDVasco : public TBD {

@@ -124,6 +124,8 @@ void TSupListe::Echanger(TSupListe& autre) noexcept
 }
 
 // One guard per element: a failing element is reported and the walk goes on.
+// The guard texts of this file keep the program's spelling, mixed case
+// included ("TsupListe", "TSupLIste"): see Garder.
 // The registration is outside the guard.
 template <class Op>
 void TSupListe::Parcourir(const char* lieu, TContexte* contexte, Op op)

@@ -43,6 +43,10 @@ private:
 };
 
 // Runs f; any fault but a read error is reported with the location text.
+// Location texts are the program's exact user-visible texts, asserted by the
+// tests, odd spellings included ("Uliste/TsupListe.FaireDans",
+// "UListe/TSupListe.AfficheEco", "UEco/TMetierEcoFaire"...): they must not be
+// "corrected".
 template <class F>
 void Garder(const char* lieu, F&& f)
 {

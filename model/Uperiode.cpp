@@ -8,12 +8,12 @@ long double TPeriodeBilan::Calcul(uint8_t code, TContexte* contexte)
 {
     const auto valeur = [&](const TBDVasco& bd) -> long double {
         switch (code) {
-        case CodeBilanCA: return bd.Divise(CA, 0);
-        case CodeBilanBenefice: return bd.Divise(Benefice, 0);
-        case CodeBilanPoidsDebarque: return bd.Divise(PoidsDebarque, 1);
-        case CodeBilanCAGris: return bd.Divise(CAGris, 0);
-        case CodeBilanEffectifs: return bd.Divise(Effectifs, 4);
-        case CodeBilanSubventions: return bd.Divise(SubventionsNettes, 0);
+        case CodeBilanCA: return bd.Divise(CA, EchelleMonnaie);
+        case CodeBilanBenefice: return bd.Divise(Benefice, EchelleMonnaie);
+        case CodeBilanPoidsDebarque: return bd.Divise(PoidsDebarque, EchellePoids);
+        case CodeBilanCAGris: return bd.Divise(CAGris, EchelleMonnaie);
+        case CodeBilanEffectifs: return bd.Divise(Effectifs, EchelleEquipages);
+        case CodeBilanSubventions: return bd.Divise(SubventionsNettes, EchelleMonnaie);
         default: return 0;
         }
     };
