@@ -1,0 +1,29 @@
+// Two series of the size composition of the period selected by the step
+// control, such as the population and the catches by size.
+#pragma once
+
+#include "graphs/UFGDyna.h"
+#include "graphs/UFGSDouble.h"
+
+namespace vasco {
+
+class TFGDynaDouble : public TFGSDouble {
+    Q_OBJECT
+
+public:
+    static constexpr int ContexteAide = 18604;
+
+    explicit TFGDynaDouble(QWidget* parent = nullptr) : TFGSDouble(parent) {}
+
+    void Transferer(const TParamGraphe& param) override { TransfertParamDynaDouble(param); }
+    void TransfertParamDynaDouble(const TParamGraphe& param);
+    int ContexteAideFamille() const override { return ContexteAide; }
+    void PAintGraph() override;
+
+protected:
+    bool ChoisirListe() override { return Periodes.Choisir(FListe, FPeriode); }
+
+    TPeriodesDyna Periodes;
+};
+
+} // namespace vasco

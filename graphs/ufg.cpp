@@ -1,0 +1,696 @@
+#include "graphs/ufg.h"
+
+#include "model/Uliste.h"
+#include "model/Umessages.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QTextStream>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+namespace vasco {
+
+namespace {
+
+// Pixel rows and columns beyond this are far outside any bitmap: a huge
+// value is drawn clipped instead of overflowing an integer.
+constexpr long double LimitePixels = 1e7L;
+
+int Tronquer(long double x)
+{
+    if (std::isnan(x))
+        return 0;
+    return static_cast<int>(std::clamp(x, -LimitePixels, LimitePixels));
+}
+
+float EnSimple(long double x)
+{
+    if (std::isnan(x))
+        return 0;
+    return static_cast<float>(std::clamp(x, -(long double)FLT_MAX, (long double)FLT_MAX));
+}
+
+// Text with its top-left corner at (x, y), as the bitmaps are laid out.
+void Ecrire(QPainter& p, int x, int y, const QString& texte)
+{
+    p.drawText(x, y + p.fontMetrics().ascent(), texte);
+}
+
+QString Champ(QString texte)
+{
+    if (texte.contains(',') || texte.contains('"') || texte.contains('\n'))
+        return '"' + texte.replace('"', "\"\"") + '"';
+    return texte;
+}
+
+} // namespace
+
+bool CouleursSchema(uint8_t schema, TCouleursBarre& c)
+{
+    switch (schema) {
+    case 0: c = {QColor(0, 191, 0), QColor(0, 255, 0), QColor(0, 63, 0)}; return true;
+    case 1: c = {QColor(0, 0, 191), QColor(0, 0, 255), QColor(0, 0, 63)}; return true;
+    case 2: c = {QColor(191, 0, 0), QColor(255, 0, 0), QColor(63, 0, 0)}; return true;
+    case 3:
+        c = {QColor(128, 128, 128),
+             QGuiApplication::palette().color(QPalette::Disabled, QPalette::WindowText),
+             QColor(63, 63, 63)};
+        return true;
+    case 4: c = {QColor(255, 255, 0), QColor(255, 255, 32), QColor(191, 191, 0)}; return true;
+    case 5: c = {QColor(0, 127, 127), QColor(0, 255, 255), QColor(0, 63, 63)}; return true;
+    case 6: c = {QColor(255, 0, 255), QColor(255, 128, 254), QColor(127, 0, 127)}; return true;
+    default: return false;
+    }
+}
+
+long double MaximumArrondi(float a, float b, float& pas)
+{
+    // Compared in extended precision after the conversion from single: 0.05
+    // as a single lies just above 0.05 and gets the next row.
+    const long double A = a, B = b;
+    pas = 1;
+    if (A == B)
+        return 1;
+    const long double m = std::max(A, B);
+    if (m == 1)
+        return 1;
+    if (!(m > 0) || !std::isfinite(m))
+        throw ErreurModele("maximum d'axe indéfini");
+    long double p;
+    if (m > 1) {
+        p = 10;
+        while (p < m)
+            p *= 10;
+    } else {
+        p = 0.1L;
+        while (p > m)
+            p /= 10;
+        p *= 10;
+    }
+    const long double r = m / p * 10;
+    pas = static_cast<float>(p / 10);
+    static constexpr long double Lignes[][2] = {{1.2L, 0.12L}, {1.5L, 0.15L}, {1.8L, 0.18L},
+                                                {2, 0.2L},     {3, 0.3L},     {4, 0.4L},
+                                                {5, 0.5L},     {6, 0.6L},     {8, 0.8L}};
+    for (const auto& ligne : Lignes)
+        if (r <= ligne[0])
+            return ligne[1] * p;
+    pas = static_cast<float>(p);
+    return p;
+}
+
+TFG::TFG(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setMinimumSize(120, 90);
+    // A pixel-sized font draws the same in the bitmaps as on the screen;
+    // without antialiasing every pixel has one of the drawing colours.
+    QFont police = font();
+    police.setPixelSize(QFontInfo(police).pixelSize());
+    police.setStyleStrategy(QFont::NoAntialias);
+    setFont(police);
+    FixerCouleurs(0);
+}
+
+void TFG::TransfertParam(const TParamGraphe& param)
+{
+    FListe = param.Liste;
+    FContexte = param.Contexte;
+    FMagneto = param.Magneto;
+    FCode = param.Code;
+    ParamAxeY(param.YMin, param.YMax);
+    ParamAxeX(param.XMin, param.XMax);
+    FNbSeries = std::max<uint8_t>(param.NbSeries, 1);
+    FSerie = std::clamp<uint8_t>(param.Serie, 1, FNbSeries);
+    setWindowTitle(QString::fromStdString(param.Titre));
+    const auto couleur = [](TCouleur c) { return QColor(c.R, c.G, c.B); };
+    FCouleurFond = couleur(param.CouleurFond);
+    FTitreX = QString::fromStdString(param.TitreX);
+    FTitreY = QString::fromStdString(param.TitreY);
+    FCouleurTexte = couleur(param.CouleurTexte);
+    FLectureClic = param.LectureClic;
+    FCouleur = param.Couleur;
+    FType = param.Type;
+    FMarque = param.Marque;
+    FAffPeriode = param.AffPeriode;
+    Paint();
+}
+
+void TFG::ParamAxeY(float yMin, float yMax)
+{
+    yMinDemande_ = yMin;
+    yMaxDemande_ = yMax;
+    // A maximum of 0 or less has no rounded top: the range then comes from
+    // the list, as when no range is given.
+    yAuto_ = !(yMax > yMin && yMax > 0);
+    Garder("UFG/TFG.ParamAxeY", [&] {
+        float pas = 1;
+        long double haut;
+        bool negatif;
+        if (!yAuto_) {
+            haut = MaximumArrondi(yMax, yMin, pas);
+            negatif = yMin < 0;
+        } else {
+            long double m = 0, n = 0;
+            if (FListe) {
+                m = FListe->Maximum(FCode, FContexte);
+                n = FListe->Minimum(FCode, FContexte);
+            }
+            haut = MaximumArrondi(EnSimple(m), EnSimple(-n), pas);
+            negatif = n < 0;
+        }
+        FYMax = static_cast<float>(haut);
+        FYMin = negatif ? -FYMax : 0;
+        FPasY = pas;
+    });
+}
+
+void TFG::ParamAxeX(int32_t xMin, int32_t xMax)
+{
+    Garder("UFG/TFG.ParamAxeX", [&] {
+        if (xMax > xMin) {
+            FXMin = xMin;
+            FXMax = xMax;
+        } else if (FListe) {
+            FXMin = FListe->Premier;
+            FXMax = FListe->Dernier;
+        }
+        xMaxDemande_ = FXMax;
+    });
+}
+
+bool TFG::CalculIminImax(int& x, int& iMin, int& iMax)
+{
+    bool resultat = false;
+    Garder("UFG/TFG.CalculIminImax", [&] {
+        if (!FListe)
+            return;
+        // The window ends at the step control's position: d shifts it.
+        const int64_t d = FMagneto ? int64_t(FMagneto->PositionCourante()) - FXMax + FXMin : 0;
+        const int64_t premier = FListe->Premier, dernier = FListe->Dernier;
+        int64_t debut;
+        if (FXMin + d < premier) {
+            const int64_t decale = d <= 0 ? premier - FXMin : premier - FXMin - d;
+            x = Tronquer(x + (long double)decale * FLargeur);
+            debut = 0;
+        } else {
+            debut = FXMin + d - premier;
+        }
+        int64_t fin = dernier < FXMax + d ? dernier - premier : FXMax + d - premier;
+        fin = std::min<int64_t>(fin, FListe->Nombre() - 1);
+        resultat = debut <= fin;
+        if (resultat) {
+            iMin = static_cast<int>(debut);
+            iMax = static_cast<int>(fin);
+        }
+    });
+    return resultat;
+}
+
+void TFG::Preparer(QPainter& p) const
+{
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setFont(font());
+}
+
+void TFG::FixerCouleurs(uint8_t schema)
+{
+    TCouleursBarre c;
+    if (!CouleursSchema(schema, c))
+        return;
+    FCouleurFace = c.Face;
+    FCouleurDessus = c.Dessus;
+    FCouleurCote = c.Cote;
+}
+
+long double TFG::Valeur(int index, uint8_t code) const
+{
+    return FListe->Element(index).Calcul(code, FContexte);
+}
+
+int TFG::Pixels(long double valeur) const
+{
+    return Tronquer(valeur * FEchelle);
+}
+
+void TFG::Paint()
+{
+    if (yAuto_) {
+        ChoisirListe();
+        ParamAxeY(yMinDemande_, yMaxDemande_);
+    }
+    TracerAxes();
+    PAintGraph();
+    Afficher();
+}
+
+void TFG::Recomposer()
+{
+    // An automatic range follows the list: the axes are rebuilt only when
+    // the new values change the rounded top.
+    if (yAuto_) {
+        const float bas = FYMin, haut = FYMax;
+        ChoisirListe();
+        ParamAxeY(yMinDemande_, yMaxDemande_);
+        if (FYMin != bas || FYMax != haut)
+            TracerAxes();
+    }
+    PAintGraph();
+    Afficher();
+}
+
+QString TFG::TexteTitreY() const
+{
+    // The figure in brackets is the unit of the tick labels, which count
+    // steps: "(100)" for hundreds, "(/100)" for hundredths.
+    const long double pas = FPasY;
+    if (pas > 1) {
+        if (pas >= 1e18L)
+            throw ErreurModele("pas d'axe");
+        return FTitreY + " (" + QString::number(static_cast<qint64>(pas)) + ")";
+    }
+    if (pas < 1) {
+        const long double inverse = 1 / pas;
+        if (!(inverse > 0) || inverse >= 1e18L)
+            throw ErreurModele("pas d'axe");
+        return FTitreY + " (/" + QString::number(static_cast<qint64>(std::llround(inverse))) + ")";
+    }
+    return FTitreY;
+}
+
+void TFG::TracerAxes()
+{
+    ChoisirListe();
+    if (!FListe)
+        return;
+    FRect = rect();
+    FFond = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter p(&FFond);
+    Preparer(p);
+    p.setPen(Qt::black);
+    p.fillRect(FFond.rect(), FCouleurFond);
+    const QFontMetrics fm = p.fontMetrics();
+    const int largeur0 = fm.horizontalAdvance('0');
+    FMargeY = Tronquer(fm.height() * 1.8L);
+    FOrigX = 2 * largeur0;
+
+    // The plot: N positions of FLargeur pixels, the 3D depth on the right.
+    int w = FFond.width() - 2 * FOrigX - 1;
+    FXMax = xMaxDemande_;
+    const int64_t n = std::max<int64_t>(int64_t(FXMax) - FXMin + 1, 1);
+    // Room on the right for the depth: a half position per series in three
+    // dimensions (each bar has a side face), one per series behind the
+    // first in two (the series offset); none for a single flat series.
+    const int profondeurs = FType == 3 ? FNbSeries : FNbSeries - 1;
+    const long double colonnes = n + profondeurs * 0.5L;
+    FLargeur = Tronquer(w / colonnes);
+    if (FLargeur < 1) {
+        // More positions than pixels: one pixel each, the range cut to fit.
+        FXMax = static_cast<int32_t>(std::min<int64_t>(int64_t(FXMin) + std::max(w, 0), FXMax));
+        FLargeur = 1;
+    } else {
+        w = static_cast<int>(FLargeur * n);
+    }
+    FDecal = FLargeur / 2;
+    int h = FFond.height() - 2 * FMargeY - 1;
+    if (FType == 3)
+        h -= FDecal * FNbSeries;
+    h = std::max(h, 1);
+
+    const long double etendue = (long double)FYMax - FYMin;
+    if (etendue == 0) {
+        Signaler("UFG / Paint FYmax-FYMin = 0");
+        FEchelle = 0;
+    } else {
+        FEchelle = static_cast<float>(h / etendue);
+    }
+    FY0 = Tronquer(FYMin * (long double)FEchelle) + FMargeY + h;
+    FOrigX = (FFond.width() - w - profondeurs * FDecal - 1) / 2;
+
+    Ecrire(p, (w - fm.horizontalAdvance(FTitreX)) / 2 + FOrigX,
+           FFond.height() - Tronquer(fm.height() * 1.5L), FTitreX);
+    try {
+        titreYAffiche_ = TexteTitreY();
+    } catch (...) {
+        titreYAffiche_ = FTitreY + " ( ******* )";
+    }
+    Ecrire(p, FOrigX / 2, FMargeY / 4, titreYAffiche_);
+    Ecrire(p, FOrigX - 2 * largeur0, FY0, "0 ");
+
+    p.drawLine(FOrigX, FMargeY, FOrigX, FMargeY + h);
+    p.drawLine(FOrigX - largeur0 / 2, FY0, FOrigX + w, FY0);
+    if (!(FPasY > 0))
+        return;
+    // Tick labels count steps.  The bounds are whole numbers of steps up to
+    // the rounding of singles, hence the nearest integer when that close.
+    const auto pasEntier = [](long double q) {
+        const long double proche = std::round(q);
+        return static_cast<int64_t>(std::fabs(q - proche) < 1e-4L ? proche : std::trunc(q));
+    };
+    const int64_t premier = pasEntier((long double)FYMin / FPasY);
+    const int64_t dernier = pasEntier((long double)FYMax / FPasY);
+    if (dernier - premier > 1000)
+        return;
+    for (int64_t i = premier; i <= dernier; ++i) {
+        const int y = FY0 - Tronquer(i * (long double)FPasY * FEchelle);
+        Ecrire(p, FOrigX - 2 * largeur0, y, QString::number(i));
+        p.drawLine(FOrigX - largeur0 / 2, y, FOrigX, y);
+    }
+}
+
+void TFG::PAintGraph()
+{
+    Garder("UFG/TFG.PAintGraph", [&] {
+        if (!ChoisirListe() || FFond.isNull()) {
+            // Nothing to draw: the picture stays as it is, or shows the
+            // bare axes when it no longer fits them.
+            if (FImage.size() != FFond.size())
+                FImage = FFond;
+            return;
+        }
+        if (FSerie == FNbSeries || FImage.size() != FFond.size())
+            FImage = FFond;
+        QPainter p(&FImage);
+        Preparer(p);
+        p.setPen(Qt::black);
+        switch (FType) {
+        case 0: TracerPoint(p); break;
+        case 1: TracerCourbe(p); break;
+        case 2:
+        case 3: TracerHisto(p, FType); break;
+        default: break;
+        }
+        if (FAffPeriode)
+            EcrirePeriode(p);
+    });
+}
+
+void TFG::EcrirePeriode(QPainter& p)
+{
+    const int64_t periode = int64_t(FMagneto ? FMagneto->PositionCourante() : FPeriode) + 1;
+    const QString texte = QString("%1").arg(periode, 3);
+    p.save();
+    QFont police = p.font();
+    police.setPixelSize(std::max(FImage.height() / 10, 1));
+    p.setFont(police);
+    p.setPen(Qt::black);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(FCouleurFond);
+    Ecrire(p, FImage.width() - p.fontMetrics().horizontalAdvance(texte) - 10, 0, texte);
+    p.restore();
+}
+
+void TFG::Afficher()
+{
+    if (!FListe)
+        return;
+    if (FSerie == 1) {
+        FEcran = FImage;
+        update();
+    }
+    FColonne = -1;
+}
+
+void TFG::TracerHisto(QPainter& p, uint8_t type)
+{
+    Garder("UFG/TFG.TracerHisto", [&] {
+        // Later series (smaller FSerie) stand in front and lower left.
+        const int s = FDecal * (FSerie - 1);
+        int x = FOrigX + 1;
+        FixerCouleurs(FCouleur);
+        int iMin = 0, iMax = -1;
+        if (!CalculIminImax(x, iMin, iMax))
+            return;
+        for (int i = iMin; i <= iMax; ++i) {
+            const int y = FY0 - Pixels(Valeur(i, FCode));
+            int haut = std::min(y, FY0) - s;
+            int bas = std::max(y, FY0) - s;
+            if (type == 2)
+                TracerUnHisto2D(p, x + s, bas, haut);
+            else
+                TracerUnHisto3(p, x + s, bas, haut);
+            x += FLargeur;
+        }
+    });
+}
+
+void TFG::TracerUnHisto2D(QPainter& p, int x, int& bas, int& haut)
+{
+    Garder("UFG/TFG.TracerUnHisto2D", [&] {
+        const int limite = FImage.height();
+        bas = std::clamp(bas, 0, limite);
+        haut = std::clamp(haut, 0, limite);
+        const QPoint coins[] = {{x, bas}, {x, haut}, {x + FLargeur, haut}, {x + FLargeur, bas}};
+        p.setBrush(FCouleurFace);
+        p.drawPolygon(coins, 4);
+    });
+}
+
+void TFG::TracerUnHisto3(QPainter& p, int x, int& bas, int& haut)
+{
+    Garder("UFG/TFG.TracerUnHisto3", [&] {
+        TracerUnHisto2D(p, x, bas, haut);
+        const int d = FDecal, w = FLargeur;
+        const QPoint dessus[] = {
+            {x, haut}, {x + d, haut - d}, {x + d + w, haut - d}, {x + w, haut}};
+        p.setBrush(FCouleurDessus);
+        p.drawPolygon(dessus, 4);
+        const QPoint cote[] = {
+            {x + w, bas}, {x + w, haut}, {x + w + d, haut - d}, {x + w + d, bas - d}};
+        p.setBrush(FCouleurCote);
+        p.drawPolygon(cote, 4);
+    });
+}
+
+void TFG::TracerCourbe(QPainter& p)
+{
+    Garder("UFG/TFG.TracerCourbe", [&] {
+        p.setPen(FCouleurTexte);
+        int x = FOrigX + 1;
+        int iMin = 0, iMax = -1;
+        if (!CalculIminImax(x, iMin, iMax))
+            return;
+        QPoint precedent(x, FY0 - Pixels(Valeur(iMin, FCode)));
+        for (int i = iMin + 1; i <= iMax; ++i) {
+            x += FLargeur;
+            const QPoint point(x, FY0 - Pixels(Valeur(i, FCode)));
+            p.drawLine(precedent, point);
+            precedent = point;
+        }
+    });
+}
+
+void TFG::TracerPoint(QPainter& p)
+{
+    Garder("UFG/TFG.TracerPoint", [&] {
+        const QString marque{QLatin1Char(FMarque)};
+        const QFontMetrics fm = p.fontMetrics();
+        const int hw = fm.horizontalAdvance(marque) / 2, hh = fm.height() / 2;
+        int x = FOrigX + 1;
+        int iMin = 0, iMax = -1;
+        if (!CalculIminImax(x, iMin, iMax))
+            return;
+        p.setBackgroundMode(Qt::OpaqueMode);
+        p.setBackground(FCouleurFond);
+        for (int i = iMin; i <= iMax; ++i) {
+            const int y = FY0 - Pixels(Valeur(i, FCode));
+            Ecrire(p, x - hw, y - hh, marque);
+            x += FLargeur;
+        }
+    });
+}
+
+int64_t TFG::DecalageLecture() const
+{
+    if (!FMagneto)
+        return 0;
+    const int64_t p = int64_t(FMagneto->PositionCourante()) - FXMax + FXMin;
+    return p >= 1 ? p : 0;
+}
+
+int TFG::BordBarre(int index) const
+{
+    const int64_t p = DecalageLecture();
+    const int64_t position = int64_t(FListe->Premier) + index - (p >= 1 ? p : FXMin);
+    return Tronquer((long double)position * FLargeur + FOrigX);
+}
+
+int32_t TFG::EtiquetteX(int index) const
+{
+    return FListe->Premier + index;
+}
+
+void TFG::MouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, int x, int)
+{
+    if (FLectureClic != 0 && (boutons != Qt::LeftButton || touches != Qt::NoModifier))
+        return;
+    Garder("UFG/TFG.MouseMove", [&] {
+        if (!ChoisirListe() || FImage.isNull())
+            return;
+        const int64_t c =
+            int64_t(x) - FOrigX - (int64_t(FListe->Premier) - FXMin - DecalageLecture()) * FLargeur;
+        if (c < 1 || c >= (int64_t(FListe->Nombre()) + 1) * FLargeur) {
+            // Off the bars: the picture without read-out.
+            if (FColonne >= 0)
+                Recomposer();
+            FColonne = -1;
+            return;
+        }
+        const int colonne = static_cast<int>(c / FLargeur);
+        if (colonne != FColonne) {
+            // Each read-out starts from the composed picture, so only the
+            // new column's lines and labels remain.
+            DessinXY(colonne);
+            FColonne = colonne;
+        }
+    });
+}
+
+void TFG::DessinXY(int index)
+{
+    Garder("UFG/TFG.DessinXY", [&] {
+        if (!FListe || index < 0 || index >= FListe->Nombre())
+            return;
+        if (FSerie == FNbSeries)
+            FEcran = FImage;
+        QPainter p(&FEcran);
+        Preparer(p);
+        const QFontMetrics fm = p.fontMetrics();
+        const int s = FDecal * (FSerie - 1);
+        const long double v = Valeur(index, FCode);
+        const int y = FY0 - Pixels(v);
+        const int xc = BordBarre(index) + FLargeur / 2;
+        // Exclusive-or guide lines stay visible on bars and background alike.
+        p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        p.setPen(QPen(FCouleurTexte, 0, Qt::SolidLine));
+        p.drawLine(FOrigX + s, y - s, xc + s - 1, y - s);
+        p.drawLine(xc + s, y - s, xc + s, FY0 - s);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        const int ligne = y - fm.height() - s - 2;
+        EcritNumBitMap(p, FOrigX + 2, ligne > 0 ? ligne : 0, v);
+        EcritNumBitMap(p, xc - fm.horizontalAdvance("XXX"), FY0 + 8, EtiquetteX(index));
+    });
+    update();
+}
+
+void TFG::EcritNumBitMap(QPainter& p, int x, int y, long double valeur)
+{
+    Garder("UFG/TFG.EcritNumBitMap", [&] {
+        const long double arrondi = std::clamp(std::round(valeur), -1e15L, 1e15L);
+        const QString texte =
+            QString("%1").arg(static_cast<qint64>(std::isnan(arrondi) ? 0 : arrondi), 9);
+        const QFontMetrics fm(font());
+        FEtiquette = QImage(fm.horizontalAdvance(texte) + 1, fm.height() + 2, QImage::Format_RGB32);
+        FEtiquette.fill(FCouleurFond);
+        QPainter etiquette(&FEtiquette);
+        Preparer(etiquette);
+        etiquette.setPen(FCouleurTexte);
+        Ecrire(etiquette, 1, 1, texte);
+        etiquette.end();
+        p.drawImage(x, y, FEtiquette);
+    });
+}
+
+void TFG::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), FCouleurFond);
+    if (!FEcran.isNull())
+        p.drawImage(0, 0, FEcran);
+}
+
+void TFG::resizeEvent(QResizeEvent* evenement)
+{
+    QWidget::resizeEvent(evenement);
+    Paint();
+}
+
+void TFG::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint point = e->position().toPoint();
+    MouseMove(e->buttons(), e->modifiers(), point.x(), point.y());
+}
+
+void TFG::mousePressEvent(QMouseEvent* e)
+{
+    const QPoint point = e->position().toPoint();
+    MouseMove(e->buttons(), e->modifiers(), point.x(), point.y());
+}
+
+void TFG::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu menu(this);
+    menu.addAction("&Copier l'image", this, &TFG::CopierImage);
+    menu.exec(e->globalPos());
+}
+
+void TFG::CopierImage() const
+{
+    if (!FImage.isNull())
+        QGuiApplication::clipboard()->setImage(FImage);
+}
+
+bool TFG::Enregistrer(const QString& chemin)
+{
+    const QString extension = QFileInfo(chemin).suffix().toLower();
+    if (extension == "csv")
+        return EcrireCsv(chemin);
+    if (FImage.isNull())
+        return false;
+    return FImage.save(chemin, extension == "png" ? "PNG" : "BMP");
+}
+
+TTableauValeurs TFG::Valeurs()
+{
+    TTableauValeurs t;
+    t.Titre = windowTitle();
+    t.TitreX = FTitreX;
+    t.Unite = FTitreY;
+    t.Codes = CodesSeries();
+    int x = 0, iMin = 0, iMax = -1;
+    if (!ChoisirListe() || !CalculIminImax(x, iMin, iMax))
+        return t;
+    for (int i = iMin; i <= iMax; ++i) {
+        t.Etiquettes.push_back(EtiquetteX(i));
+        std::vector<long double> ligne;
+        for (uint8_t code : t.Codes)
+            ligne.push_back(Valeur(i, code));
+        t.Lignes.push_back(std::move(ligne));
+    }
+    return t;
+}
+
+bool TFG::EcrireCsv(const QString& chemin)
+{
+    const TTableauValeurs t = Valeurs();
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    QTextStream sortie(&fichier);
+    sortie << "Titre," << Champ(t.Titre) << '\n' << "Unité," << Champ(t.Unite) << '\n';
+    sortie << Champ(t.TitreX.isEmpty() ? QString("X") : t.TitreX);
+    for (size_t k = 0; k < t.Codes.size(); ++k)
+        sortie << ",Série " << k + 1 << " (code " << int(t.Codes[k]) << ')';
+    sortie << '\n';
+    for (size_t i = 0; i < t.Lignes.size(); ++i) {
+        sortie << t.Etiquettes[i];
+        for (long double v : t.Lignes[i])
+            sortie << ',' << QString::number(static_cast<double>(v), 'g', 15);
+        sortie << '\n';
+    }
+    sortie.flush();
+    return sortie.status() == QTextStream::Ok && fichier.error() == QFileDevice::NoError;
+}
+
+} // namespace vasco

@@ -1,0 +1,394 @@
+#include "Graphes.h"
+
+#include "tests/support/Support.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+namespace vasco {
+namespace {
+
+using namespace vasco::test;
+
+struct CasAxe {
+    float a, b;
+    long double haut;
+    float pas;
+};
+
+TEST(MaximumArrondi, ExemplesDeLAxe)
+{
+    const CasAxe cas[] = {
+        {7, 0, 8, 1},
+        {450, 0, 500, 100},
+        {950, 0, 1000, 1000},
+        {0.045f, 0, 0.05L, 0.01f},
+        {0.05f, 0, 0.06L, 0.01f},
+        {3, 3, 1, 1},
+        {1, 0, 1, 1},
+        {13, 0, 15, 10},
+        {10, 0, 10, 10},
+    };
+    for (const CasAxe& c : cas) {
+        float pas = 0;
+        const long double haut = MaximumArrondi(c.a, c.b, pas);
+        EXPECT_NEAR(double(haut), double(c.haut), 1e-9 * double(c.haut)) << c.a << " " << c.b;
+        EXPECT_FLOAT_EQ(pas, c.pas) << c.a;
+    }
+    float pas = 0;
+    EXPECT_THROW(MaximumArrondi(-1, -2, pas), ErreurModele);
+    EXPECT_THROW(MaximumArrondi(INFINITY, 0, pas), ErreurModele);
+}
+
+// Rows of column x between two rows whose pixel is black: the ticks.
+int Graduations(const QImage& image, int x, int de, int a)
+{
+    int n = 0;
+    for (int y = de; y <= a; ++y)
+        if (image.pixelColor(x, y) == Qt::black)
+            ++n;
+    return n;
+}
+
+TEST(TFG, AxeYArrondiGraduationsEtUnite)
+{
+    struct Cas {
+        long double max;
+        float haut;
+        int graduations;
+        const char* fin;
+    };
+    const Cas cas[] = {{7, 8, 9, "t"},
+                       {450, 500, 6, "t (100)"},
+                       {950, 1000, 2, "t (1000)"},
+                       {0.045L, 0.05f, 6, "t (/100)"}};
+    for (const Cas& c : cas) {
+        TSupListe liste;
+        Remplir(liste, {c.max / 2, c.max});
+        TFG g;
+        g.resize(400, 300);
+        g.Transferer(Param(liste, 0, 0)); // automatic range
+        EXPECT_FLOAT_EQ(g.YMax(), c.haut);
+        EXPECT_EQ(g.YMin(), 0);
+        EXPECT_EQ(g.TitreYAffiche(), c.fin);
+        const int haut = g.Y0() - int(g.YMax() * g.Echelle()) - 1;
+        EXPECT_EQ(Graduations(g.Image(), g.OrigX() - 1, haut, g.Y0()), c.graduations) << c.fin;
+    }
+}
+
+TEST(TFG, PlagesDeYParticulieres)
+{
+    Messages messages;
+    TSupListe liste;
+    Remplir(liste, {-3, 5});
+    TFG g;
+    g.resize(400, 300);
+    // Negative values: an axis symmetric about 0, the bar going down.
+    g.Transferer(Param(liste, 0, 0));
+    EXPECT_FLOAT_EQ(g.YMax(), 5);
+    EXPECT_FLOAT_EQ(g.YMin(), -5);
+    const int x = CentreBarre(g, 0);
+    EXPECT_EQ(Pixel(g.Image(), x, g.Y0() + 3), QColor(0, 191, 0));
+    EXPECT_EQ(Pixel(g.Image(), x, g.Y0() - 3), Qt::white);
+
+    // A maximum of 0 or less, or equal bounds: the automatic range.
+    g.Transferer(Param(liste, -10, 0));
+    EXPECT_FLOAT_EQ(g.YMax(), 5);
+    g.Transferer(Param(liste, 4, 4));
+    EXPECT_FLOAT_EQ(g.YMax(), 5);
+    // An explicit range with a negative minimum: top from the maximum.
+    g.Transferer(Param(liste, -8, 8));
+    EXPECT_FLOAT_EQ(g.YMax(), 8);
+    EXPECT_FLOAT_EQ(g.YMin(), -8);
+
+    // No element yet: the axes only, 0..1.
+    TSupListe vide;
+    TFG v;
+    v.resize(400, 300);
+    v.Transferer(Param(vide, 0, 0));
+    EXPECT_FLOAT_EQ(v.YMax(), 1);
+    EXPECT_FALSE(v.Image().isNull());
+    EXPECT_EQ(Pixel(v.Image(), v.OrigX(), v.Y0() - 5), Qt::black); // the Y axis
+    EXPECT_TRUE(messages.Textes().empty());
+}
+
+TEST(TFG, BarresPlatesALaHauteurDesValeurs)
+{
+    TSupListe liste;
+    Remplir(liste, {2, 4.5L, 6, 0.3L});
+    TFG g;
+    g.resize(400, 300);
+    g.Transferer(Param(liste, 0, 8, 2));
+    ASSERT_GT(g.Largeur(), 4);
+    const QImage& image = g.Image();
+    for (int i = 0; i < 4; ++i) {
+        const long double v = static_cast<ValeurFixe&>(liste.Element(i)).A;
+        const int x = CentreBarre(g, i);
+        const int sommet = Sommet(g, v);
+        EXPECT_EQ(PremiereLigne(image, x, Qt::white, HautDuTrace(g)), sommet) << i;
+        EXPECT_EQ(Pixel(image, x, sommet), Qt::black); // outline
+        if (g.Y0() - sommet > 2) {
+            EXPECT_EQ(Pixel(image, x, sommet + 1), QColor(0, 191, 0));
+        }
+    }
+}
+
+TEST(TFG, BarresEnReliefDansLesSeptSchemas)
+{
+    TSupListe liste;
+    Remplir(liste, {5});
+    for (uint8_t schema = 0; schema <= 6; ++schema) {
+        TCouleursBarre c;
+        ASSERT_TRUE(CouleursSchema(schema, c));
+        TParamGraphe p = Param(liste, 0, 10, 3);
+        p.Couleur = schema;
+        TFG g;
+        g.resize(300, 300);
+        g.Transferer(p);
+        const QImage& image = g.Image();
+        const int x0 = g.OrigX() + 1, w = g.Largeur(), d = g.Decal();
+        const int haut = Sommet(g, 5), bas = g.Y0();
+        ASSERT_GT(d, 4);
+        EXPECT_EQ(Pixel(image, x0 + w / 2, (haut + bas) / 2), c.Face) << int(schema);
+        EXPECT_EQ(Pixel(image, x0 + w / 2 + d / 2, haut - d / 2), c.Dessus) << int(schema);
+        EXPECT_EQ(Pixel(image, x0 + w + d / 2, (haut + bas - d) / 2), c.Cote) << int(schema);
+    }
+    TCouleursBarre inchange;
+    EXPECT_FALSE(CouleursSchema(7, inchange));
+}
+
+TEST(TFG, BarresHorsDuTraceCoupeesAuBitmap)
+{
+    Messages messages;
+    TSupListe liste;
+    Remplir(liste, {1e6L, -1e30L, NAN, 5});
+    TFG g;
+    g.resize(300, 200);
+    g.Transferer(Param(liste, 0, 10, 2));
+    const QImage& image = g.Image();
+    EXPECT_EQ(Pixel(image, CentreBarre(g, 0), 1), QColor(0, 191, 0));
+    EXPECT_EQ(Pixel(image, CentreBarre(g, 1), image.height() - 1), QColor(0, 191, 0));
+    EXPECT_EQ(PremiereLigne(image, CentreBarre(g, 2), Qt::white, g.Y0() - 20), g.Y0());
+    EXPECT_EQ(PremiereLigne(image, CentreBarre(g, 3), Qt::white, HautDuTrace(g)), Sommet(g, 5));
+    EXPECT_TRUE(messages.Textes().empty());
+}
+
+TEST(TFG, PlusDePositionsQueDePixels)
+{
+    TSupListe liste;
+    for (int i = 0; i < 1000; ++i)
+        Ajouter(liste, i % 7);
+    TFG g;
+    g.resize(200, 150);
+    g.Transferer(Param(liste, 0, 10, 2));
+    EXPECT_EQ(g.Largeur(), 1);
+    EXPECT_LT(g.XMax(), 200);
+    EXPECT_EQ(g.XMin(), 0);
+    // Enlarged, the window regains the positions it had to leave out.
+    g.resize(2400, 150);
+    g.Paint();
+    EXPECT_EQ(g.XMax(), 999);
+    EXPECT_GE(g.Largeur(), 2);
+}
+
+TEST(TFG, FenetreDeTrentePeriodesSuitLeMagnetoscope)
+{
+    TSupListe liste;
+    for (int i = 0; i < 40; ++i)
+        Ajouter(liste, i % 10 + 1);
+    MagnetoFixe magneto;
+    magneto.Position = 39;
+    TParamGraphe p = Param(liste, 0, 10, 2);
+    p.Magneto = &magneto;
+    p.XMin = 0;
+    p.XMax = 29;
+    TFG g;
+    g.resize(700, 300);
+    g.Transferer(p);
+
+    int x = 0, iMin = -1, iMax = -1;
+    ASSERT_TRUE(g.CalculIminImax(x, iMin, iMax));
+    EXPECT_EQ(iMin, 10);
+    EXPECT_EQ(iMax, 39);
+    // The first slot shows element 10 (value 1), the last element 39 (10).
+    EXPECT_EQ(PremiereLigne(g.Image(), CentreBarre(g, 0), Qt::white, HautDuTrace(g)), Sommet(g, 1));
+    EXPECT_EQ(PremiereLigne(g.Image(), CentreBarre(g, 29), Qt::white, HautDuTrace(g)),
+              Sommet(g, 10));
+
+    // Back to period 5: bars from the left edge up to element 5, then none.
+    magneto.Position = 5;
+    g.Recomposer();
+    ASSERT_TRUE(g.CalculIminImax(x, iMin, iMax));
+    EXPECT_EQ(iMin, 0);
+    EXPECT_EQ(iMax, 5);
+    EXPECT_EQ(PremiereLigne(g.Image(), CentreBarre(g, 5), Qt::white, HautDuTrace(g)), Sommet(g, 6));
+    EXPECT_EQ(PremiereLigne(g.Image(), CentreBarre(g, 6), Qt::white, HautDuTrace(g)), g.Y0());
+
+    // Before the first period: nothing to draw.
+    magneto.Position = -1;
+    EXPECT_FALSE(g.CalculIminImax(x, iMin, iMax));
+}
+
+TEST(TFG, CourbeEtMarques)
+{
+    TSupListe liste;
+    Remplir(liste, {2, 8, 2});
+    TParamGraphe p = Param(liste, 0, 10, 1);
+    p.CouleurTexte = {255, 0, 0};
+    TFG courbe;
+    courbe.resize(300, 200);
+    courbe.Transferer(p);
+    // The segment from the first point up to the second: red pixels between.
+    const int x0 = courbe.OrigX() + 1;
+    const int milieu = x0 + courbe.Largeur() / 2;
+    const int ligne = PremiereLigne(courbe.Image(), milieu, Qt::white, HautDuTrace(courbe));
+    EXPECT_EQ(Pixel(courbe.Image(), milieu, ligne), QColor(255, 0, 0));
+    EXPECT_GT(ligne, Sommet(courbe, 8));
+    EXPECT_LT(ligne, Sommet(courbe, 2));
+
+    p.Type = 0;
+    p.Marque = '#';
+    TFG marques;
+    marques.resize(300, 200);
+    marques.Transferer(p);
+    // A marker is drawn around each point and nowhere between.
+    const auto marque = [&](int x, int y) {
+        for (int dy = -4; dy <= 4; ++dy)
+            for (int dx = -4; dx <= 4; ++dx)
+                if (Pixel(marques.Image(), x + dx, y + dy) == Qt::black)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(marque(x0 + marques.Largeur(), Sommet(marques, 8)));
+    EXPECT_FALSE(marque(x0 + marques.Largeur(), Sommet(marques, 2)));
+}
+
+TEST(TFG, NumeroDePeriode)
+{
+    TSupListe liste;
+    Remplir(liste, {1});
+    MagnetoFixe magneto;
+    magneto.Position = 6;
+    TParamGraphe p = Param(liste, 0, 10, 2);
+    p.Magneto = &magneto;
+    const auto encre = [](const TFG& g) {
+        const QImage& image = g.Image();
+        int n = 0;
+        for (int y = 0; y < image.height() / 10; ++y)
+            for (int x = image.width() * 3 / 4; x < image.width() - 10; ++x)
+                n += image.pixelColor(x, y) == Qt::black;
+        return n;
+    };
+    TFG sans;
+    sans.resize(400, 300);
+    sans.Transferer(p);
+    p.AffPeriode = 1;
+    TFG avec;
+    avec.resize(400, 300);
+    avec.Transferer(p);
+    EXPECT_EQ(encre(sans), 0);
+    EXPECT_GT(encre(avec), 10);
+}
+
+TEST(TFG, LectureALaSourisApparaitEtDisparait)
+{
+    TSupListe liste;
+    Remplir(liste, {2, 4, 6});
+    TFG g;
+    g.resize(400, 300);
+    TParamGraphe p = Param(liste, 0, 8, 2);
+    p.LectureClic = 1;
+    g.Transferer(p);
+    const int x = CentreBarre(g, 1);
+
+    // The read-out needs the left button alone.
+    g.MouseMove(Qt::NoButton, Qt::NoModifier, x, 100);
+    g.MouseMove(Qt::LeftButton, Qt::ShiftModifier, x, 100);
+    EXPECT_EQ(g.Colonne(), -1);
+    EXPECT_EQ(g.Ecran(), g.Image());
+
+    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(x, 100), QPointF(x, 100), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&g, &appui);
+    EXPECT_EQ(g.Colonne(), 1);
+    EXPECT_NE(g.Ecran(), g.Image());
+    // The guide line at the value's row, exclusive-or on white: black.
+    const int gauche = CentreBarre(g, 0);
+    EXPECT_EQ(Pixel(g.Ecran(), gauche, Sommet(g, 4)), Qt::black);
+    EXPECT_EQ(Pixel(g.Image(), gauche, Sommet(g, 4)), Qt::white);
+
+    // Saving writes the composed picture, without the read-out.
+    QTemporaryDir dossier;
+    const QString bmp = dossier.filePath("graphe.bmp");
+    ASSERT_TRUE(g.Enregistrer(bmp));
+    EXPECT_EQ(QImage(bmp).convertToFormat(QImage::Format_RGB32), g.Image());
+    const QString png = dossier.filePath("graphe.png");
+    ASSERT_TRUE(g.Enregistrer(png));
+    EXPECT_EQ(QImage(png, "PNG").convertToFormat(QImage::Format_RGB32), g.Image());
+
+    // Another column: one read-out only; then left of the first bar: none.
+    g.MouseMove(Qt::LeftButton, Qt::NoModifier, CentreBarre(g, 2), 100);
+    EXPECT_EQ(g.Colonne(), 2);
+    EXPECT_EQ(Pixel(g.Ecran(), gauche, Sommet(g, 4)), Qt::white);
+    g.MouseMove(Qt::LeftButton, Qt::NoModifier, g.OrigX() - 5, 100);
+    EXPECT_EQ(g.Colonne(), -1);
+    EXPECT_EQ(g.Ecran(), g.Image());
+}
+
+TEST(TFG, CsvDesValeursDessinees)
+{
+    TSupListe liste;
+    liste.Numeroter(3);
+    Remplir(liste, {2.25L, 4, 0.125L});
+    TFG g;
+    g.resize(400, 300);
+    TParamGraphe p = Param(liste, 0, 8, 2);
+    p.Titre = "Captures, rejets";
+    g.Transferer(p);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath("valeurs.csv");
+    ASSERT_TRUE(g.Enregistrer(chemin));
+    QFile fichier(chemin);
+    ASSERT_TRUE(fichier.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lignes = QTextStream(&fichier).readAll().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 6);
+    EXPECT_EQ(lignes[0], "Titre,\"Captures, rejets\"");
+    EXPECT_EQ(lignes[1], "Unité,t");
+    EXPECT_EQ(lignes[2], "Périodes,Série 1 (code 1)");
+    for (int i = 0; i < 3; ++i) {
+        const QStringList champs = lignes[3 + i].split(',');
+        ASSERT_EQ(champs.size(), 2);
+        EXPECT_EQ(champs[0].toInt(), 3 + i);
+        const double v = champs[1].toDouble();
+        EXPECT_EQ(v, double(static_cast<ValeurFixe&>(liste.Element(i)).A));
+        EXPECT_EQ(PremiereLigne(g.Image(), CentreBarre(g, i), Qt::white, HautDuTrace(g)),
+                  Sommet(g, v));
+    }
+    EXPECT_FALSE(g.Enregistrer(dossier.filePath("absent/valeurs.csv")));
+}
+
+TEST(TFG, EchecDeValeurSignaleEtFenetreIntacte)
+{
+    Messages messages;
+    TSupListe liste;
+    Remplir(liste, {2, 4});
+    TParamGraphe p = Param(liste, 0, 8, 2);
+    p.Code = CodeEchec;
+    TFG g;
+    g.resize(300, 200);
+    g.Transferer(p);
+    EXPECT_EQ(messages.Nombre("UFG/TFG.TracerHisto"), 1);
+    p.Type = 1;
+    g.Transferer(p);
+    EXPECT_EQ(messages.Nombre("UFG/TFG.TracerCourbe"), 1);
+    g.MouseMove(Qt::NoButton, Qt::NoModifier, CentreBarre(g, 0), 50);
+    EXPECT_EQ(messages.Nombre("UFG/TFG.DessinXY"), 1);
+    EXPECT_FALSE(g.Image().isNull());
+}
+
+} // namespace
+} // namespace vasco
