@@ -1,13 +1,29 @@
-#include "shell/Mere.h"
+// The main window driven for real on the offscreen platform: start state,
+// enabling states, loading, the simulation commands and closing.
 
+#include "model/Ubd.h"
+#include "shell/Mere.h"
+#include "shell/UMagneto.h"
+#include "tests/shell/Fenetre.h"
+#include "tests/support/Support.h"
+
+#include <QAction>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace vasco {
 namespace {
+
+using test::Messages;
 
 TEST(FenetreMere, SOuvreAvecSaZoneDeFenetresEtSeFerme)
 {
@@ -26,6 +42,533 @@ TEST(FenetreMere, SOuvreAvecSaZoneDeFenetresEtSeFerme)
     EXPECT_TRUE(fenetre->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fenetre.isNull());
+}
+
+// Every menu and item: caption, help context, and the separators.
+TEST(FenetreMere, MenusAvecLeursTitresEtContextesDAide)
+{
+    TFenetreMere f;
+    struct Menu {
+        const char* nom;
+        QString titre;
+        int aide;
+        QStringList items; // "-" for a separator
+    };
+    const Menu menus[] = {
+        {"Fichier",
+         "&Fichier",
+         100,
+         {"&Choix du fichier de données", "Réutiliser", "-", "&Enregistrer graphique sous...", "-",
+          "&Quitter"}},
+        {"Simulations",
+         "&Simulations",
+         109,
+         {"&Pas à pas", "En &continu", "-", "&Stop", "-", "Pas en arrière"}},
+        {"Conditions",
+         "Conditions",
+         98,
+         {" Modification des conditions / &Métier ...",
+          "Modification des conditions / &Espèce ..."}},
+        {"Fenetres", "Fenêtres", 99, {"&Cascade", "&Mosaîque", "&Supprimer", "-"}},
+        {"Options",
+         "Options",
+         105,
+         {"Recrutement aléatoire", "Croissance aléatoire", "Son", "Affichage numéro période",
+          "Concours"}},
+        {"Aide1", "&Aide", 97, {"&Aide", "&A Propos de..."}},
+    };
+    for (const Menu& attendu : menus) {
+        SCOPED_TRACE(attendu.nom);
+        auto* menu = f.findChild<QMenu*>(attendu.nom);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->title(), attendu.titre);
+        EXPECT_EQ(TFenetreMere::ContexteAideDe(menu), attendu.aide);
+        QStringList items;
+        for (const QAction* action : menu->actions())
+            items << (action->isSeparator() ? QString("-") : action->text());
+        EXPECT_EQ(items, attendu.items);
+    }
+    auto* visualisations = f.findChild<QMenu*>("Visualisations");
+    ASSERT_NE(visualisations, nullptr);
+    EXPECT_EQ(visualisations->title(), "Visualisations");
+    QStringList barre;
+    for (const QAction* action : f.menuBar()->actions())
+        barre << action->objectName();
+    EXPECT_EQ(barre, QStringList({"Fichier", "Simulations", "Conditions", "Visualisations",
+                                  "Fenetres", "Options", "Aide1"}));
+
+    const std::map<const char*, int> contextes = {{"Choixdufichierdedonnes", 101},
+                                                  {"FichierReutiliser", 104},
+                                                  {"EnregistrerGraphiqueSous", 102},
+                                                  {"Quitter", 103},
+                                                  {"ModificationdesconditionsMetier", 25},
+                                                  {"ModificationdesConditionsEspece", 24},
+                                                  {"RecrutementAleatoire", 108},
+                                                  {"CroissanceAleatoire", 107},
+                                                  {"Concours", 106},
+                                                  {"aide", 1}};
+    for (const auto& [nom, contexte] : contextes)
+        EXPECT_EQ(f.Action(nom)->property("ContexteAide").toInt(), contexte) << nom;
+    EXPECT_EQ(f.Action("FichierReutiliser")->statusTip(),
+              "Pour réinitialiser avec le même fichier de données");
+
+    const std::map<const char*, QString> bulles = {
+        {"BoutonCascade", "Cascade"},
+        {"BoutonMosaique", "Mosaïque"},
+        {"aide", "Aide"},
+        {"BoutonEnregistrerGraph", "Enregistrer graphique"},
+        {"BoutonContinu", "Simulation en continue"},
+        {"BoutonStop", "Stop simulation en continu"},
+        {"BoutonPasAPas", "Simulation Pas à Pas"},
+        {"BoutonPasEnArriere", "Effacer le dernier pas de simulation"}};
+    for (const auto& [nom, bulle] : bulles) {
+        EXPECT_EQ(f.Action(nom)->toolTip(), bulle) << nom;
+        EXPECT_FALSE(f.Action(nom)->icon().isNull()) << nom;
+    }
+}
+
+TEST(FenetreMere, AuDemarrageSeulsFichierOptionsEtAideServentEtLeLogoRemplitLaZone)
+{
+    TFenetreMere f;
+    f.resize(900, 700);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    EXPECT_EQ(f.Donnees(), nullptr);
+
+    for (const char* nom : {"Fichier", "Choixdufichierdedonnes", "Quitter", "Options", "Aide1",
+                            "Index", "AProposde", "aide"})
+        EXPECT_TRUE(f.Action(nom)->isEnabled()) << nom;
+    for (const char* nom :
+         {"FichierReutiliser", "EnregistrerGraphiqueSous", "Simulations", "Conditions",
+          "Visualisations", "Fenetres", "BoutonCascade", "BoutonMosaique", "BoutonEnregistrerGraph",
+          "BoutonContinu", "BoutonStop", "BoutonPasAPas", "BoutonPasEnArriere"})
+        EXPECT_FALSE(f.Action(nom)->isEnabled()) << nom;
+
+    EXPECT_FALSE(f.Coche("RecrutementAleatoire"));
+    EXPECT_FALSE(f.Coche("CroissanceAleatoire"));
+    EXPECT_FALSE(f.Coche("son"));
+    EXPECT_TRUE(f.Coche("AffichageNumeroPeriode"));
+    EXPECT_FALSE(f.Coche("Concours"));
+    EXPECT_TRUE(f.AffichageNumeroPeriode());
+
+    EXPECT_FALSE(f.Magnetoscope()->isEnabled());
+    EXPECT_EQ(f.Magnetoscope()->Position, -1);
+    EXPECT_EQ(f.Magnetoscope()->Max, -1);
+
+    QWidget* logo = f.findChild<QWidget*>("PanelLogo");
+    ASSERT_NE(logo, nullptr);
+    EXPECT_TRUE(logo->isVisible());
+    EXPECT_EQ(logo->geometry(), f.Zone()->viewport()->rect());
+    // The picture is drawn: the sky at the top, darker sea at the bottom.
+    const QImage image = logo->grab().toImage();
+    const QColor haut = image.pixelColor(image.width() / 2, 2);
+    const QColor bas = image.pixelColor(image.width() / 2, image.height() - 3);
+    EXPECT_GT(haut.lightness(), bas.lightness());
+    EXPECT_GT(bas.blue(), bas.red());
+}
+
+// The enabling table, one row per item over the modes 1, 2, 3, 5, 6, 7, 8, 9
+// and 10: '+' on, '-' off, blank unchanged.
+const std::map<QString, QString> TableAttendue = {
+    {"Choixdufichierdedonnes", " - ++  ++"},
+    {"FichierReutiliser", "+-+++  ++"},
+    {"EnregistrerGraphiqueSous", " -++++--+"},
+    {"BoutonEnregistrerGraph", " -++++--+"},
+    {"Quitter", " - ++  ++"},
+    {"Simulations", "+   -   -"},
+    {"PasAPas", " - +   + "},
+    {"EnContinu", " - +   + "},
+    {"Stop", "-+ -   - "},
+    {"PasEnArriere", "--++     "},
+    {"BoutonContinu", "+- +-  +-"},
+    {"BoutonPasAPas", "+- +-  +-"},
+    {"BoutonStop", " + --  --"},
+    {"BoutonPasEnArriere", "--+++    "},
+    {"Conditions", "+- +-  + "},
+    {"Visualisations", "+- ++  ++"},
+    {"Fenetres", "  +  +-- "},
+    {"FenetreCascade", "     + - "},
+    {"FenetreMosaique", "     + - "},
+    {"FenetreSupprimer", "     + - "},
+    {"BoutonCascade", "     +-- "},
+    {"BoutonMosaique", "     +-- "},
+    {"Magneto", "--++ +--+"},
+    {"PanelLogo", " --  -+  "},
+    {"EnCours", " + --  --"},
+};
+
+struct Etat {
+    std::map<QString, bool> valeurs;
+};
+
+Etat Lire(TFenetreMere& f)
+{
+    Etat e;
+    for (const auto& [nom, ligne] : TableAttendue) {
+        if (nom == "Magneto")
+            e.valeurs[nom] = f.Magnetoscope()->isEnabled();
+        else if (nom == "PanelLogo")
+            e.valeurs[nom] = !f.findChild<QWidget*>("PanelLogo")->isHidden();
+        else if (nom == "EnCours")
+            e.valeurs[nom] = f.EnCours;
+        else
+            e.valeurs[nom] = f.Action(nom.toUtf8().constData())->isEnabled();
+    }
+    return e;
+}
+
+void Ecrire(TFenetreMere& f, bool valeur)
+{
+    for (const auto& [nom, ligne] : TableAttendue) {
+        if (nom == "Magneto")
+            f.Magnetoscope()->setEnabled(valeur);
+        else if (nom == "PanelLogo")
+            f.findChild<QWidget*>("PanelLogo")->setVisible(valeur);
+        else if (nom == "EnCours")
+            f.EnCours = valeur;
+        else
+            f.Action(nom.toUtf8().constData())->setEnabled(valeur);
+    }
+}
+
+TEST(FenetreMere, ModifierEnabledSuitLaTableDesModes)
+{
+    TFenetreMere f;
+    f.show();
+    const int modes[] = {1, 2, 3, 5, 6, 7, 8, 9, 10};
+    for (const bool depart : {false, true}) {
+        for (int colonne = 0; colonne < 9; ++colonne) {
+            Ecrire(f, depart);
+            f.ModifierEnabled(modes[colonne]);
+            const Etat e = Lire(f);
+            for (const auto& [nom, ligne] : TableAttendue) {
+                const QChar attendu = ligne[colonne];
+                const bool valeur = attendu == ' ' ? depart : attendu == '+';
+                EXPECT_EQ(e.valeurs.at(nom), valeur) << "mode " << modes[colonne] << ", "
+                                                     << nom.toStdString() << ", départ " << depart;
+            }
+        }
+        for (const int mode : {0, 4, 11, -1}) {
+            Ecrire(f, depart);
+            f.ModifierEnabled(mode);
+            for (const auto& [nom, valeur] : Lire(f).valeurs)
+                EXPECT_EQ(valeur, depart) << "mode " << mode << ", " << nom.toStdString();
+        }
+    }
+}
+
+TEST(FenetreMere, ChargerGolfeActiveLaSimulationEtDonneLePasAnnuelAuMagnetoscope)
+{
+    Messages messages;
+    TFenetreMere f;
+    f.show();
+    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+    ASSERT_NE(f.Donnees(), nullptr);
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 0);
+    EXPECT_EQ(f.FichierDonnees(), Exemple("golfe.vsc"));
+    EXPECT_EQ(f.Magnetoscope()->PasAn, 4);
+    for (const char* nom : {"FichierReutiliser", "Simulations", "Conditions", "Visualisations",
+                            "BoutonContinu", "BoutonPasAPas", "PasAPas", "EnContinu"})
+        EXPECT_TRUE(f.Action(nom)->isEnabled()) << nom;
+    for (const char* nom : {"Stop", "PasEnArriere", "BoutonPasEnArriere", "BoutonStop"})
+        EXPECT_FALSE(f.Action(nom)->isEnabled()) << nom;
+    EXPECT_FALSE(f.Magnetoscope()->isEnabled());
+    EXPECT_TRUE(messages.Textes().empty());
+
+    // A fishery of one period a year leaves the year step at its default.
+    ASSERT_TRUE(f.ChargerFichier(Exemple("simple.vsc")));
+    EXPECT_EQ(f.Donnees()->NbPeriodesAn, 1);
+    EXPECT_EQ(f.Magnetoscope()->PasAn, 10);
+}
+
+TEST(FenetreMere, UnChargementRateGardeLesDonneesLesFenetresEtLesMenus)
+{
+    QTemporaryDir dossier;
+    ASSERT_TRUE(dossier.isValid());
+    QFile golfe(Exemple("golfe.vsc"));
+    ASSERT_TRUE(golfe.open(QIODevice::ReadOnly));
+    const QByteArray texte = golfe.readAll();
+    const QString coupe = dossier.filePath("coupe.vsc");
+    EcrireFichier(coupe, texte.left(texte.size() / 2));
+    const QString copie = dossier.filePath("golfe.vsc");
+    EcrireFichier(copie, texte);
+
+    Messages messages;
+    TFenetreMere f;
+    f.show();
+    ASSERT_TRUE(f.ChargerFichier(copie));
+    f.PasAPas();
+    f.PasAPas();
+    TBDVasco* avant = f.Donnees();
+    f.Zone()->addSubWindow(new QWidget)->show();
+    const auto fenetres = f.Zone()->subWindowList();
+    const Etat menus = Lire(f);
+
+    for (const QString& fichier : {coupe, dossier.filePath("absent.vsc"), dossier.path()}) {
+        messages.Effacer();
+        EXPECT_FALSE(f.ChargerFichier(fichier));
+        ASSERT_EQ(messages.Textes().size(), 1u);
+        const QString message = QString::fromStdString(messages.Textes()[0]);
+        EXPECT_TRUE(message.startsWith("Erreur dans MERE : Choix du fichier de données\n"))
+            << message.toStdString();
+        EXPECT_GT(message.size(),
+                  QString("Erreur dans MERE : Choix du fichier de données\n").size());
+        EXPECT_EQ(f.Donnees(), avant);
+        EXPECT_EQ(f.Donnees()->NbPeriodes(), 2);
+        EXPECT_EQ(f.FichierDonnees(), copie);
+        EXPECT_EQ(f.Zone()->subWindowList(), fenetres);
+        EXPECT_EQ(Lire(f).valeurs, menus.valeurs);
+    }
+    // The cut file names the line where it stops.
+    f.ChargerFichier(coupe);
+    EXPECT_NE(QString::fromStdString(messages.Textes().back()).indexOf("ligne "), -1);
+
+    // Reusing a file that has become unreadable is guarded the same way.
+    EcrireFichier(copie, texte.left(texte.size() / 3));
+    messages.Effacer();
+    f.FichierReutiliser();
+    ASSERT_EQ(messages.Textes().size(), 1u);
+    EXPECT_EQ(f.Donnees(), avant);
+    EXPECT_EQ(f.Zone()->subWindowList(), fenetres);
+
+    // Once readable again, reusing starts over from the file.
+    EcrireFichier(copie, texte);
+    f.FichierReutiliser();
+    EXPECT_NE(f.Donnees(), nullptr);
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 0);
+    EXPECT_TRUE(f.Zone()->subWindowList().isEmpty());
+    EXPECT_TRUE(f.Action("Simulations")->isEnabled());
+    EXPECT_FALSE(f.Action("PasEnArriere")->isEnabled());
+}
+
+TEST(FenetreMere, LeDialogueDOuvertureAnnuleNeChangeRienEtConfirmeCharge)
+{
+    Messages messages;
+    TFenetreMere f;
+    f.show();
+    int demandes = 0;
+    f.DemanderFichier = [&] {
+        ++demandes;
+        return QString();
+    };
+    f.Action("Choixdufichierdedonnes")->trigger();
+    EXPECT_EQ(demandes, 1);
+    EXPECT_EQ(f.Donnees(), nullptr);
+    EXPECT_FALSE(f.Action("Simulations")->isEnabled());
+
+    f.DemanderFichier = [] { return Exemple("golfe.vsc"); };
+    f.Action("Choixdufichierdedonnes")->trigger();
+    ASSERT_NE(f.Donnees(), nullptr);
+    f.PasAPas();
+    TBDVasco* charge = f.Donnees();
+
+    f.DemanderFichier = [&] {
+        ++demandes;
+        return QString();
+    };
+    f.ChoixDuFichier();
+    EXPECT_EQ(demandes, 2);
+    EXPECT_EQ(f.Donnees(), charge);
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 1);
+    EXPECT_TRUE(messages.Textes().empty());
+}
+
+TEST(FenetreMere, PasAPasPuisPasEnArriereJusquAuChargement)
+{
+    TFenetreMere f;
+    f.show();
+    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+    int deplacements = 0;
+    QObject::connect(f.Magnetoscope(), &TMagneto::Deplace, [&] { ++deplacements; });
+
+    // A step with no window open shows the global accounts first.
+    ASSERT_TRUE(f.Zone()->subWindowList().isEmpty());
+    f.Action("PasAPas")->trigger();
+    EXPECT_EQ(f.Zone()->subWindowList().size(), 1);
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 1);
+    EXPECT_EQ(f.Magnetoscope()->Position, 0);
+    EXPECT_EQ(f.Magnetoscope()->Max, 0);
+    EXPECT_TRUE(f.Magnetoscope()->isEnabled());
+    EXPECT_TRUE(f.findChild<QWidget*>("PanelLogo")->isHidden());
+    EXPECT_TRUE(f.Action("PasEnArriere")->isEnabled());
+    EXPECT_TRUE(f.Action("BoutonPasEnArriere")->isEnabled());
+    f.Action("BoutonPasAPas")->trigger();
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 2);
+    EXPECT_EQ(f.Zone()->subWindowList().size(), 1);
+    EXPECT_EQ(deplacements, 2);
+
+    f.Action("PasEnArriere")->trigger();
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 1);
+    EXPECT_EQ(f.Magnetoscope()->Max, 0);
+    EXPECT_TRUE(f.Action("PasEnArriere")->isEnabled());
+    f.Action("BoutonPasEnArriere")->trigger();
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 0);
+    EXPECT_EQ(f.Magnetoscope()->Position, -1);
+    EXPECT_FALSE(f.Action("PasEnArriere")->isEnabled());
+    // The toolbar button keeps its state and does nothing more.
+    EXPECT_TRUE(f.Action("BoutonPasEnArriere")->isEnabled());
+    f.Action("BoutonPasEnArriere")->trigger();
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 0);
+    EXPECT_EQ(deplacements, 4);
+}
+
+TEST(FenetreMere, StopArreteLaSimulationContinueApresLePasEnCours)
+{
+    TFenetreMere f;
+    f.show();
+    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+    bool enCoursPendant = false;
+    bool stopActif = false;
+    bool choixActif = true;
+    // Queued before the run starts: it runs when the run lets events in.
+    QTimer::singleShot(0, &f, [&] {
+        enCoursPendant = f.EnCours;
+        stopActif = f.Action("BoutonStop")->isEnabled() && f.Action("Stop")->isEnabled();
+        choixActif = f.Action("Choixdufichierdedonnes")->isEnabled() ||
+                     f.Action("PasAPas")->isEnabled() || f.Action("Conditions")->isEnabled();
+        // Neither a second run nor a step starts from inside the run.
+        f.EnContinu();
+        f.PasAPas();
+        f.Action("BoutonStop")->trigger();
+    });
+    f.Action("BoutonContinu")->trigger();
+    EXPECT_TRUE(enCoursPendant);
+    EXPECT_TRUE(stopActif);
+    EXPECT_FALSE(choixActif);
+    EXPECT_FALSE(f.EnCours);
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 1);
+    EXPECT_TRUE(f.Action("Simulations")->isEnabled());
+    EXPECT_TRUE(f.Action("PasAPas")->isEnabled());
+    EXPECT_FALSE(f.Action("Stop")->isEnabled());
+    EXPECT_TRUE(f.Action("Choixdufichierdedonnes")->isEnabled());
+    EXPECT_TRUE(f.Action("BoutonContinu")->isEnabled());
+}
+
+TEST(FenetreMere, LaSimulationContinueSArreteApresLaPosition500)
+{
+    TFenetreMere f;
+    f.show();
+    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+    f.EnContinu();
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 502);
+    EXPECT_EQ(f.Magnetoscope()->Position, 501);
+    EXPECT_FALSE(f.EnCours);
+    for (const char* nom : {"Simulations", "Conditions", "BoutonContinu", "BoutonPasAPas"})
+        EXPECT_FALSE(f.Action(nom)->isEnabled()) << nom;
+    EXPECT_TRUE(f.Action("FichierReutiliser")->isEnabled());
+
+    // Started beyond the limit, a run makes one step.
+    f.EnContinu();
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 503);
+
+    // Reusing the file makes the fishery playable again.
+    f.FichierReutiliser();
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 0);
+    for (const char* nom : {"Simulations", "PasAPas", "BoutonContinu", "BoutonPasAPas"})
+        EXPECT_TRUE(f.Action(nom)->isEnabled()) << nom;
+}
+
+TEST(FenetreMere, FermerPendantUneSimulationLArreteEtLibereFenetresPuisDonnees)
+{
+    QPointer<TFenetreMere> f = new TFenetreMere;
+    f->setAttribute(Qt::WA_DeleteOnClose);
+    f->show();
+    ASSERT_TRUE(f->ChargerFichier(Exemple("golfe.vsc")));
+    QPointer<QMdiSubWindow> graphe = f->Zone()->addSubWindow(new QWidget);
+    graphe->show();
+    int pasApresFermeture = -1;
+    QTimer::singleShot(0, f, [&] {
+        EXPECT_TRUE(f->close());
+        pasApresFermeture = f->Donnees() ? f->Donnees()->NbPeriodes() : 0;
+    });
+    f->EnContinu();
+    ASSERT_FALSE(f.isNull());
+    EXPECT_FALSE(f->EnCours);
+    EXPECT_EQ(f->Donnees(), nullptr);
+    EXPECT_EQ(pasApresFermeture, 0);
+    EXPECT_TRUE(graphe.isNull());
+    EXPECT_FALSE(f->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(f.isNull());
+}
+
+TEST(FenetreMere, LesCommandesDeFenetresEtLaListeDuMenuFenetres)
+{
+    TFenetreMere f;
+    f.resize(800, 600);
+    f.show();
+    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+    f.PasAPas();
+    f.FermerGraphes();
+    QMdiSubWindow* un = f.Zone()->addSubWindow(new QWidget);
+    un->setAttribute(Qt::WA_DeleteOnClose);
+    un->setWindowTitle("Biomasses : Merlu");
+    un->show();
+    QMdiSubWindow* deux = f.Zone()->addSubWindow(new QWidget);
+    deux->setWindowTitle("CA & bénéfices");
+    deux->show();
+
+    auto* menu = f.findChild<QMenu*>("Fenetres");
+    emit menu->aboutToShow();
+    QStringList titres;
+    QList<QAction*> fenetres;
+    for (QAction* action : menu->actions()) {
+        if (action->property("FenetreListee").toBool()) {
+            titres << action->text();
+            fenetres << action;
+        }
+    }
+    EXPECT_EQ(titres, QStringList({"&1 Biomasses : Merlu", "&2 CA && bénéfices"}));
+    fenetres[0]->trigger();
+    EXPECT_EQ(f.Zone()->activeSubWindow(), un);
+    emit menu->aboutToShow();
+    EXPECT_EQ(menu->actions().size(), 6); // three commands, a separator, two windows
+
+    f.Action("FenetreMosaique")->trigger();
+    EXPECT_TRUE(f.findChild<QWidget*>("PanelLogo")->isHidden());
+    EXPECT_NEAR(un->width(), deux->width(), 2);
+
+    // The last window closed by its close box: the window follows as after
+    // "Supprimer".
+    emit f.findChild<QMenu*>("Visualisations")->aboutToShow();
+    EXPECT_TRUE(f.Action("Fenetres")->isEnabled());
+    un->close();
+    delete deux;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f.Zone()->subWindowList().isEmpty());
+    EXPECT_FALSE(f.Action("Fenetres")->isEnabled());
+    EXPECT_FALSE(f.findChild<QWidget*>("PanelLogo")->isHidden());
+
+    // "Supprimer" closes every window at once.
+    f.Zone()->addSubWindow(new QWidget)->show();
+    f.Zone()->addSubWindow(new QWidget)->show();
+    f.ModifierEnabled(7);
+    f.Action("FenetreSupprimer")->trigger();
+    EXPECT_TRUE(f.Zone()->subWindowList().isEmpty());
+    EXPECT_FALSE(f.Action("Fenetres")->isEnabled());
+    EXPECT_NE(f.Donnees(), nullptr);
+}
+
+TEST(FenetreMere, UnFichierDonneAuDemarrageEstChargeCommeSIlAvaitEteChoisi)
+{
+    Messages messages;
+    TFenetreMere f;
+    f.OuvrirAuDemarrage({});
+    EXPECT_EQ(f.Donnees(), nullptr);
+    f.OuvrirAuDemarrage({Exemple("simple.vsc")});
+    ASSERT_NE(f.Donnees(), nullptr);
+    EXPECT_EQ(f.FichierDonnees(), Exemple("simple.vsc"));
+    EXPECT_TRUE(f.Action("Simulations")->isEnabled());
+    EXPECT_TRUE(messages.Textes().empty());
+
+    TFenetreMere g;
+    g.OuvrirAuDemarrage({"absent-de-partout.vsc"});
+    EXPECT_EQ(g.Donnees(), nullptr);
+    ASSERT_EQ(messages.Textes().size(), 1u);
+    EXPECT_TRUE(QString::fromStdString(messages.Textes()[0])
+                    .startsWith("Erreur dans MERE : Choix du fichier de données\n"));
+    EXPECT_FALSE(g.Action("Simulations")->isEnabled());
 }
 
 } // namespace
