@@ -100,31 +100,43 @@ void Transferer(const std::vector<TTailleES*>& e, int64_t j, long double a, long
     }
 }
 
-// The survivors s of class i grow by a fractional number of classes: the
-// whole part gives the destination j, the fraction the share that goes one
-// class further.
-void Croitre(const std::vector<TTailleES*>& e, int64_t i, float croissance, long double s,
-             TEtalement etalement, bool abandonnerPetites)
+// A growth of a fractional number of classes: the whole part gives the
+// destination, the fraction the share that goes one class further.
+struct TCroissance {
+    long double Entier;
+    long double Phi;
+
+    explicit TCroissance(float croissance)
+        : Entier(std::trunc(static_cast<long double>(croissance))), Phi(croissance - Entier)
+    {
+    }
+};
+
+// The survivors s of class i grown into the classes e.
+void Croitre(const std::vector<TTailleES*>& e, int64_t i, const TCroissance& croissance,
+             long double s, TEtalement etalement, bool abandonnerPetites)
 {
-    const long double entier = std::trunc(static_cast<long double>(croissance));
-    const long double destination = i + entier;
+    const long double destination = i + croissance.Entier;
     if (!(destination >= 0 && destination <= static_cast<long double>(e.size()) - 1))
         throw ErreurModele("croissance hors des classes de taille");
-    const long double phi = croissance - entier;
+    const long double phi = croissance.Phi;
     Transferer(e, static_cast<int64_t>(destination), s * (1 - phi), s * phi, etalement,
                abandonnerPetites);
 }
 
 // A season as the virgin stock uses it a hundred times: the survival e^-M
-// of each class is worked out once.
+// and the growth of each class are worked out once.
 struct TSaisonVierge {
     std::vector<TTailleC*> Classes;
     std::vector<long double> Survie;
+    std::vector<TCroissance> Croissances;
 
     explicit TSaisonVierge(const TSupListe& tailles) : Classes(Pointeurs<TTailleC>(tailles))
     {
-        for (const TTailleC* c : Classes)
+        for (const TTailleC* c : Classes) {
             Survie.push_back(ExpBorne(-c->MortaliteNaturelle));
+            Croissances.emplace_back(c->Croissance);
+        }
     }
 };
 
@@ -137,7 +149,7 @@ void VieillirSurPlace(const std::vector<TTailleES*>& e, const TSaisonVierge& sai
     for (int64_t i = static_cast<int64_t>(e.size()) - 1; i >= 0; --i) {
         const long double n = e[i]->Effectif;
         e[i]->Effectif = 0;
-        Croitre(e, i, saison.Classes.at(i)->Croissance, n * saison.Survie.at(i), etalement, false);
+        Croitre(e, i, saison.Croissances.at(i), n * saison.Survie.at(i), etalement, false);
     }
 }
 
@@ -427,8 +439,8 @@ void TPeriodeES::Survivre(const TPeriodeES& precedent, const TPeriodeEAn& saison
         const TTailleC& classe = *c.at(i);
         const auto z =
             static_cast<float>(-(static_cast<long double>(classe.MortaliteNaturelle) + q.F));
-        Croitre(effectifs, static_cast<int64_t>(i), classe.Croissance, q.Effectif * ExpBorne(z),
-                etalement, !croissanceAleatoire);
+        Croitre(effectifs, static_cast<int64_t>(i), TCroissance(classe.Croissance),
+                q.Effectif * ExpBorne(z), etalement, !croissanceAleatoire);
     }
 }
 
