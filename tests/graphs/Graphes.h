@@ -45,28 +45,7 @@ inline void Remplir(TSupListe& liste, std::initializer_list<long double> valeurs
 }
 
 // A block for a window of 'type' over the whole list, white background.
-inline TParamGraphe Param(TSupListe& liste, float yMin, float yMax, uint8_t type = 2)
-{
-    TParamGraphe p;
-    p.Liste = &liste;
-    p.Code = CodeA;
-    p.Code2 = CodeB;
-    p.YMin = yMin;
-    p.YMax = yMax;
-    p.XMin = 0;
-    p.XMax = 0;
-    p.Titre = "Essai";
-    p.TitreX = "Périodes";
-    p.TitreY = "t";
-    p.CouleurFond = {255, 255, 255};
-    p.CouleurTexte = {0, 0, 0};
-    p.LectureClic = 0;
-    p.Couleur = 0;
-    p.Couleur2 = 1;
-    p.Type = type;
-    p.AffPeriode = 0;
-    return p;
-}
+TParamGraphe Param(TSupListe& liste, float yMin, float yMax, uint8_t type = 2);
 
 inline QColor Pixel(const QImage& image, int x, int y)
 {

@@ -62,10 +62,10 @@ TEST(TFG, AxeYArrondiGraduationsEtUnite)
         int graduations;
         const char* fin;
     };
-    const Cas cas[] = {{7, 8, 9, "t"},
-                       {450, 500, 6, "t (100)"},
-                       {950, 1000, 2, "t (1000)"},
-                       {0.045L, 0.05f, 6, "t (/100)"}};
+    const Cas cas[] = {{7, 8, 9, "tonnes"},
+                       {450, 500, 6, "tonnes (100)"},
+                       {950, 1000, 2, "tonnes (1000)"},
+                       {0.045L, 0.05f, 6, "tonnes (/100)"}};
     for (const Cas& c : cas) {
         TSupListe liste;
         Remplir(liste, {c.max / 2, c.max});
@@ -357,7 +357,7 @@ TEST(TFG, CsvDesValeursDessinees)
     const QStringList lignes = QTextStream(&fichier).readAll().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lignes.size(), 6);
     EXPECT_EQ(lignes[0], "Titre,\"Captures, rejets\"");
-    EXPECT_EQ(lignes[1], "Unité,t");
+    EXPECT_EQ(lignes[1], "Unité,tonnes");
     EXPECT_EQ(lignes[2], "Périodes,Série 1 (code 1)");
     for (int i = 0; i < 3; ++i) {
         const QStringList champs = lignes[3 + i].split(',');
