@@ -3,12 +3,13 @@
 # that installs the absent ones.  Sourced by run.sh, test.sh and .ci/run.
 
 # Build and tests: compiler, CMake, GoogleTest, Google Benchmark, Qt 6
-# Widgets and Multimedia, libjpeg (the logo) and OpenGL headers (Qt's CMake
-# files ask for them).
+# Widgets and Multimedia, libjpeg (the logo), OpenGL headers (Qt's CMake
+# files ask for them) and a font for the text of windows and graphs.
 VASCO_PAQUETS=(
     build-essential cmake g++
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libjpeg-dev libgl-dev
+    fonts-dejavu-core
 )
 
 # The loader's fuzz target: clang with libFuzzer and the sanitizer runtimes.

@@ -50,6 +50,7 @@ int main(int argc, char* argv[])
     // the window then takes the screen's free area by itself.
     fenetre.setGeometry(fenetre.screen()->availableGeometry());
     fenetre.showMaximized();
+    fenetre.activateWindow();
     const QStringList fichiers = arguments.positionalArguments();
     QTimer::singleShot(0, &fenetre, [&fenetre, fichiers] { fenetre.OuvrirAuDemarrage(fichiers); });
     const int code = application.exec();

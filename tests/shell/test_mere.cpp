@@ -1,8 +1,10 @@
 // The main window driven for real on the offscreen platform: start state,
 // enabling states, loading, the simulation commands and closing.
 
+#include "economics/UConcourForm.h"
 #include "model/Ubd.h"
 #include "shell/Mere.h"
+#include "shell/MereDialogues.h"
 #include "shell/UMagneto.h"
 #include "tests/shell/Fenetre.h"
 #include "tests/support/Support.h"
@@ -466,6 +468,53 @@ TEST(FenetreMere, LaSimulationContinueSArreteApresLaPosition500)
     EXPECT_EQ(f.Donnees()->NbPeriodes(), 0);
     for (const char* nom : {"Simulations", "PasAPas", "BoutonContinu", "BoutonPasAPas"})
         EXPECT_TRUE(f.Action(nom)->isEnabled()) << nom;
+}
+
+// Contest of four periods a year: single steps go on to 243 periods, the
+// next one shows the balance instead; a continuous run shows it right after
+// the 240th period, and again after each period while no button ends it.
+TEST(FenetreMere, LesLimitesDuConcoursMontrentLeBilan)
+{
+    TFenetreMere f;
+    f.show();
+    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+    f.Action("Concours")->setChecked(true);
+    std::vector<int> bilans; // n when the balance is shown
+    int reponse = 0;
+    f.Dialogues().Montrer = [&](QDialog&) {
+        bilans.push_back(f.Donnees()->NbPeriodes());
+        return reponse;
+    };
+    for (int i = 0; i < 243; ++i)
+        f.PasAPas();
+    EXPECT_TRUE(bilans.empty());
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 243);
+    f.PasAPas();
+    EXPECT_EQ(bilans, std::vector<int>{243});
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 243);
+
+    // Closed by other means, then "Visualiser": the run ends there.
+    f.FichierReutiliser();
+    bilans.clear();
+    f.Dialogues().Montrer = [&](QDialog&) {
+        bilans.push_back(f.Donnees()->NbPeriodes());
+        return bilans.size() == 1 ? 0 : TBilan60ans::Visualiser;
+    };
+    f.EnContinu();
+    EXPECT_EQ(bilans, (std::vector<int>{240, 241}));
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 241);
+    EXPECT_FALSE(f.EnCours);
+    EXPECT_FALSE(f.Action("Simulations")->isEnabled());
+
+    // "Recommencer" during a run: the file is read again and the run ends.
+    f.FichierReutiliser();
+    TBDVasco* ancien = f.Donnees();
+    f.Dialogues().Montrer = [&](QDialog&) { return TBilan60ans::Recommencer; };
+    f.EnContinu();
+    EXPECT_NE(f.Donnees(), ancien);
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 0);
+    EXPECT_FALSE(f.EnCours);
+    EXPECT_TRUE(f.Action("PasAPas")->isEnabled());
 }
 
 TEST(FenetreMere, FermerPendantUneSimulationLArreteEtLibereFenetresPuisDonnees)
