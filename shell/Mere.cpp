@@ -23,8 +23,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <array>
 #include <filesystem>
-#include <initializer_list>
 
 namespace vasco {
 
@@ -52,7 +52,7 @@ constexpr float AnsConcoursPasAPas = 61;
 //   5 Stop                      6 the run reached its limit 7 "Visualisations" opened
 //   8 every graph window closed 9 the data file reused      10 going on after the contest
 struct TLigneEtats {
-    std::initializer_list<const char*> noms;
+    std::array<const char*, 3> noms; // unused places are null
     const char* etats;
 };
 
@@ -365,8 +365,10 @@ void TFenetreMere::ModifierEnabled(int mode)
         const char etat = ligne.etats[colonne];
         if (etat == ' ')
             continue;
-        for (const char* nom : ligne.noms)
-            Action(nom)->setEnabled(etat == '+');
+        for (const char* nom : ligne.noms) {
+            if (nom)
+                Action(nom)->setEnabled(etat == '+');
+        }
     }
     if (EtatsMagneto[colonne] != ' ') {
         magneto_->setEnabled(EtatsMagneto[colonne] == '+');
@@ -539,6 +541,12 @@ void TFenetreMere::OuvrirAide(int contexte)
         }
     }
     aide_->Afficher(contexte);
+    if (!aide_->isVisible()) {
+        // Opened centred over the window that asked for it.
+        QRect cadre = aide_->frameGeometry();
+        cadre.moveCenter(proprietaire->window()->frameGeometry().center());
+        aide_->move(cadre.topLeft());
+    }
     aide_->show();
     aide_->raise();
     aide_->activateWindow();
