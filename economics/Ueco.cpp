@@ -201,8 +201,13 @@ TPeriodeAn::TPeriodeAn(TLecteur& lecteur, TContexte* contexte)
             lecteur.VerifierTaille(total, "tailles de la saison de pêche");
             lecteur.CompterEntrees(nb, "tailles de la saison de pêche");
             lecteur.VerifierNumeros(premiere, total, "tailles de la saison de pêche");
-            for (int64_t t = 0; t < nb; ++t)
+            for (int64_t t = 0; t < nb; ++t) {
                 Tailles.AjouterElement(std::make_unique<TTailleAn>(prix, capturabilite), contexte);
+                if (Tailles.Nombre() > static_cast<int>(prix_.size())) {
+                    prix_.push_back(prix);
+                    capturabilites_.push_back(capturabilite);
+                }
+            }
         }
     });
 }
@@ -256,8 +261,7 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
             x.Selectivites(Tailles.Premier, Tailles.Nombre(), c);
         for (int i = 0; i < Tailles.Nombre(); ++i) {
             const int32_t taille = Tailles.Premier + i;
-            auto* a = saison.Tailles.ANumero<TTailleAn>(taille);
-            const long double q = a ? a->Capturabilite : 0;
+            const long double q = saison.CapturabiliteDe(taille);
             const long double f = selectivite[i] * (effort * q) * d;
             Tailles.A<TTailleS>(i).F = static_cast<float>(f);
             if (auto* t = z.Tailles.ANumero<TTailleES>(taille))
@@ -307,8 +311,7 @@ void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
                 p.Nombre = t.Captures * share;
                 p.Poids = t.PoidsCaptures * share;
             }
-            if (auto* a = saison.Tailles.ANumero<TTailleAn>(taille))
-                p.Prix = a->Prix;
+            p.Prix = saison.PrixDe(taille);
             return p;
         };
         auto illegal = [&](const Part& p) {

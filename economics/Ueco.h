@@ -98,6 +98,24 @@ public:
 
     TPeriodeAn(TLecteur& lecteur, TContexte* contexte);
     void Inscrire(TContexte& contexte) override;
+
+    // The catchability and the price of a size by its number, 0 for a size
+    // the season does not describe.
+    long double CapturabiliteDe(int32_t taille) const { return Valeur(capturabilites_, taille); }
+    long double PrixDe(int32_t taille) const { return Valeur(prix_, taille); }
+
+private:
+    long double Valeur(const std::vector<long double>& valeurs, int32_t taille) const
+    {
+        const int64_t i = int64_t(taille) - Tailles.Premier;
+        return i >= 0 && i < static_cast<int64_t>(valeurs.size()) ? valeurs[i] : 0;
+    }
+
+    // The values of Tailles side by side, by position, for the per-size
+    // loops of every period.  Both are set when the season is read; a season
+    // table never changes afterwards.
+    std::vector<long double> capturabilites_;
+    std::vector<long double> prix_;
 };
 
 // The fishing mortality of one métier on one size in the open period.
