@@ -153,26 +153,29 @@ void TFG::ParamAxeY(float yMin, float yMax)
     // A maximum of 0 or less has no rounded top: the range then comes from
     // the list, as when no range is given.
     yAuto_ = !(yMax > yMin && yMax > 0);
-    Garder("UFG/TFG.ParamAxeY", [&] {
-        float pas = 1;
-        long double haut;
-        bool negatif;
-        if (!yAuto_) {
-            haut = MaximumArrondi(yMax, yMin, pas);
-            negatif = yMin < 0;
-        } else {
-            long double m = 0, n = 0;
-            if (FListe) {
-                m = FListe->Maximum(FCode, FContexte);
-                n = FListe->Minimum(FCode, FContexte);
-            }
-            haut = MaximumArrondi(EnSimple(m), EnSimple(-n), pas);
-            negatif = n < 0;
+    Garder("UFG/TFG.ParamAxeY", [&] { CalculerAxeY(); });
+}
+
+void TFG::CalculerAxeY()
+{
+    float pas = 1;
+    long double haut;
+    bool negatif;
+    if (!yAuto_) {
+        haut = MaximumArrondi(yMaxDemande_, yMinDemande_, pas);
+        negatif = yMinDemande_ < 0;
+    } else {
+        long double m = 0, n = 0;
+        if (FListe) {
+            m = FListe->Maximum(FCode, FContexte);
+            n = FListe->Minimum(FCode, FContexte);
         }
-        FYMax = static_cast<float>(haut);
-        FYMin = negatif ? -FYMax : 0;
-        FPasY = pas;
-    });
+        haut = MaximumArrondi(EnSimple(m), EnSimple(-n), pas);
+        negatif = n < 0;
+    }
+    FYMax = static_cast<float>(haut);
+    FYMin = negatif ? -FYMax : 0;
+    FPasY = pas;
 }
 
 void TFG::ParamAxeX(int32_t xMin, int32_t xMax)
@@ -258,11 +261,16 @@ void TFG::Paint()
 void TFG::Recomposer()
 {
     // An automatic range follows the list: the axes are rebuilt only when
-    // the new values change the rounded top.
+    // the new values change the rounded top.  A range that cannot be
+    // computed now keeps the axes; it was reported when they were drawn.
     if (yAuto_) {
         const float bas = FYMin, haut = FYMax;
         ChoisirListe();
-        ParamAxeY(yMinDemande_, yMaxDemande_);
+        try {
+            CalculerAxeY();
+        } catch (...) {
+            // The range stays as it was.
+        }
         if (FYMin != bas || FYMax != haut)
             TracerAxes();
     }
@@ -294,7 +302,6 @@ void TFG::TracerAxes()
     ChoisirListe();
     if (!FListe)
         return;
-    FRect = rect();
     FFond = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     QPainter p(&FFond);
     Preparer(p);

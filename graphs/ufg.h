@@ -149,7 +149,6 @@ protected:
     uint8_t FNbSeries = 1, FSerie = 1;
     int FY0 = 0, FLargeur = 1, FDecal = 0, FOrigX = 0, FMargeY = 0;
     float FEchelle = 0;
-    QRect FRect;
     int FColonne = -1;
     QImage FFond, FEtiquette, FImage, FEcran;
     uint8_t FLectureClic = 1;
@@ -164,6 +163,9 @@ protected:
     int32_t FXMin = 0, FXMax = 0;
 
 private:
+    // The Y range from the range asked for, or from the list; raises when
+    // there is no rounded top.
+    void CalculerAxeY();
     QString TexteTitreY() const;
     void EcrirePeriode(QPainter& p);
 

@@ -2,11 +2,16 @@
 
 #include "tests/support/Support.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace vasco {
@@ -329,6 +334,18 @@ TEST(TFG, LectureALaSourisApparaitEtDisparait)
     const QString png = dossier.filePath("graphe.png");
     ASSERT_TRUE(g.Enregistrer(png));
     EXPECT_EQ(QImage(png, "PNG").convertToFormat(QImage::Format_RGB32), g.Image());
+
+    // The context menu copies the picture, without the read-out.
+    QTimer::singleShot(0, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            menu->actions().first()->trigger();
+            menu->close();
+        }
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(x, 100), g.mapToGlobal(QPoint(x, 100)));
+    QCoreApplication::sendEvent(&g, &menu);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              g.Image());
 
     // Another column: one read-out only; then left of the first bar: none.
     g.MouseMove(Qt::LeftButton, Qt::NoModifier, CentreBarre(g, 2), 100);
