@@ -238,9 +238,31 @@ TEST_F(Selectivite, MortaliteAuMaillageEffectif)
     Mortalites(bd);
     AttendreF(0);
     c.NbNavires = 10;
-    c.NbJours = 0;
-    Mortalites(bd);
-    AttendreF(0);
+    c.NbJours = 20;
+
+    // The retentions are worked out again as soon as the effective mesh or
+    // any selection parameter changes, and only then.
+    const auto fSelon = [&] {
+        Mortalites(bd);
+        std::vector<float> v;
+        for (int i = 0; i < 4; ++i) {
+            v.push_back(Ouvert(x).Tailles.A<TTailleS>(i).F);
+            EXPECT_FLOAT_EQ(v.back(), static_cast<float>(x.Selectivite(10 + i, c) * 0.2L)) << i;
+        }
+        return v;
+    };
+    std::vector<std::vector<float>> vus = {fSelon()};
+    c.MaillageEffectif = 90;
+    vus.push_back(fSelon());
+    x.EtendueSelection = 0.4f;
+    vus.push_back(fSelon());
+    x.FacteurSelection = 0.15f;
+    vus.push_back(fSelon());
+    x.FacteurDome = 0.2f;
+    vus.push_back(fSelon());
+    for (size_t i = 1; i < vus.size(); ++i)
+        EXPECT_NE(vus[i], vus[i - 1]) << i;
+    EXPECT_EQ(fSelon(), vus.back());
 }
 
 } // namespace
