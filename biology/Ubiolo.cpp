@@ -378,6 +378,7 @@ std::unique_ptr<TPeriodeES> TPeriodeES::CreateNouveau(TContexte& contexte)
         nouveau->TailleMinActive = dernier.TailleMinActive;
         nouveau->TailleMin = dernier.TailleMin;
         nouveau->FacteurRecrutement = 1.0f;
+        nouveau->Tailles.Reserver(dernier.Tailles.Nombre());
         for (int i = 0; i < dernier.Tailles.Nombre(); ++i)
             nouveau->Tailles.AjouterElement(TTailleES::CreateVide(), &contexte);
         nouveau->Tailles.Numeroter(dernier.Tailles.Premier);
@@ -536,6 +537,7 @@ void TEspece::StockVierge(TContexte& contexte)
         if (p == 0)
             throw ErreurModele("aucune période par an");
         TPeriodeES& vierge = Periodes.A<TPeriodeES>(0);
+        vierge.Tailles.Reserver(NbClasses());
         for (int i = 0; i < NbClasses(); ++i)
             vierge.Tailles.AjouterElement(TTailleES::CreateVide(), nullptr);
         vierge.Tailles.Numeroter(PremiereClasse());

@@ -229,6 +229,7 @@ std::unique_ptr<TPeriodeMS> TPeriodeMS::CreateVide(int32_t premier, int32_t dern
     auto r = std::make_unique<TPeriodeMS>();
     Garder("UEco/TPeriodeMS.CreateVide", [&] {
         r->Tailles.Numeroter(premier);
+        r->Tailles.Reserver(static_cast<int>(std::max<int64_t>(int64_t(dernier) - premier + 1, 0)));
         for (int64_t t = premier; t <= dernier; ++t)
             r->Tailles.AjouterElement(std::make_unique<TTailleS>(), nullptr);
     });

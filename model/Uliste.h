@@ -24,6 +24,7 @@
 #include "model/Uhote.h"
 #include "model/Umessages.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -154,6 +155,8 @@ public:
     void Vider();
     // Gives the first element the number n.
     void Numeroter(int32_t premier);
+    // Room for n elements, allocated once.
+    void Reserver(int n) { elements_.reserve(static_cast<size_t>(std::max(n, 0))); }
     // Exchanges the elements and the numbering of two lists: a record that
     // hands its working table over to the next one moves it, without copying.
     void Echanger(TSupListe& autre) noexcept;
