@@ -11,6 +11,9 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 magneto=$racine/resources/magneto
 barre=$racine/resources/barre
 mkdir -p "$magneto" "$barre"
+# Without time stamps in the PNG files, drawing again changes no file whose
+# drawing has not changed.
+convert() { command convert -define png:exclude-chunks=date,time "$@"; }
 
 gras=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
 serif=/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf
