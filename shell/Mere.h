@@ -66,9 +66,12 @@ public:
     void ModifierEnabled(int mode);
 
     // Commands (Mere.cpp).  ChargerFichier reads into a new data set and
-    // keeps the previous one when the file cannot be read.
+    // keeps the previous one when the file cannot be read (the message says
+    // where); on success the old graph windows close, the step control
+    // starts over and the menus are those of a loaded file (mode 1).
     bool ChargerFichier(const QString& chemin);
     void ChoixDuFichier();
+    // Loads the same file again (mode 1, then 9, which also ends a run).
     void FichierReutiliser();
     // Closes every child window, the last first, freed at once.
     void FermerGraphes();
