@@ -309,6 +309,8 @@ void TFenetreMere::CreerBarres()
     rangee->addWidget(titre);
     rangee->addWidget(magneto_);
     magneto_->setEnabled(false);
+    // The help topic of the step control (not a context of the menus).
+    magneto_->setProperty(ProprieteAide, 3);
     position_ = new QLabel;
     position_->setObjectName("LbPosition");
     position_->setContentsMargins(12, 0, 0, 0);
