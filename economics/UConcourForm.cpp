@@ -58,6 +58,11 @@ TBilan60ans::TBilan60ans(QWidget* parent) : QDialog(parent)
     BtBilanContinuer->setStatusTip(BtBilanContinuer->toolTip());
     BtBilanContinuer->setProperty("ContexteAide", 110);
 
+    // Neither button answers the Enter key of a value field: a new attempt
+    // discards the game just played, so it takes a click of its own.
+    BtRecommencer->setAutoDefault(false);
+    BtBilanContinuer->setAutoDefault(false);
+
     auto* boutons = new QHBoxLayout;
     boutons->addWidget(BtRecommencer);
     boutons->addWidget(BtBilanContinuer);

@@ -11,6 +11,7 @@
 #include "shell/USon.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace vasco {
 
@@ -101,13 +102,15 @@ void TFenetreMere::QuitterClick()
     if (!d.Quitter->Confirme)
         return;
     // Out of sight while the farewell plays; the window is closed (graph
-    // windows and data set freed) once the sound has ended.
+    // windows and data set freed) once the sound has ended.  A window closed
+    // while hidden does not end the program by itself: it is asked to.
     hide();
     if (Coche("son") && !d.Jouer("Wagner.wav", true)) {
         Action("son")->setChecked(false);
         Signaler("Imposible de lire le fichier son.");
     }
-    close();
+    if (close())
+        QCoreApplication::quit();
 }
 
 void TFenetreMere::AProposdeClick()

@@ -22,6 +22,10 @@ TFQuitter::TFQuitter(QWidget* parent) : QDialog(parent)
     Message->setReadOnly(true);
     Message->setFrame(false);
     Message->setFocusPolicy(Qt::NoFocus);
+    // A line of text, not a field to fill: drawn on the dialog's own colour.
+    QPalette palette = Message->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    Message->setPalette(palette);
     Message->setMinimumWidth(Message->fontMetrics().horizontalAdvance(Message->text()) + 16);
     OKBtn = new QPushButton("OK", this);
     OKBtn->setObjectName("OKBtn");

@@ -2,10 +2,12 @@
 
 #include "shell/UChemins.h"
 
+#include <QAudioDevice>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -80,7 +82,8 @@ bool TSon::Jouer(const QString& nom, bool attendre)
     if (chemin.isEmpty())
         return false;
     const double duree = DureeWave(chemin);
-    if (duree < 0)
+    // Without an output device the effect would "play" in silence.
+    if (duree < 0 || QMediaDevices::defaultAudioOutput().isNull())
         return false;
 
     // Waits, user input aside, until the condition holds or the time is up.

@@ -7,6 +7,7 @@
 #include "tests/dialogs/Outils.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace vasco::test {
@@ -125,6 +127,24 @@ TEST(Quitter, SonIntrouvableSignaleDecocheEtQuitteQuandMeme)
     fenetre->QuitterClick();
     EXPECT_EQ(messages.Textes(), Textes{"Imposible de lire le fichier son."});
     EXPECT_FALSE(fenetre->Coche("son"));
+    EXPECT_FALSE(fenetre->isVisible());
+}
+
+// In the program's message loop, a confirmed quit ends the loop: the
+// window is closed while hidden, which would not end it by itself.
+TEST(Quitter, TermineLaBoucleDuProgramme)
+{
+    auto fenetre = FenetreChargee();
+    fenetre->show();
+    Script script;
+    script.Installer(*fenetre);
+    script << Cliquer("OKBtn");
+    QTimer::singleShot(0, fenetre.get(), [&] { fenetre->QuitterClick(); });
+    QTimer garde;
+    garde.setSingleShot(true);
+    QObject::connect(&garde, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    garde.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(fenetre->isVisible());
 }
 
