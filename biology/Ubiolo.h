@@ -103,7 +103,7 @@ private:
 
 // The state of a species in one simulated period, with the species measures
 // in force during it.
-class TPeriodeES : public TEL {
+class TPeriodeES : public TEL, public TEnBlocs<TPeriodeES> {
 public:
     static constexpr int Emplacement = 2;
     uint8_t QuotaActif = 0;

@@ -38,7 +38,7 @@ enum : uint8_t {
 
 // The measures in force for one métier in one period, and once the period is
 // simulated, its accounts.
-class TCondition : public TEL {
+class TCondition : public TEL, public TEnBlocs<TCondition> {
 public:
     static constexpr int Emplacement = 2;
     // Measures.
@@ -127,7 +127,7 @@ public:
 };
 
 // The catch record of one métier on one species in one period.
-class TPeriodeMS : public TEL {
+class TPeriodeMS : public TEL, public TEnBlocs<TPeriodeMS> {
 public:
     static constexpr int Emplacement = 3;
     float NbDebarques = 0;

@@ -1,5 +1,7 @@
 // Block allocation of the small elements a data set holds by the hundred
-// thousand: one per size class and season, or per size class and period.
+// thousand (one per size class and season, or per size class and period) and
+// of the records every period adds (states, conditions, catch records,
+// balances).
 //
 // A class that derives from TEnBlocs<T> is carved from blocks of a thousand
 // elements of its own class: one allocation per block instead of one per

@@ -1,6 +1,7 @@
 // The global account of one simulated period, summed over the métiers.
 #pragma once
 
+#include "model/UBlocs.h"
 #include "model/Uliste.h"
 
 namespace vasco {
@@ -15,7 +16,7 @@ enum : uint8_t {
     CodeBilanSubventions = 55,
 };
 
-class TPeriodeBilan : public TEL {
+class TPeriodeBilan : public TEL, public TEnBlocs<TPeriodeBilan> {
 public:
     static constexpr int Emplacement = 1;
     float PoidsDebarque = 0;
