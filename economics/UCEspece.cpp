@@ -136,15 +136,16 @@ void TConditionEspece::TailleMinCheckBoxClick(bool coche)
 
 void TConditionEspece::Remplir(const TPeriodeES& s)
 {
-    QuotasCheckBox->setChecked(s.QuotaActif != 0);
-    // The quota in tonnes; a lifted quota leaves "-1" in its hidden edit,
-    // which the player must replace when ticking the box again.
+    // The texts first, so that a box ticked here selects its new text.  The
+    // quota in tonnes; a lifted quota leaves "-1" in its hidden edit, which
+    // the player must replace when ticking the box again.
     txQuotas->setText(s.QuotaActif ? TexteArrondi(s.Quota / 1000.0L, 8) : QString("-1"));
-    TailleMinCheckBox->setChecked(s.TailleMinActive != 0);
     // A lifted minimum size keeps its value, shown again when the box is
     // ticked; "0" when there has never been one.
     txTailleMin->setText(s.TailleMinActive || s.TailleMin > 0 ? TexteArrondi(s.TailleMin, 3)
                                                               : QString("0"));
+    QuotasCheckBox->setChecked(s.QuotaActif != 0);
+    TailleMinCheckBox->setChecked(s.TailleMinActive != 0);
 }
 
 int TConditionEspece::Valider(TPeriodeES& s)
@@ -201,10 +202,13 @@ void TConditionEspece::Modifier(TBDVasco& bd, const TMontrer& montrer)
         setWindowTitle("Conditions Espece :" + QString::fromStdString(espece.Nom));
         do {
             Remplir(s);
-            if (code == 1 && QuotasCheckBox->isChecked())
-                txQuotas->setFocus();
-            else if (code == 2 && TailleMinCheckBox->isChecked())
-                txTailleMin->setFocus();
+            QLineEdit* refuse = code == 1 && QuotasCheckBox->isChecked()      ? txQuotas
+                                : code == 2 && TailleMinCheckBox->isChecked() ? txTailleMin
+                                                                              : nullptr;
+            if (refuse) {
+                refuse->setFocus();
+                refuse->selectAll();
+            }
             if (montrer(*this) == QDialog::Accepted)
                 code = Valider(s);
         } while (code != 0);
