@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace vasco {
@@ -56,10 +57,19 @@ TEtalement EtalementDe(bool croissanceAleatoire, const std::vector<TTailleC*>& s
     return saison.at(0)->Croissance <= CroissanceEtroite ? TEtalement::Etroit : TEtalement::Large;
 }
 
+// Adds a share to the number of a class, rounded to 32 bits as it is stored:
+// the classes of a period state, or the numbers of the virgin stock being
+// built.
 void Ajouter(const std::vector<TTailleES*>& effectifs, int64_t classe, long double part)
 {
     TTailleES& e = *effectifs.at(static_cast<size_t>(classe));
     e.Effectif = static_cast<float>(e.Effectif + part);
+}
+
+void Ajouter(std::vector<float>& effectifs, int64_t classe, long double part)
+{
+    float& e = effectifs.at(static_cast<size_t>(classe));
+    e = static_cast<float>(e + part);
 }
 
 // Moves the shares a (to class j) and b (to class j + 1) of one class.  The
@@ -67,8 +77,9 @@ void Ajouter(const std::vector<TTailleES*>& effectifs, int64_t classe, long doub
 // largest class piles up on it, what would go below the smallest on that one.
 // The additions are made one by one, in this order, so that shares meeting on
 // the same class add up.
-void Transferer(const std::vector<TTailleES*>& e, int64_t j, long double a, long double b,
-                TEtalement etalement, bool abandonnerPetites)
+template <class Effectifs>
+void Transferer(Effectifs& e, int64_t j, long double a, long double b, TEtalement etalement,
+                bool abandonnerPetites)
 {
     const int64_t der = static_cast<int64_t>(e.size()) - 1;
     const int64_t j1 = j < der ? j + 1 : j;
@@ -101,27 +112,33 @@ void Transferer(const std::vector<TTailleES*>& e, int64_t j, long double a, long
 }
 
 // A growth of a fractional number of classes: the whole part gives the
-// destination, the fraction the share that goes one class further.
+// destination, the fraction the share that goes one class further.  The
+// whole part is also kept as an integer when it is small enough to be exact
+// (any larger growth leaves the classes): the destination is then found
+// without converting a real at every class.
 struct TCroissance {
     long double Entier;
     long double Phi;
+    bool Bornee;
+    int64_t Saut;
 
     explicit TCroissance(float croissance)
-        : Entier(std::trunc(static_cast<long double>(croissance))), Phi(croissance - Entier)
+        : Entier(std::trunc(static_cast<long double>(croissance))), Phi(croissance - Entier),
+          Bornee(std::fabs(Entier) < 1e15L), Saut(Bornee ? static_cast<int64_t>(Entier) : 0)
     {
     }
 };
 
 // The survivors s of class i grown into the classes e.
-void Croitre(const std::vector<TTailleES*>& e, int64_t i, const TCroissance& croissance,
-             long double s, TEtalement etalement, bool abandonnerPetites)
+template <class Effectifs>
+void Croitre(Effectifs& e, int64_t i, const TCroissance& croissance, long double s,
+             TEtalement etalement, bool abandonnerPetites)
 {
-    const long double destination = i + croissance.Entier;
-    if (!(destination >= 0 && destination <= static_cast<long double>(e.size()) - 1))
+    const int64_t destination = i + croissance.Saut;
+    if (!croissance.Bornee || destination < 0 || destination > static_cast<int64_t>(e.size()) - 1)
         throw ErreurModele("croissance hors des classes de taille");
     const long double phi = croissance.Phi;
-    Transferer(e, static_cast<int64_t>(destination), s * (1 - phi), s * phi, etalement,
-               abandonnerPetites);
+    Transferer(e, destination, s * (1 - phi), s * phi, etalement, abandonnerPetites);
 }
 
 // A season as the virgin stock uses it a hundred times: the survival e^-M
@@ -143,13 +160,32 @@ struct TSaisonVierge {
 // One period of the virgin stock, in place, largest class first: a share
 // moved down into a class not yet visited (random spreads only) ages again
 // when that class is visited.
-void VieillirSurPlace(const std::vector<TTailleES*>& e, const TSaisonVierge& saison,
-                      TEtalement etalement)
+void VieillirSurPlace(std::vector<float>& e, const TSaisonVierge& saison, TEtalement etalement)
 {
     for (int64_t i = static_cast<int64_t>(e.size()) - 1; i >= 0; --i) {
-        const long double n = e[i]->Effectif;
-        e[i]->Effectif = 0;
+        const long double n = e[i];
+        e[i] = 0;
         Croitre(e, i, saison.Croissances.at(i), n * saison.Survie.at(i), etalement, false);
+    }
+}
+
+// The recruits of a season added to the numbers of the virgin stock (classes
+// from premiere), each share first scaled by the random factor, as a period
+// state adds them (TTailleES::Combiner, TTailleR::FairePar).
+void AjouterRecrues(std::vector<float>& e, int32_t premiere, const TSupListe& recrutements,
+                    const std::optional<float>& facteur)
+{
+    const int64_t debut = std::max<int64_t>(premiere, recrutements.Premier);
+    const int64_t fin =
+        std::min<int64_t>(premiere + static_cast<int64_t>(e.size()) - 1, recrutements.Dernier);
+    if (recrutements.Vide())
+        return;
+    for (int64_t numero = debut; numero <= fin; ++numero) {
+        float part = recrutements.A<TTailleR>(static_cast<int>(numero - recrutements.Premier))
+                         .PartRecrutement;
+        if (facteur)
+            part = static_cast<float>(static_cast<long double>(part) * *facteur);
+        Ajouter(e, numero - premiere, part);
     }
 }
 
@@ -542,7 +578,8 @@ void TEspece::StockVierge(TContexte& contexte)
             vierge.Tailles.AjouterElement(TTailleES::CreateVide(), nullptr);
         vierge.Tailles.Numeroter(PremiereClasse());
 
-        const auto effectifs = Pointeurs<TTailleES>(vierge.Tailles);
+        // The numbers are worked out side by side, then stored in the state.
+        std::vector<float> effectifs(static_cast<size_t>(NbClasses()), 0.0f);
         std::vector<TSaisonVierge> saisons;
         for (int k = 0; k < p; ++k)
             saisons.emplace_back(PeriodesAn.A<TPeriodeEAn>(k).Tailles);
@@ -554,15 +591,14 @@ void TEspece::StockVierge(TContexte& contexte)
             const int k = t % p;
             VieillirSurPlace(effectifs, saisons[k],
                              EtalementDe(croissanceAleatoire, saisons[k].Classes));
-            TSupListe& recrutements = PeriodesAn.A<TPeriodeEAn>(k).Recrutements;
-            if (!recrutementAleatoire) {
-                vierge.Tailles.Combiner(recrutements, PhaseRecrutement, nullptr);
-                continue;
-            }
-            TSupListe recrues;
-            Recrues(recrues, recrutements, static_cast<float>(FacteurAleatoire(AleaRecrutement)));
-            vierge.Tailles.Combiner(recrues, PhaseRecrutement, nullptr);
+            std::optional<float> facteur;
+            if (recrutementAleatoire)
+                facteur = static_cast<float>(FacteurAleatoire(AleaRecrutement));
+            AjouterRecrues(effectifs, vierge.Tailles.Premier,
+                           PeriodesAn.A<TPeriodeEAn>(k).Recrutements, facteur);
         }
+        for (size_t i = 0; i < effectifs.size(); ++i)
+            vierge.Tailles.A<TTailleES>(static_cast<int>(i)).Effectif = effectifs[i];
         BiomassesVierges();
     });
 }
