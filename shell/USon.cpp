@@ -3,6 +3,7 @@
 #include "shell/UChemins.h"
 
 #include <QAudioDevice>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -17,8 +18,9 @@ namespace vasco {
 
 namespace {
 
-// How long a sound may take to load before the device is taken as silent.
-constexpr int AttenteChargementMs = 2000;
+// How long a sound played without waiting may take to load before the
+// device is taken as silent.
+constexpr qint64 AttenteChargementMs = 2000;
 
 quint32 Mot32(const QByteArray& octets, qsizetype position)
 {
@@ -86,8 +88,13 @@ bool TSon::Jouer(const QString& nom, bool attendre)
     if (duree < 0 || QMediaDevices::defaultAudioOutput().isNull())
         return false;
 
+    // A sound waited for is loaded and played within its length and one
+    // second, in all: a device that does not answer never holds the program
+    // longer.
+    const QDeadlineTimer limite(attendre ? static_cast<qint64>(duree * 1000) + 1000
+                                         : AttenteChargementMs);
     // Waits, user input aside, until the condition holds or the time is up.
-    auto attendreQue = [this](auto condition, int ms) {
+    auto attendreQue = [this, &limite](auto condition) {
         if (condition())
             return true;
         QEventLoop boucle;
@@ -100,24 +107,21 @@ bool TSon::Jouer(const QString& nom, bool attendre)
         };
         connect(effet_, &QSoundEffect::statusChanged, &boucle, verifier);
         connect(effet_, &QSoundEffect::playingChanged, &boucle, verifier);
-        minuteur.start(ms);
+        minuteur.start(std::chrono::milliseconds(limite.remainingTime()));
         boucle.exec(QEventLoop::ExcludeUserInputEvents);
         return condition();
     };
 
     effet_->stop();
     effet_->setSource(QUrl::fromLocalFile(chemin));
-    const bool charge = attendreQue(
-        [this] {
-            return effet_->status() == QSoundEffect::Ready ||
-                   effet_->status() == QSoundEffect::Error;
-        },
-        AttenteChargementMs);
+    const bool charge = attendreQue([this] {
+        return effet_->status() == QSoundEffect::Ready || effet_->status() == QSoundEffect::Error;
+    });
     if (!charge || effet_->status() != QSoundEffect::Ready)
         return false;
     effet_->play();
     if (attendre)
-        attendreQue([this] { return !effet_->isPlaying(); }, static_cast<int>(duree * 1000) + 1000);
+        attendreQue([this] { return !effet_->isPlaying(); });
     return true;
 }
 
