@@ -92,6 +92,8 @@ TConditionEspece::TConditionEspece(QWidget* parent) : QDialog(parent)
     for (QPushButton* b : {btOk, BtAnnuler, btAide})
         boutons->addWidget(b);
     auto* colonne = new QVBoxLayout(this);
+    // A dialog border: the box keeps the size of its contents.
+    colonne->setSizeConstraint(QLayout::SetFixedSize);
     colonne->addLayout(grille);
     colonne->addLayout(boutons);
 

@@ -61,6 +61,8 @@ TAPropos::TAPropos(QWidget* parent) : QDialog(parent)
     boutons->addWidget(OKButton);
     boutons->addStretch();
     auto* colonne = new QVBoxLayout(this);
+    // A dialog border: the box keeps the size of its contents.
+    colonne->setSizeConstraint(QLayout::SetFixedSize);
     colonne->addLayout(haut);
     colonne->addLayout(boutons);
 }

@@ -38,6 +38,8 @@ TFQuitter::TFQuitter(QWidget* parent) : QDialog(parent)
     boutons->addWidget(OKBtn);
     boutons->addWidget(CancelBtn);
     auto* colonne = new QVBoxLayout(this);
+    // A dialog border: the box keeps the size of its contents.
+    colonne->setSizeConstraint(QLayout::SetFixedSize);
     colonne->addWidget(Message);
     colonne->addLayout(boutons);
 

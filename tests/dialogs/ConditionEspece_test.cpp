@@ -29,6 +29,9 @@ TEST(ConditionEspece, CasesQuiMontrentEtCachentLeurChamp)
 {
     TConditionEspece d;
     d.show();
+    // A dialog border: not resizable, ticking a box does not move it.
+    const QSize taille = d.size();
+    EXPECT_EQ(d.minimumSize(), d.maximumSize());
     EXPECT_FALSE(d.txQuotas->isVisible());
     EXPECT_EQ(d.txQuotas->focusPolicy(), Qt::NoFocus);
     d.QuotasCheckBox->click();
@@ -43,6 +46,7 @@ TEST(ConditionEspece, CasesQuiMontrentEtCachentLeurChamp)
     d.TailleMinCheckBox->setChecked(true);
     EXPECT_EQ(d.TailleMinCochee, 1);
     EXPECT_TRUE(d.txTailleMin->isVisible());
+    EXPECT_EQ(d.size(), taille);
     EXPECT_EQ(d.txQuotas->toolTip(), "Entrer la valeur du quotas pour la période");
     EXPECT_EQ(d.property("ContexteAide").toInt(), 24);
     d.reject();

@@ -81,6 +81,7 @@ TEST(Quitter, EchapAnnuleOkConfirme)
 {
     TFQuitter q;
     q.show();
+    EXPECT_EQ(q.minimumSize(), q.maximumSize());
     QTest::keyClick(&q, Qt::Key_Escape);
     EXPECT_FALSE(q.Confirme);
     EXPECT_FALSE(q.isVisible());
@@ -171,6 +172,7 @@ TEST(APropos, BoiteEtSon)
     const TAPropos& propos = *fenetre->Dialogues().Propos;
     EXPECT_EQ(propos.Version->text(), "Version 4.0");
     EXPECT_EQ(propos.NomProduit->text(), "Vasco");
+    EXPECT_EQ(propos.minimumSize(), propos.maximumSize());
 }
 
 TEST(APropos, SonIntrouvableSignaleEtOuvreLaBoite)
