@@ -4,12 +4,13 @@
 
 # Build and tests: compiler, CMake, GoogleTest, Google Benchmark, Qt 6
 # Widgets and Multimedia, libjpeg (the logo), OpenGL headers (Qt's CMake
-# files ask for them) and a font for the text of windows and graphs.
+# files ask for them), a font for the text of windows and graphs, and Qt's
+# French translation for its standard dialogs.
 VASCO_PAQUETS=(
     build-essential cmake g++
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libjpeg-dev libgl-dev
-    fonts-dejavu-core
+    fonts-dejavu-core qt6-translations-l10n
 )
 
 # The loader's fuzz target: clang with libFuzzer and the sanitizer runtimes.

@@ -9,9 +9,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -19,6 +22,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Vasco");
     QApplication::setApplicationVersion("4.0");
     QApplication::setDesktopFileName("vasco");
+    // The program speaks French: so do the standard dialogs and buttons of
+    // the window library (open and save dialogs, message boxes), whatever the
+    // system's language, when its French translation is installed.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French, QLocale::France), "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
 
     QCommandLineParser arguments;
     arguments.setApplicationDescription(
