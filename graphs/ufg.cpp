@@ -247,12 +247,23 @@ int TFG::Pixels(long double valeur) const
     return Tronquer(valeur * FEchelle);
 }
 
+void TFG::SuivreAxeYAuto()
+{
+    // An automatic range follows the list.  A range that cannot be computed
+    // now stays as it was: it was reported when the range was asked for,
+    // and a repaint or a resize must not report it again.
+    ChoisirListe();
+    try {
+        CalculerAxeY();
+    } catch (...) {
+        // The range stays as it was.
+    }
+}
+
 void TFG::Paint()
 {
-    if (yAuto_) {
-        ChoisirListe();
-        ParamAxeY(yMinDemande_, yMaxDemande_);
-    }
+    if (yAuto_)
+        SuivreAxeYAuto();
     TracerAxes();
     PAintGraph();
     Afficher();
@@ -260,17 +271,11 @@ void TFG::Paint()
 
 void TFG::Recomposer()
 {
-    // An automatic range follows the list: the axes are rebuilt only when
-    // the new values change the rounded top.  A range that cannot be
-    // computed now keeps the axes; it was reported when they were drawn.
+    // The axes are rebuilt only when the new values change the rounded top
+    // of an automatic range.
     if (yAuto_) {
         const float bas = FYMin, haut = FYMax;
-        ChoisirListe();
-        try {
-            CalculerAxeY();
-        } catch (...) {
-            // The range stays as it was.
-        }
+        SuivreAxeYAuto();
         if (FYMin != bas || FYMax != haut)
             TracerAxes();
     }

@@ -166,6 +166,8 @@ private:
     // The Y range from the range asked for, or from the list; raises when
     // there is no rounded top.
     void CalculerAxeY();
+    // CalculerAxeY again, from the list as it is now, without a message.
+    void SuivreAxeYAuto();
     QString TexteTitreY() const;
     void EcrirePeriode(QPainter& p);
 

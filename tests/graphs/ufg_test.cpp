@@ -405,6 +405,20 @@ TEST(TFG, EchecDeValeurSignaleEtFenetreIntacte)
     g.MouseMove(Qt::NoButton, Qt::NoModifier, CentreBarre(g, 0), 50);
     EXPECT_EQ(messages.Nombre("UFG/TFG.DessinXY"), 1);
     EXPECT_FALSE(g.Image().isNull());
+
+    // An automatic range that cannot be computed is reported once, where
+    // it is asked for, not again at each repaint or resize.
+    messages.Effacer();
+    p.Type = 2;
+    p.YMax = 0;
+    TFG a;
+    a.resize(300, 200);
+    a.Transferer(p);
+    a.resize(320, 220);
+    a.Paint();
+    a.Recomposer();
+    EXPECT_EQ(messages.Nombre("UFG/TFG.ParamAxeY"), 1);
+    EXPECT_FALSE(a.Image().isNull());
 }
 
 } // namespace
