@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <algorithm>
 #include <memory>
 
 namespace vasco {
@@ -115,17 +116,12 @@ void OuvrirParElement(TFenetreMere& mere, TSupListe TBDVasco::*liste, const TCom
     QMdiArea* zone = mere.Zone();
     const auto avant = zone->subWindowList(QMdiArea::CreationOrder);
     (bd->*liste).FaireDans(&mere, c.Code, &bd->Contexte);
-    QList<QMdiSubWindow*> nouvelles;
-    for (QMdiSubWindow* f : zone->subWindowList(QMdiArea::CreationOrder))
-        if (!avant.contains(f))
-            nouvelles.append(f);
-    if (nouvelles.isEmpty())
+    const auto apres = zone->subWindowList(QMdiArea::CreationOrder);
+    if (std::all_of(apres.begin(), apres.end(),
+                    [&](QMdiSubWindow* f) { return avant.contains(f); }))
         return;
-    // The command's help context goes to the last window it opened; the
-    // others keep the context of their family.
-    for (QMdiSubWindow* f : nouvelles.mid(0, nouvelles.size() - 1))
-        if (auto* g = qobject_cast<TFG*>(f->widget()))
-            f->setProperty("ContexteAide", g->ContexteAideFamille());
+    // Each element gave its own window the help context of its graph; the
+    // command's context goes to the last window it opened.
     mere.ContexteAideDernier(c.Aide);
     for (QMdiSubWindow* f : zone->subWindowList())
         if (f->isMaximized())
