@@ -599,6 +599,39 @@ TEST(FenetreMere, LesCommandesDeFenetresEtLaListeDuMenuFenetres)
     EXPECT_NE(f.Donnees(), nullptr);
 }
 
+// The toolbar twins of "Cascade" and "Mosaîque" arrange the windows without
+// hiding the logo; resizing the main window tiles the windows and the logo
+// follows the client area.
+TEST(FenetreMere, BoutonsDeRangementEtRedimensionnement)
+{
+    TFenetreMere f;
+    f.resize(800, 600);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+    QWidget* logo = f.findChild<QWidget*>("PanelLogo");
+    QMdiSubWindow* un = f.Zone()->addSubWindow(new QWidget);
+    un->show();
+    QMdiSubWindow* deux = f.Zone()->addSubWindow(new QWidget);
+    deux->show();
+    f.ModifierEnabled(7);
+    logo->show();
+
+    f.Action("BoutonCascade")->trigger();
+    EXPECT_FALSE(logo->isHidden());
+    EXPECT_NE(un->pos(), deux->pos());
+    f.Action("BoutonMosaique")->trigger();
+    EXPECT_FALSE(logo->isHidden());
+    EXPECT_NEAR(un->width(), deux->width(), 2);
+
+    deux->resize(50, 50);
+    f.resize(1000, 700);
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(un->width(), deux->width(), 2);
+    EXPECT_GT(deux->width() + un->width(), 700);
+    EXPECT_EQ(logo->geometry(), f.Zone()->viewport()->rect());
+}
+
 TEST(FenetreMere, UnFichierDonneAuDemarrageEstChargeCommeSIlAvaitEteChoisi)
 {
     Messages messages;
