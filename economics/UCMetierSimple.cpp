@@ -63,9 +63,13 @@ QString TexteArrondi(long double valeur, int largeur)
     return QString::fromLatin1(texte);
 }
 
+// A French player writes a decimal comma as often as a point: one comma is
+// read as the decimal point.
 std::optional<double> LireReel(const QString& texte)
 {
-    const std::string s = SansBlancs(texte);
+    std::string s = SansBlancs(texte);
+    if (std::count(s.begin(), s.end(), ',') == 1 && s.find('.') == std::string::npos)
+        s[s.find(',')] = '.';
     double v = 0;
     const char* fin = s.data() + s.size();
     const auto [p, ec] = std::from_chars(s.data(), fin, v, std::chars_format::general);

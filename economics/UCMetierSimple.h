@@ -30,7 +30,7 @@ using TOuvrirAide = std::function<void(int)>;
 QString TexteArrondi(long double valeur, int largeur);
 
 // A real as the player types it: leading blanks, an optional sign, a decimal
-// point and an exponent; nothing may follow.  NaN, infinities and numbers
+// point (or comma) and an exponent; nothing may follow.  NaN, infinities and numbers
 // that do not fit a 32-bit float are not numbers: the model stores floats.
 std::optional<double> LireReel(const QString& texte);
 

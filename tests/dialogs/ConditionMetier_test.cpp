@@ -31,7 +31,9 @@ TEST(ConditionMetier, FormatsEtLectureDesNombres)
     EXPECT_EQ(LireReel("  12.5"), 12.5);
     EXPECT_EQ(LireReel("+3"), 3.0);
     EXPECT_EQ(LireReel("-1e3"), -1000.0);
-    for (const char* refuse : {"", "  ", "abc", "12 ", "1,5", "nan", "inf", "-inf", "1e39", "++1"})
+    EXPECT_EQ(LireReel("12,5"), 12.5);
+    for (const char* refuse :
+         {"", "  ", "abc", "12 ", "1,5,3", "1,5.3", "nan", "inf", "-inf", "1e39", "++1"})
         EXPECT_FALSE(LireReel(refuse)) << refuse;
     EXPECT_EQ(LireEntier(" 27"), 27);
     EXPECT_FALSE(LireEntier("27.5"));
