@@ -5,7 +5,9 @@
 #include "model/Uperiode.h"
 #include "shell/Mere.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -146,9 +148,18 @@ QString DialogueEnregistrer(QWidget* parent)
                                                    : filtre == filtres[2] ? "csv"
                                                                           : "BMP");
                      });
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
-        return {};
-    return dialogue.selectedFiles().first();
+    // The folder must exist: a name in a missing folder is refused and the
+    // dialog shown again, as the existing file is confirmed before it is
+    // replaced.
+    while (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty()) {
+        const QString nom = dialogue.selectedFiles().first();
+        const QFileInfo fichier(nom);
+        if (fichier.absoluteDir().exists())
+            return nom;
+        Signaler("Le dossier « " + QDir::toNativeSeparators(fichier.absolutePath()).toStdString() +
+                 " » n'existe pas.\nChoisissez un dossier existant.");
+    }
+    return {};
 }
 
 template <class Commande, class Ouvrir>

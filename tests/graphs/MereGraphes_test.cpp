@@ -9,14 +9,19 @@
 #include "tests/support/Support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace vasco {
@@ -245,6 +250,41 @@ TEST_F(GraphesGolfe, EnregistrerGraphiqueSous)
     mere.EnregistrerGraphiqueSous();
     ASSERT_EQ(messages.Textes().size(), 1u);
     EXPECT_EQ(messages.Textes()[0].rfind("Exception dans EnregistrerGraphiqueSous1Click\n", 0), 0u);
+}
+
+TEST_F(GraphesGolfe, LeDialogueDEnregistrementRefuseUnDossierAbsentEtAjouteBMP)
+{
+    QTemporaryDir dossier;
+    mere.OuvrirCAEtBenefices();
+    TFG* g = Graphe(Fenetres().first());
+    // The program's own dialog, answered as a user would type the names.
+    QStringList reponses = {dossier.filePath("absent/ca.bmp"), dossier.filePath("ca")};
+    QTimer repondeur;
+    QObject::connect(&repondeur, &QTimer::timeout, [&] {
+        auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialogue)
+            return;
+        auto* nom = dialogue->findChild<QLineEdit*>("fileNameEdit");
+        if (reponses.isEmpty() || !nom) {
+            dialogue->reject();
+            return;
+        }
+        nom->setText(reponses.takeFirst());
+        QMetaObject::invokeMethod(dialogue, "accept");
+    });
+    repondeur.start(10);
+    mere.EnregistrerGraphiqueSous();
+    repondeur.stop();
+
+    EXPECT_TRUE(reponses.isEmpty());
+    ASSERT_EQ(messages.Textes().size(), 1u);
+    EXPECT_EQ(messages.Textes()[0].rfind("Le dossier « ", 0), 0u) << messages.Textes()[0];
+    EXPECT_NE(messages.Textes()[0].find("\nChoisissez un dossier existant."), std::string::npos);
+    EXPECT_FALSE(QFileInfo::exists(dossier.filePath("absent")));
+    // A name without extension gets the default one, BMP.
+    const QString enregistre = dossier.filePath("ca.BMP");
+    ASSERT_TRUE(QFileInfo::exists(enregistre));
+    EXPECT_EQ(QImage(enregistre).convertToFormat(QImage::Format_RGB32), g->Image());
 }
 
 TEST_F(GraphesGolfe, BoiteDeFermetureLibereEtRechargementFermeAvantLesDonnees)
