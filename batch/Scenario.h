@@ -9,7 +9,7 @@
 // never stops half-way on a typing error.
 #pragma once
 
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -3,7 +3,7 @@
 // quarters), on the sample fishery and on a large generated one.
 #include "biology/UMath.h"
 #include "biology/Ubiolo.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 //
 // The generated fishery is described in tests/support/PecherieGeneree.h.
 #include "batch/Scenario.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Ulecteur.h"
 #include "model/Umessages.h"
 #include "tests/support/PecherieGeneree.h"

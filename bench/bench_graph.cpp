@@ -4,7 +4,7 @@
 // periods of golfe.vsc with six graph windows open, offscreen: the time of
 // each period with its repaint, as the median and the slowest.
 #include "graphs/ufg.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Umessages.h"
 #include "shell/Mere.h"
 

@@ -1,7 +1,7 @@
 #include "biology/Ubiolo.h"
 
 #include "biology/UMath.h"
-#include "model/Ubd.h"
+#include "model/UVue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -341,7 +341,7 @@ std::unique_ptr<TTailleES> TTailleES::CreateVide()
 // family.
 long double TTailleES::Calcul(uint8_t code, TContexte* contexte)
 {
-    const auto valeur = [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBD& bd) -> long double {
         switch (code) {
         case CodeEffectif: return bd.Divise(Effectif, EchelleEffectifsTaille);
         case CodeCapturesNombre: return bd.Divise(Captures, EchelleEffectifsTaille);
@@ -428,7 +428,7 @@ std::unique_ptr<TPeriodeES> TPeriodeES::CreateNouveau(TContexte& contexte)
 void TPeriodeES::Effectifs(TContexte& contexte)
 {
     Garder("UBiolo/TPeriodeES.Effectifs", [&] {
-        const TBDVasco& bd = DonneesDe(&contexte);
+        const TBD& bd = DonneesDe(&contexte);
         const TEspece& espece = contexte.En<TEspece>();
         const int t = espece.Periodes.Nombre() - 1;
         if (t < 1 || &espece.Periodes.Element(t) != this)
@@ -496,7 +496,7 @@ void TPeriodeES::SommerBiomasses(const TEspece& espece, const TPeriodeEAn& saiso
 
 long double TPeriodeES::Calcul(uint8_t code, TContexte* contexte)
 {
-    const auto valeur = [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBD& bd) -> long double {
         switch (code) {
         case CodeBiomasse: return bd.Divise(Biomasse, EchelleBiomasse);
         case CodeBiomasseFeconde: return bd.Divise(BiomasseFeconde, EchelleBiomasse);
@@ -535,14 +535,14 @@ TEspece::TEspece(TLecteur& lecteur, TContexte& contexte)
         ClasseMaturite = LireOctet(lecteur, "classe de maturité");
         const int ligneMaturite = lecteur.Ligne();
         lecteur.FinDeLigne();
-        LireSaisons(lecteur, contexte.En<TBDVasco>());
+        LireSaisons(lecteur, contexte.En<TBD>());
         VerifierMaturite(ligneMaturite);
         Inscrire(contexte);
         StockVierge(contexte);
     });
 }
 
-void TEspece::LireSaisons(TLecteur& lecteur, const TBDVasco& bd)
+void TEspece::LireSaisons(TLecteur& lecteur, const TBD& bd)
 {
     for (int k = 0; k < bd.NbPeriodesAn; ++k) {
         const TPeriodeEAn* reference = PeriodesAn.Vide() ? nullptr : &PeriodesAn.A<TPeriodeEAn>(0);
@@ -568,7 +568,7 @@ void TEspece::VerifierMaturite(int ligne) const
 void TEspece::StockVierge(TContexte& contexte)
 {
     Garder("UBiolo/TEspece.StockVierge", [&] {
-        const TBDVasco& bd = DonneesDe(&contexte);
+        const TBD& bd = DonneesDe(&contexte);
         const int p = bd.NbPeriodesAn;
         if (p == 0)
             throw ErreurModele("aucune période par an");
@@ -639,7 +639,7 @@ int32_t TEspece::PremiereClasse() const
     return PeriodesAn.Vide() ? 0 : PeriodesAn.A<TPeriodeEAn>(0).Tailles.Premier;
 }
 
-TPeriodeEAn& TEspece::Saison(int t, const TBDVasco& bd) const
+TPeriodeEAn& TEspece::Saison(int t, const TBD& bd) const
 {
     if (bd.NbPeriodesAn == 0)
         throw ErreurModele("aucune période par an");
@@ -749,7 +749,7 @@ void TEspece::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
         const TGrapheEspece* g = GrapheEspece(code);
         if (!g)
             return;
-        const TBDVasco& bd = DonneesDe(contexte);
+        const TBD& bd = DonneesDe(contexte);
         THote* hote = fenetre ? fenetre : bd.Hote();
         // The other fields keep the block's defaults (black text, one
         // series, bars in three dimensions, '+' and '*' markers).

@@ -13,7 +13,7 @@
 
 namespace vasco {
 
-class TBDVasco;
+class TBD;
 class TEspece;
 
 // Graph codes of a species.
@@ -163,14 +163,14 @@ public:
     int32_t PremiereClasse() const;
 
     // The season of period state t: t modulo the periods per year.
-    TPeriodeEAn& Saison(int t, const TBDVasco& bd) const;
+    TPeriodeEAn& Saison(int t, const TBD& bd) const;
 
     void Faire(uint8_t phase, TContexte* contexte) override;
     void FaireDans(THote* fenetre, uint8_t code, TContexte* contexte) override;
     void Inscrire(TContexte& contexte) override;
 
 private:
-    void LireSaisons(TLecteur& lecteur, const TBDVasco& bd);
+    void LireSaisons(TLecteur& lecteur, const TBD& bd);
     void VerifierMaturite(int ligne) const;
     void BiomassesVierges();
     void Capturer(TContexte* contexte);

@@ -1,6 +1,6 @@
 #include "economics/UConcour.h"
 
-#include "model/Ubd.h"
+#include "model/UVue.h"
 #include "model/Uperiode.h"
 
 #include <cmath>
@@ -60,7 +60,7 @@ std::string Entier7(long double valeur)
     return texte;
 }
 
-TTextesBilan60 TextesBilan60(const TBilan60& bilan, const TBDVasco& bd)
+TTextesBilan60 TextesBilan60(const TBilan60& bilan, const TBD& bd)
 {
     auto texte = [&](long double v, int k) { return Entier7(v) + " " + bd.EchelleUnite.at(k); };
     return {texte(bd.Divise(bilan.Production, EchellePoids), EchellePoids),

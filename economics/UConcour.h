@@ -6,7 +6,7 @@
 
 namespace vasco {
 
-class TBDVasco;
+class TBD;
 class TSupListe;
 
 struct TBilan60 {
@@ -24,7 +24,7 @@ TBilan60 CalculBilan60(const TSupListe& bilans);
 struct TTextesBilan60 {
     std::string Production, CA, Benefices, BilanSocial;
 };
-TTextesBilan60 TextesBilan60(const TBilan60& bilan, const TBDVasco& bd);
+TTextesBilan60 TextesBilan60(const TBilan60& bilan, const TBD& bd);
 
 // The value as shown by the form, e.g. "     63".
 std::string Entier7(long double valeur);

@@ -2,7 +2,7 @@
 
 #include "biology/UMath.h"
 #include "biology/Ubiolo.h"
-#include "model/Ubd.h"
+#include "model/UVue.h"
 #include "model/Uperiode.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ namespace {
 // periods on a display scale, on the step control of the main window.  The
 // other fields keep the block's defaults (black text, one series, bars in
 // three dimensions, '+' and '*' markers).
-TParamGraphe ParamPeriodes(THote* hote, const TBDVasco& bd, int k, std::string titre, TCouleur fond)
+TParamGraphe ParamPeriodes(THote* hote, const TBD& bd, int k, std::string titre, TCouleur fond)
 {
     TParamGraphe p;
     p.Magneto = hote->Magneto();
@@ -114,7 +114,7 @@ void TCondition::Bilanmarginal(const TMetierEco& metier)
 
 // The fixed costs net of the period subsidy, the subsidies paid, and the
 // sums into the global balance of the period.
-void TCondition::Bilanperiode(const TMetierEco& metier, TBDVasco& bd)
+void TCondition::Bilanperiode(const TMetierEco& metier, TBD& bd)
 {
     Garder("UEco/TCondition.Bilanperiode", [&] {
         const long double fixe =
@@ -125,7 +125,7 @@ void TCondition::Bilanperiode(const TMetierEco& metier, TBDVasco& bd)
                        NbNavires);
         Benefice = static_cast<float>(BilanMarginal - fixe);
 
-        TPeriodeBilan& b = bd.Bilans.DernierElement<TPeriodeBilan>();
+        TPeriodeBilan& b = bd.BilanEnCours();
         const long double equipage = static_cast<long double>(metier.Equipage) * NbNavires;
         b.PoidsDebarque = Ajoute(b.PoidsDebarque, PoidsDebarque);
         b.PoidsRejete = Ajoute(b.PoidsRejete, PoidsRejete);
@@ -145,7 +145,7 @@ void TCondition::ZeroComptes()
 
 long double TCondition::Calcul(uint8_t code, TContexte* contexte)
 {
-    const auto valeur = [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBD& bd) -> long double {
         // Per-vessel values of an empty fleet are 0.
         auto parNavire = [&](float v, int k) -> long double {
             return NbNavires > 0 ? bd.Divise(static_cast<long double>(v) / NbNavires, k) : 0;
@@ -244,7 +244,7 @@ std::unique_ptr<TPeriodeMS> TPeriodeMS::CreateVide(int32_t premier, int32_t dern
 void TPeriodeMS::CalculDeF(TContexte& contexte)
 {
     Garder("UEco/TPeriodeMS.CalculDeF", [&] {
-        const TBDVasco& bd = DonneesDe(&contexte);
+        const TBD& bd = DonneesDe(&contexte);
         const TMetierEco& metier = contexte.En<TMetierEco>();
         const TEspeceExp& x = contexte.En<TEspeceExp>();
         if (!x.Espece)
@@ -289,7 +289,7 @@ struct Part {
 void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
 {
     Garder("UEco/TPeriodeMS.CalculDesCaptures", [&] {
-        const TBDVasco& bd = DonneesDe(&contexte);
+        const TBD& bd = DonneesDe(&contexte);
         const TMetierEco& metier = contexte.En<TMetierEco>();
         const TEspeceExp& x = contexte.En<TEspeceExp>();
         if (!x.Espece)
@@ -354,7 +354,7 @@ void TPeriodeMS::ZeroComptes()
 
 long double TPeriodeMS::Calcul(uint8_t code, TContexte* contexte)
 {
-    const auto valeur = [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBD& bd) -> long double {
         switch (code) {
         case CodeCapturesPoids:
             return bd.Divise(static_cast<long double>(PoidsDebarque) + PoidsRejete, EchellePoids);
@@ -396,8 +396,8 @@ TEspeceExp::TEspeceExp(TLecteur& lecteur, TContexte& contexte)
         const std::string nom = lecteur.LireChaine("nom de l'espèce exploitée");
         lecteur.FinDeLigne();
         lecteur.SauterLigne("ligne après le nom de l'espèce exploitée");
-        const TBDVasco& bd = DonneesDe(&contexte);
-        Espece = dynamic_cast<TEspece*>(bd.Especes.Chercher(nom));
+        const TBD& bd = DonneesDe(&contexte);
+        Espece = dynamic_cast<TEspece*>(bd.EspeceNommee(nom));
         // A métier fishing a species that does not exist would index
         // nothing: the file is refused where the name stands.
         if (!Espece)
@@ -508,7 +508,7 @@ const std::vector<long double>& TEspeceExp::Selectivites(int32_t premiere, int n
     return s.Valeurs;
 }
 
-TPeriodeAn& TEspeceExp::SaisonCourante(const TBDVasco& bd) const
+TPeriodeAn& TEspeceExp::SaisonCourante(const TBD& bd) const
 {
     if (bd.NbPeriodesAn == 0)
         throw ErreurModele("aucune période par an");
@@ -558,7 +558,7 @@ void TEspeceExp::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
                                  [&](const GrapheCaptures& x) { return x.Code == code; });
     if (g == std::end(GraphesCaptures))
         return;
-    const TBDVasco& bd = DonneesDe(contexte);
+    const TBD& bd = DonneesDe(contexte);
     if (!fenetre)
         fenetre = bd.Hote();
     const std::string titre = g->Titre + contexte->En<TMetierEco>().Nom + " " + Espece->Nom;
@@ -685,7 +685,7 @@ void TMetierEco::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
                                  [&](const GrapheMetier& x) { return x.Code == code; });
     if (g == std::end(GraphesMetier))
         return;
-    const TBDVasco& bd = DonneesDe(contexte);
+    const TBD& bd = DonneesDe(contexte);
     if (!fenetre)
         fenetre = bd.Hote();
     TParamGraphe p =

@@ -12,7 +12,7 @@
 
 namespace vasco {
 
-class TBDVasco;
+class TBD;
 class TEspece;
 class TMetierEco;
 
@@ -69,7 +69,7 @@ public:
     // repression; one below it changes nothing.
     void AppliquerMaillage(const TMetierEco& metier);
     void Bilanmarginal(const TMetierEco& metier);
-    void Bilanperiode(const TMetierEco& metier, TBDVasco& bd);
+    void Bilanperiode(const TMetierEco& metier, TBD& bd);
     void ZeroComptes();
 
     long double Calcul(uint8_t code, TContexte* contexte) override;
@@ -178,7 +178,7 @@ public:
     const std::vector<long double>& Selectivites(int32_t premiere, int n,
                                                  const TCondition& condition) const;
     // The season table in force for the open catch record.
-    TPeriodeAn& SaisonCourante(const TBDVasco& bd) const;
+    TPeriodeAn& SaisonCourante(const TBD& bd) const;
 
     void Faire(uint8_t phase, TContexte* contexte) override;
     void FaireDans(THote* fenetre, uint8_t code, TContexte* contexte) override;

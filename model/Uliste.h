@@ -217,11 +217,4 @@ public:
     bool AffDynaDouble(THote* fenetre, TContexte* contexte, TParamGraphe param);
 };
 
-// The data set base: it owns the context list and sits in its slot 0.
-class TBD : public TEL {
-public:
-    static constexpr int Emplacement = 0;
-    TContexte Contexte;
-};
-
 } // namespace vasco

@@ -1,12 +1,12 @@
 #include "model/Uperiode.h"
 
-#include "model/Ubd.h"
+#include "model/UVue.h"
 
 namespace vasco {
 
 long double TPeriodeBilan::Calcul(uint8_t code, TContexte* contexte)
 {
-    const auto valeur = [&](const TBDVasco& bd) -> long double {
+    const auto valeur = [&](const TBD& bd) -> long double {
         switch (code) {
         case CodeBilanCA: return bd.Divise(CA, EchelleMonnaie);
         case CodeBilanBenefice: return bd.Divise(Benefice, EchelleMonnaie);

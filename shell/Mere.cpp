@@ -1,6 +1,6 @@
 #include "shell/Mere.h"
 
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Umessages.h"
 #include "shell/MereDialogues.h"
 #include "shell/MereGraphes.h"

@@ -1,9 +1,9 @@
 #include "shell/MereDialogues.h"
 
-#include "economics/UCEspece.h"
+#include "dialogs/UCEspece.h"
 #include "economics/UConcour.h"
-#include "economics/UConcourForm.h"
-#include "model/Ubd.h"
+#include "dialogs/UConcourForm.h"
+#include "dataset/Ubd.h"
 #include "model/Umessages.h"
 #include "shell/Mere.h"
 #include "shell/Propos.h"

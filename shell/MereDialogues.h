@@ -2,7 +2,7 @@
 // the sound player, and the two seams the tests script.
 #pragma once
 
-#include "economics/UCMetierSimple.h"
+#include "dialogs/UCMetierSimple.h"
 
 #include <QString>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "shell/MereGraphes.h"
 
 #include "graphs/UFamilles.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Uperiode.h"
 #include "shell/Mere.h"
 

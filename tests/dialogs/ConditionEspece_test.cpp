@@ -2,7 +2,7 @@
 // hide their edits, refusals and their codes, values kept or cleared.
 
 #include "biology/Ubiolo.h"
-#include "economics/UCEspece.h"
+#include "dialogs/UCEspece.h"
 #include "tests/dialogs/Outils.h"
 
 #include <QCheckBox>

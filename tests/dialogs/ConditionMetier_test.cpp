@@ -2,7 +2,7 @@
 // seam: the messages and their order, the values stored, what is shown
 // again, and the effective mesh.
 
-#include "economics/UCMetierSimple.h"
+#include "dialogs/UCMetierSimple.h"
 #include "economics/Ueco.h"
 #include "tests/dialogs/Outils.h"
 

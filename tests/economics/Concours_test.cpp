@@ -1,7 +1,7 @@
 // The sixty-year balance of the contest, computed on period balances made by
 // hand, and its texts.
 #include "economics/UConcour.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Uperiode.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 
 #include "biology/Ubiolo.h"
 #include "economics/Ueco.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "tests/support/Support.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // It must either load or end with the read error, and a fishery that loads
 // must survive a few periods and a step back, without any sanitizer report.
 
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Uhote.h"
 #include "model/Ulecteur.h"
 #include "model/Umessages.h"

@@ -1,7 +1,7 @@
 #include "economics/Ueco.h"
 #include "graphs/UFGSEco.h"
 #include "graphs/ufg.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Uperiode.h"
 #include "shell/Mere.h"
 #include "shell/MereGraphes.h"

@@ -3,7 +3,7 @@
 // read error: never a crash, never a fishery built from half a record.
 #include "biology/Ubiolo.h"
 #include "economics/Ueco.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Uperiode.h"
 #include "tests/model/Outils.h"
 #include "tests/support/Support.h"

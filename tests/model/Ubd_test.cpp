@@ -2,7 +2,7 @@
 // year, title, counts, display scales, size-axis bounds), the period step and
 // the step back on a fishery with neither species nor métier, and the period
 // balance.
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Uperiode.h"
 #include "tests/model/Outils.h"
 #include "tests/support/Support.h"

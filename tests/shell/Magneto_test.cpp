@@ -2,7 +2,7 @@
 // steps of a fishery of four periods a year, replay with pause and resume,
 // the mouse and the keyboard.
 
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "shell/Mere.h"
 #include "shell/UMagneto.h"
 #include "tests/shell/Fenetre.h"

@@ -1,8 +1,8 @@
 // The main window driven for real on the offscreen platform: start state,
 // enabling states, loading, the simulation commands and closing.
 
-#include "economics/UConcourForm.h"
-#include "model/Ubd.h"
+#include "dialogs/UConcourForm.h"
+#include "dataset/Ubd.h"
 #include "shell/Mere.h"
 #include "shell/MereDialogues.h"
 #include "shell/UMagneto.h"

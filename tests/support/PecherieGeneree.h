@@ -7,7 +7,7 @@
 // regression test keeps the hashes of the CSV of its runs.
 #pragma once
 
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 
 #include <algorithm>
 #include <cmath>

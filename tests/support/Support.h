@@ -2,7 +2,7 @@
 // recording host.
 #pragma once
 
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Uhote.h"
 #include "model/Umessages.h"
 

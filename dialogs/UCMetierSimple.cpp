@@ -1,7 +1,7 @@
-#include "economics/UCMetierSimple.h"
+#include "dialogs/UCMetierSimple.h"
 
 #include "economics/Ueco.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Umessages.h"
 
 #include <QGridLayout>

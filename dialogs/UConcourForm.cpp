@@ -1,4 +1,4 @@
-#include "economics/UConcourForm.h"
+#include "dialogs/UConcourForm.h"
 
 #include "economics/UConcour.h"
 

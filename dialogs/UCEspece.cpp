@@ -1,7 +1,7 @@
-#include "economics/UCEspece.h"
+#include "dialogs/UCEspece.h"
 
 #include "biology/Ubiolo.h"
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 #include "model/Umessages.h"
 
 #include <QCheckBox>

@@ -1,19 +1,22 @@
-// The data set: the fishery read from a data file, and the period step.
+// The data set as every element sees it through slot 0 of the context list.
 //
-// It owns the species, the métiers and the period balances, holds the global
-// values of the file (periods per year, axis title, display scales) and drives
-// one simulated period by sending numbered phases to its lists in a fixed
-// order.  Every element reaches it through slot 0 of the context list.
+// An element of the biology or of the economics needs a few things of the
+// fishery as a whole: the periods per year, the display scales of its graphs,
+// the host, at load the species an exploited species names, and during the
+// period step the balance of the period being built.  It finds them here,
+// on the data set base, without knowing the concrete data set that owns the
+// species and the métiers (which sits above both).
 #pragma once
 
 #include "model/Uhote.h"
-#include "model/Ulecteur.h"
 #include "model/Uliste.h"
 
 #include <array>
-#include <filesystem>
+#include <string>
 
 namespace vasco {
+
+class TPeriodeBilan;
 
 // Phases of the period step; 9 undoes one.  Phase 0 adds the recruits of a
 // season to a period state (Combiner and FairePar of the recruitment lists).
@@ -48,51 +51,39 @@ enum : int {
 };
 constexpr int NbEchelles = 15;
 
-class TBDVasco : public TBD {
-public:
-    // The host is the main window (or a double); it must outlive the data
-    // set.  Without one, a host without windows with every option off.
-    explicit TBDVasco(THote* hote = nullptr);
-    ~TBDVasco() override;
+// The periods a graph over time shows: the thirty up to the step control's
+// position (indexes 0 to 29 of its window).
+constexpr int32_t FenetrePeriodes = 30;
 
-    // Members are destroyed in reverse order: the métiers first (they refer
-    // to species), then the species, then the balances.
-    TSupListeFGS Bilans;
-    TSupListe Especes;
-    TSupListe Metiers;
+// The data set base: it owns the context list and sits in its slot 0.
+class TBD : public TEL {
+public:
+    static constexpr int Emplacement = 0;
+    TContexte Contexte;
 
     uint8_t NbPeriodesAn = 0;
-    std::string Titre;
+    std::string Titre; // of the time axis
     std::array<float, NbEchelles> EchelleMax{};
     std::array<float, NbEchelles> EchelleDiviseur{};
     std::array<std::string, NbEchelles> EchelleUnite{};
+    // First and last size class shown on the size axis.
     int16_t TailleGraphe1 = 0;
     int16_t TailleGraphe2 = 0;
 
-    THote* Hote() const { return hote_; }
-
-    // Reads a whole data file; a read error ends the load and passes to the
-    // caller, which must then discard this data set.
-    void Charger(TLecteur& lecteur);
-    void Charger(const std::filesystem::path& chemin);
-
-    void Pas();
-    void PasEnArriere();
-
-    // Simulated periods, and the elapsed years.
-    int NbPeriodes() const { return Bilans.Nombre(); }
-    double AnneesEcoulees() const;
+    // The main window (or a double, or a host without windows).
+    virtual THote* Hote() const = 0;
+    // The species named exactly so, or null.
+    virtual TELaNom* EspeceNommee(const std::string& nom) const = 0;
+    // The balance of the period being simulated (appended before the
+    // métiers add their accounts); raises when there is none.
+    virtual TPeriodeBilan& BilanEnCours() const = 0;
 
     // value / EchelleDiviseur[k]; raises for k out of range or a zero divisor.
     long double Divise(long double valeur, int k) const;
-
-private:
-    THoteSansFenetre hoteParDefaut_;
-    THote* hote_;
 };
 
 // The data set in slot 0 of a context list; raises without one.
-TBDVasco& DonneesDe(const TContexte* contexte);
+TBD& DonneesDe(const TContexte* contexte);
 
 // A graph value computed from the data set (its display divisors), under
 // the guard of the element: a fault such as a zero divisor is reported and

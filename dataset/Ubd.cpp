@@ -1,4 +1,4 @@
-#include "model/Ubd.h"
+#include "dataset/Ubd.h"
 
 #include "biology/Ubiolo.h"
 #include "economics/Ueco.h"
@@ -105,18 +105,14 @@ double TBDVasco::AnneesEcoulees() const
     return NbPeriodesAn ? double(Bilans.Nombre()) / NbPeriodesAn : 0.0;
 }
 
-TBDVasco& DonneesDe(const TContexte* contexte)
+TELaNom* TBDVasco::EspeceNommee(const std::string& nom) const
 {
-    if (!contexte)
-        throw ErreurModele("contexte absent");
-    return contexte->En<TBDVasco>();
+    return Especes.Chercher(nom);
 }
 
-long double TBDVasco::Divise(long double valeur, int k) const
+TPeriodeBilan& TBDVasco::BilanEnCours() const
 {
-    if (k < 0 || k >= NbEchelles)
-        throw ErreurModele("échelle inconnue");
-    return Diviser(valeur, EchelleDiviseur[k]);
+    return Bilans.DernierElement<TPeriodeBilan>();
 }
 
 } // namespace vasco

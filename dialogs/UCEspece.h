@@ -3,7 +3,7 @@
 // check box that puts it in force or lifts it.
 #pragma once
 
-#include "economics/UCMetierSimple.h"
+#include "dialogs/UCMetierSimple.h"
 
 #include <QDialog>
 #include <cstdint>
