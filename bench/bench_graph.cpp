@@ -3,8 +3,8 @@
 // whole (axes and picture, as after a resize), and a continuous run of 240
 // periods of golfe.vsc with six graph windows open, offscreen: the time of
 // each period with its repaint, as the median and the slowest.
-#include "graphs/ufg.h"
 #include "dataset/Ubd.h"
+#include "graphs/ufg.h"
 #include "model/Umessages.h"
 #include "shell/Mere.h"
 
@@ -66,8 +66,8 @@ struct Fenetre3D {
         p.TitreX = "Trimestres";
         p.TitreY = "MF";
         p.CouleurFond = {255, 255, 255};
-        p.Type = 3;
-        p.AffPeriode = 1;
+        p.Type = TTypeGraphe::Histo3D;
+        p.AffPeriode = true;
         graphe.resize(800, 600);
         graphe.Transferer(p);
     }

@@ -766,7 +766,7 @@ void TEspece::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
         p.CouleurFond = {255, 255, 0};
         p.Couleur = g->Couleur;
         p.Couleur2 = g->Couleur2;
-        p.AffPeriode = hote->AffichageNumeroPeriode() ? 1 : 0;
+        p.AffPeriode = hote->AffichageNumeroPeriode();
         bool ouvert = false;
         switch (g->Nourrisseur) {
         case TNourrisseur::Graph2: ouvert = Periodes.AfficheGraph2(hote, contexte, p); break;

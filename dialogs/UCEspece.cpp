@@ -2,6 +2,7 @@
 
 #include "biology/Ubiolo.h"
 #include "dataset/Ubd.h"
+#include "model/UContextes.h"
 #include "model/Umessages.h"
 
 #include <QCheckBox>
@@ -59,7 +60,7 @@ TConditionEspece::TConditionEspece(QWidget* parent) : QDialog(parent)
 {
     setObjectName("ConditionEspece");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setProperty("ContexteAide", 24);
+    setProperty(ProprieteAide, AideConditionsEspece);
 
     QuotasCheckBox = Case(this, "QuotasCheckBox", "Cocher cette case s'il y a un quotas");
     txQuotas = Champ(this, "txQuotas", "Entrer la valeur du quotas pour la période");
@@ -73,7 +74,7 @@ TConditionEspece::TConditionEspece(QWidget* parent) : QDialog(parent)
     BtAnnuler->setObjectName("BtAnnuler");
     btAide = new QPushButton("Aide", this);
     btAide->setObjectName("btAide");
-    btAide->setProperty("ContexteAide", 24);
+    btAide->setProperty(ProprieteAide, AideConditionsEspece);
 
     auto* grille = new QGridLayout;
     auto* libelleQuota = new QLabel("Quota / Periode (T):", this);
@@ -113,7 +114,7 @@ TConditionEspece::TConditionEspece(QWidget* parent) : QDialog(parent)
     connect(BtAnnuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(btAide, &QPushButton::clicked, this, [this] {
         if (Aide)
-            Aide(btAide->property("ContexteAide").toInt());
+            Aide(btAide->property(ProprieteAide).toInt());
     });
     btOk->setFocus();
 }

@@ -1,7 +1,8 @@
 #include "dialogs/UCMetierSimple.h"
 
-#include "economics/Ueco.h"
 #include "dataset/Ubd.h"
+#include "economics/Ueco.h"
+#include "model/UContextes.h"
 #include "model/Umessages.h"
 
 #include <QGridLayout>
@@ -41,7 +42,7 @@ QLineEdit* NouveauChamp(QWidget* parent, const char* nom, int contexteAide)
     auto* champ = new QLineEdit(parent);
     champ->setObjectName(nom);
     champ->setAlignment(Qt::AlignRight);
-    champ->setProperty("ContexteAide", contexteAide);
+    champ->setProperty(ProprieteAide, contexteAide);
     return champ;
 }
 
@@ -96,19 +97,19 @@ std::optional<long long> LireEntier(const QString& texte)
 TConditionMetierSimple::TConditionMetierSimple(QWidget* parent) : QDialog(parent)
 {
     setObjectName("ConditionMetierSimple");
-    setProperty("ContexteAide", 25);
+    setProperty(ProprieteAide, AideConditionsMetier);
 
-    txRepression = NouveauChamp(this, "txRepression", 26);
-    txNombreDeNavires = NouveauChamp(this, "txNombreDeNavires", 29);
-    txMaillage = NouveauChamp(this, "txMaillage", 27);
-    txNbJourPeche = NouveauChamp(this, "txNbJourPeche", 28);
-    txSubventionAn = NouveauChamp(this, "txSubventionAn", 30);
-    txSubventionJourMer = NouveauChamp(this, "txSubventionJourMer", 31);
-    TxTauxTaxeSurCA = NouveauChamp(this, "TxTauxTaxeSurCA", 32);
+    txRepression = NouveauChamp(this, "txRepression", AideRepression);
+    txNombreDeNavires = NouveauChamp(this, "txNombreDeNavires", AideNavires);
+    txMaillage = NouveauChamp(this, "txMaillage", AideMaillage);
+    txNbJourPeche = NouveauChamp(this, "txNbJourPeche", AideJoursMer);
+    txSubventionAn = NouveauChamp(this, "txSubventionAn", AideSubventionAn);
+    txSubventionJourMer = NouveauChamp(this, "txSubventionJourMer", AideSubventionJourMer);
+    TxTauxTaxeSurCA = NouveauChamp(this, "TxTauxTaxeSurCA", AideTaxeCA);
     BtOK = Bouton(this, "BtOK", "OK");
     BtAnnuler = Bouton(this, "BtAnnuler", "Annuler");
     BtAide = Bouton(this, "BtAide", "Aide");
-    BtAide->setProperty("ContexteAide", 16);
+    BtAide->setProperty(ProprieteAide, AideBoutonConditionsMetier);
     BtOK->setDefault(true);
 
     auto* grille = new QGridLayout;
@@ -148,7 +149,7 @@ TConditionMetierSimple::TConditionMetierSimple(QWidget* parent) : QDialog(parent
     connect(BtAnnuler, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtAide, &QPushButton::clicked, this, [this] {
         if (Aide)
-            Aide(BtAide->property("ContexteAide").toInt());
+            Aide(BtAide->property(ProprieteAide).toInt());
     });
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/UConcourForm.h"
 
 #include "economics/UConcour.h"
+#include "model/UContextes.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -16,7 +17,7 @@ TBilan60ans::TBilan60ans(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Bilan60ans");
     setWindowTitle("Bilan des 60 ans");
-    setProperty("ContexteAide", 23);
+    setProperty(ProprieteAide, AideBilan60);
 
     auto* titre = new QLabel("MOYENNES", this);
     titre->setObjectName("Label1");
@@ -50,13 +51,13 @@ TBilan60ans::TBilan60ans(QWidget* parent) : QDialog(parent)
     BtRecommencer->setObjectName("BtRecommencer");
     BtRecommencer->setToolTip("Faire une nouvelle tentative avec les mêmes données");
     BtRecommencer->setStatusTip(BtRecommencer->toolTip());
-    BtRecommencer->setProperty("ContexteAide", 104);
+    BtRecommencer->setProperty(ProprieteAide, AideReutiliser);
     BtBilanContinuer = new QPushButton("Visualiser", this);
     BtBilanContinuer->setObjectName("BtBilanContinuer");
     BtBilanContinuer->setToolTip(
         "Pour pouvoir utiliser \"Menu principal | Visualisation\" (manuellement)");
     BtBilanContinuer->setStatusTip(BtBilanContinuer->toolTip());
-    BtBilanContinuer->setProperty("ContexteAide", 110);
+    BtBilanContinuer->setProperty(ProprieteAide, AideMenuVisualisations);
 
     // Neither button answers the Enter key of a value field: a new attempt
     // discards the game just played, so it takes a click of its own.

@@ -27,7 +27,7 @@ TParamGraphe ParamPeriodes(THote* hote, const TBD& bd, int k, std::string titre,
     p.TitreX = bd.Titre;
     p.TitreY = bd.EchelleUnite.at(k);
     p.CouleurFond = fond;
-    p.AffPeriode = hote->AffichageNumeroPeriode() ? 1 : 0;
+    p.AffPeriode = hote->AffichageNumeroPeriode();
     return p;
 }
 

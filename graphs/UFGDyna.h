@@ -28,7 +28,7 @@ class TFGDyna : public TFG {
     Q_OBJECT
 
 public:
-    static constexpr int ContexteAide = 1862;
+    static constexpr int ContexteAide = AideGrapheDyna;
 
     explicit TFGDyna(QWidget* parent = nullptr);
 

@@ -11,7 +11,7 @@ class TFGDynaDouble : public TFGSDouble {
     Q_OBJECT
 
 public:
-    static constexpr int ContexteAide = 18604;
+    static constexpr int ContexteAide = AideGrapheDynaDouble;
 
     explicit TFGDynaDouble(QWidget* parent = nullptr) : TFGSDouble(parent) {}
 

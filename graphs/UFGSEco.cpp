@@ -23,17 +23,17 @@ void TFGSEco::TransfertParamEco(const TParamGraphe& param)
     TransfertParam(p);
 }
 
-void TFGSEco::Segment(QPainter& p, uint8_t type, int x, int y1, int y2, uint8_t schema)
+void TFGSEco::Segment(QPainter& p, TTypeGraphe type, int x, int y1, int y2, uint8_t schema)
 {
     FixerCouleurs(schema);
     int bas = std::max(y1, y2), haut = std::min(y1, y2);
-    if (type == 2)
+    if (type == TTypeGraphe::Histo2D)
         TracerUnHisto2D(p, x, bas, haut);
     else
         TracerUnHisto3(p, x, bas, haut);
 }
 
-void TFGSEco::TracerHisto(QPainter& p, uint8_t type)
+void TFGSEco::TracerHisto(QPainter& p, TTypeGraphe type)
 {
     Garder("UFG/TFG.TracerHisto", [&] {
         int x = FOrigX + 1;
@@ -67,7 +67,8 @@ void TFGSEco::DessinXY(int index)
         const long double a = Valeur(index, FCode);
         const long double c = a - Valeur(index, FCode2);
         const int ya = FY0 - Pixels(a), yc = FY0 - Pixels(c);
-        const int x = BordBarre(index) + (FType == 3 ? FLargeur * 7 / 10 : FLargeur / 2);
+        const int x =
+            BordBarre(index) + (FType == TTypeGraphe::Histo3D ? FLargeur * 7 / 10 : FLargeur / 2);
         // The higher of the two values gets its line down to the axis.
         const int haut = std::min(ya, yc), bas = std::max(ya, yc);
         p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);

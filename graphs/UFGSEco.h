@@ -12,7 +12,7 @@ class TFGSEco : public TFG {
     Q_OBJECT
 
 public:
-    static constexpr int ContexteAide = 18608;
+    static constexpr int ContexteAide = AideGrapheEco;
 
     explicit TFGSEco(QWidget* parent = nullptr);
 
@@ -23,7 +23,7 @@ public:
     int ContexteAideFamille() const override { return ContexteAide; }
 
 protected:
-    void TracerHisto(QPainter& p, uint8_t type) override;
+    void TracerHisto(QPainter& p, TTypeGraphe type) override;
     void DessinXY(int index) override;
     int32_t EtiquetteX(int index) const override;
     std::vector<uint8_t> CodesSeries() const override { return {FCode, FCode2}; }
@@ -31,7 +31,7 @@ protected:
     uint8_t FCode2 = 0;
 
 private:
-    void Segment(QPainter& p, uint8_t type, int x, int y1, int y2, uint8_t schema);
+    void Segment(QPainter& p, TTypeGraphe type, int x, int y1, int y2, uint8_t schema);
 };
 
 } // namespace vasco

@@ -324,7 +324,7 @@ void TFG::TracerAxes()
     // Room on the right for the depth: a half position per series in three
     // dimensions (each bar has a side face), one per series behind the
     // first in two (the series offset); none for a single flat series.
-    const int profondeurs = FType == 3 ? FNbSeries : FNbSeries - 1;
+    const int profondeurs = FType == TTypeGraphe::Histo3D ? FNbSeries : FNbSeries - 1;
     const long double colonnes = n + profondeurs * 0.5L;
     FLargeur = Tronquer(w / colonnes);
     if (FLargeur < 1) {
@@ -336,7 +336,7 @@ void TFG::TracerAxes()
     }
     FDecal = FLargeur / 2;
     int h = FFond.height() - 2 * FMargeY - 1;
-    if (FType == 3)
+    if (FType == TTypeGraphe::Histo3D)
         h -= FDecal * FNbSeries;
     h = std::max(h, 1);
 
@@ -397,11 +397,10 @@ void TFG::PAintGraph()
         Preparer(p);
         p.setPen(Qt::black);
         switch (FType) {
-        case 0: TracerPoint(p); break;
-        case 1: TracerCourbe(p); break;
-        case 2:
-        case 3: TracerHisto(p, FType); break;
-        default: break;
+        case TTypeGraphe::Points: TracerPoint(p); break;
+        case TTypeGraphe::Courbe: TracerCourbe(p); break;
+        case TTypeGraphe::Histo2D:
+        case TTypeGraphe::Histo3D: TracerHisto(p, FType); break;
         }
         if (FAffPeriode)
             EcrirePeriode(p);
@@ -434,7 +433,7 @@ void TFG::Afficher()
     FColonne = -1;
 }
 
-void TFG::TracerHisto(QPainter& p, uint8_t type)
+void TFG::TracerHisto(QPainter& p, TTypeGraphe type)
 {
     Garder("UFG/TFG.TracerHisto", [&] {
         // Later series (smaller FSerie) stand in front and lower left.
@@ -448,7 +447,7 @@ void TFG::TracerHisto(QPainter& p, uint8_t type)
             const int y = FY0 - Pixels(Valeur(i, FCode));
             int haut = std::min(y, FY0) - s;
             int bas = std::max(y, FY0) - s;
-            if (type == 2)
+            if (type == TTypeGraphe::Histo2D)
                 TracerUnHisto2D(p, x + s, bas, haut);
             else
                 TracerUnHisto3(p, x + s, bas, haut);
@@ -545,7 +544,7 @@ int32_t TFG::EtiquetteX(int index) const
 
 void TFG::MouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, int x, int)
 {
-    if (FLectureClic != 0 && (boutons != Qt::LeftButton || touches != Qt::NoModifier))
+    if (FLectureClic && (boutons != Qt::LeftButton || touches != Qt::NoModifier))
         return;
     Garder("UFG/TFG.MouseMove", [&] {
         if (!ChoisirListe() || FImage.isNull())

@@ -11,6 +11,7 @@
 // window only ever copies whole images to the screen.
 #pragma once
 
+#include "model/UContextes.h"
 #include "model/Uhote.h"
 
 #include <QColor>
@@ -52,7 +53,7 @@ class TFG : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int ContexteAide = 182162;
+    static constexpr int ContexteAide = AideGraphe;
 
     explicit TFG(QWidget* parent = nullptr);
 
@@ -80,7 +81,7 @@ public:
     void Afficher();
 
     // The read-out driver: the read-out follows the pointer while the left
-    // button alone is held (FLectureClic 1), or on every move (0).
+    // button alone is held (FLectureClic), or on every move.
     void MouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, int x, int y);
 
     // The composed picture, without read-out, and what the window shows.
@@ -118,7 +119,7 @@ protected:
     // Makes FListe safe to read and says whether there is something to draw
     // (a dynamic window draws the period the step control selects).
     virtual bool ChoisirListe() { return FListe != nullptr; }
-    virtual void TracerHisto(QPainter& p, uint8_t type);
+    virtual void TracerHisto(QPainter& p, TTypeGraphe type);
     virtual void DessinXY(int index);
     // The X label of a list index in the read-out and the CSV.
     virtual int32_t EtiquetteX(int index) const;
@@ -151,14 +152,15 @@ protected:
     float FEchelle = 0;
     int FColonne = -1;
     QImage FFond, FEtiquette, FImage, FEcran;
-    uint8_t FLectureClic = 1;
+    bool FLectureClic = true;
     QString FTitreX, FTitreY;
-    uint8_t FType = 3, FCouleur = 0;
+    TTypeGraphe FType = TTypeGraphe::Histo3D;
+    uint8_t FCouleur = 0;
     QColor FCouleurFond = Qt::white, FCouleurTexte = Qt::black;
     QColor FCouleurFace, FCouleurDessus, FCouleurCote;
     char FMarque = '+';
     int32_t FPeriode = 0;
-    uint8_t FAffPeriode = 0;
+    bool FAffPeriode = false;
     TSupListe* FListe = nullptr;
     int32_t FXMin = 0, FXMax = 0;
 

@@ -29,6 +29,10 @@ public:
     virtual int32_t PositionCourante() const = 0;
 };
 
+// How a graph window draws its series: markers, a curve, or bars in two or
+// three dimensions.  The values are those of the parameter block.
+enum class TTypeGraphe : uint8_t { Points = 0, Courbe = 1, Histo2D = 2, Histo3D = 3 };
+
 // The five window families that the list feeders open.
 enum class TFamilleGraphe { Graph, Eco, Graph2, Dyna, DynaDouble };
 
@@ -52,14 +56,18 @@ struct TParamGraphe {
     std::string TitreY;
     TCouleur CouleurFond;
     TCouleur CouleurTexte;
-    uint8_t LectureClic = 1;
+    // The read-out follows the pointer only while the left button is held.
+    bool LectureClic = true;
     uint8_t Couleur = 0;
     uint8_t Couleur2 = 0;
-    uint8_t Type = 3;
+    TTypeGraphe Type = TTypeGraphe::Histo3D;
     char Marque = '+';
     char Marque2 = '*';
     uint8_t CodeListe = 0;
-    uint8_t AffPeriode = 1;
+    // The period number is written in the window.
+    bool AffPeriode = true;
+    // The help context the new window carries.
+    int Aide = 0;
 };
 
 class THote {

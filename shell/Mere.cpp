@@ -1,6 +1,7 @@
 #include "shell/Mere.h"
 
 #include "dataset/Ubd.h"
+#include "model/UContextes.h"
 #include "model/Umessages.h"
 #include "shell/MereDialogues.h"
 #include "shell/MereGraphes.h"
@@ -23,14 +24,14 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <array>
 #include <filesystem>
+#include <iterator>
 
 namespace vasco {
 
 namespace {
-
-constexpr const char* ProprieteAide = "ContexteAide";
 
 // The message of a data file that cannot be read; the informative text says
 // where and what was expected.
@@ -45,12 +46,10 @@ constexpr int32_t PositionLimite = 500;
 constexpr float AnsConcoursContinu = 60;
 constexpr float AnsConcoursPasAPas = 61;
 
-// The enabling states.  Columns are the modes 1, 2, 3, 5, 6, 7, 8, 9, 10;
-// '+' enables, '-' disables, a blank leaves the item as it is.  Modes 0 and
-// 4 change nothing.
-//   1 a data file loaded        2 a continuous run starts   3 after a step
-//   5 Stop                      6 the run reached its limit 7 "Visualisations" opened
-//   8 every graph window closed 9 the data file reused      10 going on after the contest
+// The enabling states.  Columns are the modes in the order of TMode:
+// Charge, Continu, ApresPas, Stop, Limite, Visualisations, FenetresFermees,
+// Reutilise, SuiteConcours; '+' enables, '-' disables, a blank leaves the
+// item as it is.
 struct TLigneEtats {
     std::array<const char*, 3> noms; // unused places are null
     const char* etats;
@@ -78,10 +77,14 @@ constexpr const char* EtatsMagneto = "--++ +--+";
 constexpr const char* EtatsLogo = " --  -+  ";
 constexpr const char* EtatsEnCours = " + --  --";
 
-int ColonneDuMode(int mode)
+int ColonneDuMode(TMode mode)
 {
-    static constexpr int colonnes[] = {-1, 0, 1, 2, -1, 3, 4, 5, 6, 7, 8};
-    return mode >= 0 && mode <= 10 ? colonnes[mode] : -1;
+    constexpr TMode ordre[] = {
+        TMode::Charge,       TMode::Continu,        TMode::ApresPas,        TMode::Stop,
+        TMode::Limite,       TMode::Visualisations, TMode::FenetresFermees, TMode::Reutilise,
+        TMode::SuiteConcours};
+    const auto i = std::find(std::begin(ordre), std::end(ordre), mode);
+    return i == std::end(ordre) ? -1 : static_cast<int>(i - std::begin(ordre));
 }
 
 // Elapsed years of n periods, as a 32-bit float (the contest limits are
@@ -119,7 +122,7 @@ TFenetreMere::TFenetreMere(QWidget* parent)
         QFileDialog dialogue(this, "Choix du fichier de données", DossierDepart(),
                              "Fichiers de données Vasco (*.vsc *.VSC);;Tous les fichiers (*)");
         dialogue.setObjectName("DialogueOuvrir");
-        dialogue.setProperty(ProprieteAide, 101);
+        dialogue.setProperty(ProprieteAide, AideChoixFichier);
         dialogue.setFileMode(QFileDialog::ExistingFile);
         dialogue.setDefaultSuffix("vsc");
         if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
@@ -160,27 +163,29 @@ void TFenetreMere::CreerMenus()
         return menu;
     };
 
-    QMenu* fichier = nouveauMenu("Fichier", "&Fichier", 100);
-    QAction* choix =
-        NouvelleAction(fichier, "Choixdufichierdedonnes", "&Choix du fichier de données", 101);
+    QMenu* fichier = nouveauMenu("Fichier", "&Fichier", AideMenuFichier);
+    QAction* choix = NouvelleAction(fichier, "Choixdufichierdedonnes",
+                                    "&Choix du fichier de données", AideChoixFichier);
     choix->setShortcut(QKeySequence::Open);
     connect(choix, &QAction::triggered, this, &TFenetreMere::ChoixDuFichier);
-    QAction* reutiliser = NouvelleAction(fichier, "FichierReutiliser", "Réutiliser", 104);
+    QAction* reutiliser =
+        NouvelleAction(fichier, "FichierReutiliser", "Réutiliser", AideReutiliser);
     reutiliser->setStatusTip("Pour réinitialiser avec le même fichier de données");
     reutiliser->setToolTip(reutiliser->statusTip());
     connect(reutiliser, &QAction::triggered, this, &TFenetreMere::FichierReutiliser);
     fichier->addSeparator();
     QAction* enregistrer =
-        NouvelleAction(fichier, "EnregistrerGraphiqueSous", "&Enregistrer graphique sous...", 102);
+        NouvelleAction(fichier, "EnregistrerGraphiqueSous", "&Enregistrer graphique sous...",
+                       AideEnregistrerGraphique);
     enregistrer->setShortcut(QKeySequence::Save);
     connect(enregistrer, &QAction::triggered, this, &TFenetreMere::EnregistrerGraphiqueSous);
     fichier->addSeparator();
-    QAction* quitter = NouvelleAction(fichier, "Quitter", "&Quitter", 103);
+    QAction* quitter = NouvelleAction(fichier, "Quitter", "&Quitter", AideQuitter);
     quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quitter->setMenuRole(QAction::NoRole);
     connect(quitter, &QAction::triggered, this, &TFenetreMere::QuitterClick);
 
-    QMenu* simulations = nouveauMenu("Simulations", "&Simulations", 109);
+    QMenu* simulations = nouveauMenu("Simulations", "&Simulations", AideMenuSimulations);
     connect(NouvelleAction(simulations, "PasAPas", "&Pas à pas"), &QAction::triggered, this,
             &TFenetreMere::PasAPas);
     connect(NouvelleAction(simulations, "EnContinu", "En &continu"), &QAction::triggered, this,
@@ -192,19 +197,20 @@ void TFenetreMere::CreerMenus()
     connect(NouvelleAction(simulations, "PasEnArriere", "Pas en arrière"), &QAction::triggered,
             this, &TFenetreMere::PasEnArriere);
 
-    QMenu* conditions = nouveauMenu("Conditions", "Conditions", 98);
+    QMenu* conditions = nouveauMenu("Conditions", "Conditions", AideMenuConditions);
     connect(NouvelleAction(conditions, "ModificationdesconditionsMetier",
-                           " Modification des conditions / &Métier ...", 25),
+                           " Modification des conditions / &Métier ...", AideConditionsMetier),
             &QAction::triggered, this, &TFenetreMere::ModificationdesconditionsMetierClick);
     connect(NouvelleAction(conditions, "ModificationdesConditionsEspece",
-                           "Modification des conditions / &Espèce ...", 24),
+                           "Modification des conditions / &Espèce ...", AideConditionsEspece),
             &QAction::triggered, this, &TFenetreMere::ModificationdesConditionsEspeceClick);
 
-    QMenu* visualisations = nouveauMenu("Visualisations", "Visualisations", 110);
+    QMenu* visualisations = nouveauMenu("Visualisations", "Visualisations", AideMenuVisualisations);
     ConstruireMenuVisualisations(visualisations);
-    connect(visualisations, &QMenu::aboutToShow, this, [this] { ModifierEnabled(7); });
+    connect(visualisations, &QMenu::aboutToShow, this,
+            [this] { ModifierEnabled(TMode::Visualisations); });
 
-    QMenu* fenetres = nouveauMenu("Fenetres", "Fenêtres", 99);
+    QMenu* fenetres = nouveauMenu("Fenetres", "Fenêtres", AideMenuFenetres);
     connect(NouvelleAction(fenetres, "FenetreCascade", "&Cascade"), &QAction::triggered, this,
             [this] {
                 logo_->hide();
@@ -218,31 +224,31 @@ void TFenetreMere::CreerMenus()
     connect(NouvelleAction(fenetres, "FenetreSupprimer", "&Supprimer"), &QAction::triggered, this,
             [this] {
                 FermerGraphes();
-                ModifierEnabled(8);
+                ModifierEnabled(TMode::FenetresFermees);
             });
     fenetres->addSeparator();
     connect(fenetres, &QMenu::aboutToShow, this, [this, fenetres] { ListerFenetres(fenetres); });
 
     // The options are check marks read when they are needed; each handler
     // runs after Qt has toggled its mark.
-    QMenu* options = nouveauMenu("Options", "Options", 105);
+    QMenu* options = nouveauMenu("Options", "Options", AideMenuOptions);
     auto option = [&](const char* nom, const QString& texte, int aide, bool coche) {
         QAction* action = NouvelleAction(options, nom, texte, aide);
         action->setCheckable(true);
         action->setChecked(coche);
         return action;
     };
-    option("RecrutementAleatoire", "Recrutement aléatoire", 108, false);
-    option("CroissanceAleatoire", "Croissance aléatoire", 107, false);
+    option("RecrutementAleatoire", "Recrutement aléatoire", AideRecrutementAleatoire, false);
+    option("CroissanceAleatoire", "Croissance aléatoire", AideCroissanceAleatoire, false);
     option("son", "Son", -1, false);
     connect(option("AffichageNumeroPeriode", "Affichage numéro période", -1, true),
             &QAction::triggered, this, &TFenetreMere::AffichageNumeroPeriodeClick);
-    connect(option("Concours", "Concours", 106, false), &QAction::triggered, this,
+    connect(option("Concours", "Concours", AideConcours, false), &QAction::triggered, this,
             &TFenetreMere::ConcoursClick);
 
-    QMenu* aide = nouveauMenu("Aide1", "&Aide", 97);
+    QMenu* aide = nouveauMenu("Aide1", "&Aide", AideMenuAide);
     connect(NouvelleAction(aide, "Index", "&Aide"), &QAction::triggered, this,
-            [this] { OuvrirAide(0); });
+            [this] { OuvrirAide(AideSommaire); });
     connect(NouvelleAction(aide, "AProposde", "&A Propos de..."), &QAction::triggered, this,
             &TFenetreMere::AProposdeClick);
 
@@ -276,7 +282,7 @@ void TFenetreMere::CreerBarres()
     connect(mosaique, &QAction::triggered, zone_, &QMdiArea::tileSubWindows);
     QAction* aide = NouveauBouton("aide", "aide", "Aide");
     aide->setEnabled(true);
-    aide->setProperty(ProprieteAide, 1);
+    aide->setProperty(ProprieteAide, AideCommentJouer);
     connect(aide, &QAction::triggered, this, &TFenetreMere::AideClick);
     QAction* enregistrer =
         NouveauBouton("BoutonEnregistrerGraph", "enregistrer", "Enregistrer graphique");
@@ -310,7 +316,7 @@ void TFenetreMere::CreerBarres()
     rangee->addWidget(magneto_);
     magneto_->setEnabled(false);
     // The help topic of the step control (not a context of the menus).
-    magneto_->setProperty(ProprieteAide, 3);
+    magneto_->setProperty(ProprieteAide, AideMagneto);
     position_ = new QLabel;
     position_->setObjectName("LbPosition");
     position_->setContentsMargins(12, 0, 0, 0);
@@ -358,7 +364,7 @@ bool TFenetreMere::Coche(const char* nom) const
     return action && action->isChecked();
 }
 
-void TFenetreMere::ModifierEnabled(int mode)
+void TFenetreMere::ModifierEnabled(TMode mode)
 {
     const int colonne = ColonneDuMode(mode);
     if (colonne < 0)
@@ -381,7 +387,7 @@ void TFenetreMere::ModifierEnabled(int mode)
         logo_->setVisible(EtatsLogo[colonne] == '+');
     if (EtatsEnCours[colonne] != ' ')
         EnCours = EtatsEnCours[colonne] == '+';
-    if (mode == 1 && bd_)
+    if (mode == TMode::Charge && bd_)
         magneto_->PasAn = bd_->NbPeriodesAn > 1 ? bd_->NbPeriodesAn : 10;
 }
 
@@ -413,7 +419,7 @@ bool TFenetreMere::ChargerFichier(const QString& chemin)
     bd_ = std::move(nouveau);
     fichier_ = absolu;
     magneto_->Reinitialiser();
-    ModifierEnabled(1);
+    ModifierEnabled(TMode::Charge);
     AfficherPosition();
     statusBar()->clearMessage();
     return true;
@@ -437,13 +443,13 @@ void TFenetreMere::ChoixDuFichier()
 }
 
 // Starts again from the same file.  The contest balance uses it during a
-// continuous run: mode 9 then ends the run.
+// continuous run: reusing then ends the run.
 void TFenetreMere::FichierReutiliser()
 {
     if (fichier_.isEmpty())
         return;
     if (ChargerFichier(fichier_))
-        ModifierEnabled(9);
+        ModifierEnabled(TMode::Reutilise);
 }
 
 void TFenetreMere::OuvrirAuDemarrage(const QStringList& fichiers)
@@ -475,7 +481,7 @@ void TFenetreMere::PasAPas()
     } catch (...) {
         Signaler("Umere/TFenetreMere.pasPas1Click");
     }
-    ModifierEnabled(3);
+    ModifierEnabled(TMode::ApresPas);
 }
 
 // Runs period after period on the window thread, letting pending events run
@@ -486,7 +492,7 @@ void TFenetreMere::EnContinu()
 {
     if (!bd_ || EnCours)
         return;
-    ModifierEnabled(2);
+    ModifierEnabled(TMode::Continu);
     if (zone_->subWindowList().isEmpty())
         OuvrirCAEtBenefices();
     const QPointer<TFenetreMere> garde(this);
@@ -505,13 +511,13 @@ void TFenetreMere::EnContinu()
             return;
     } while (EnCours && magneto_->Position <= PositionLimite);
     if (EnCours)
-        ModifierEnabled(6);
+        ModifierEnabled(TMode::Limite);
 }
 
 void TFenetreMere::Stop()
 {
     if (EnCours)
-        ModifierEnabled(5);
+        ModifierEnabled(TMode::Stop);
 }
 
 void TFenetreMere::PasEnArriere()
@@ -562,7 +568,7 @@ TAide* TFenetreMere::Aide() const
 void TFenetreMere::AideClick()
 {
     try {
-        OuvrirAide(1);
+        OuvrirAide(AideCommentJouer);
     } catch (...) {
         Signaler("Exception dans MERE/AideClick");
     }
@@ -636,7 +642,7 @@ void TFenetreMere::SuivreFenetresFermees()
 {
     QTimer::singleShot(0, this, [this] {
         if (zone_->subWindowList().isEmpty())
-            ModifierEnabled(8);
+            ModifierEnabled(TMode::FenetresFermees);
     });
 }
 

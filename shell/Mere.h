@@ -30,6 +30,21 @@ class TMagneto;
 struct TPartieGraphes;
 struct TPartieDialogues;
 
+// What the user has just done, for the enabling states of the menus and
+// buttons.  The values are those of the help file's description of the
+// states; no state is numbered 0 or 4.
+enum class TMode : uint8_t {
+    Charge = 1,          // a data file loaded
+    Continu = 2,         // a continuous run starts
+    ApresPas = 3,        // after a single step
+    Stop = 5,            // Stop during a run
+    Limite = 6,          // the run reached its limit
+    Visualisations = 7,  // the "Visualisations" menu opened
+    FenetresFermees = 8, // every graph window closed
+    Reutilise = 9,       // the data file reused
+    SuiteConcours = 10,  // going on after the contest balance
+};
+
 class TFenetreMere : public QMainWindow, public THote {
     Q_OBJECT
 
@@ -63,15 +78,15 @@ public:
     bool EnCours = false;
 
     // Switches the menus and buttons for what the user may now do.
-    void ModifierEnabled(int mode);
+    void ModifierEnabled(TMode mode);
 
     // Commands (Mere.cpp).  ChargerFichier reads into a new data set and
     // keeps the previous one when the file cannot be read (the message says
     // where); on success the old graph windows close, the step control
-    // starts over and the menus are those of a loaded file (mode 1).
+    // starts over and the menus are those of a loaded file.
     bool ChargerFichier(const QString& chemin);
     void ChoixDuFichier();
-    // Loads the same file again (mode 1, then 9, which also ends a run).
+    // Loads the same file again (which also ends a run).
     void FichierReutiliser();
     // Closes every child window, the last first, freed at once.
     void FermerGraphes();

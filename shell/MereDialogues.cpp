@@ -1,9 +1,9 @@
 #include "shell/MereDialogues.h"
 
-#include "dialogs/UCEspece.h"
-#include "economics/UConcour.h"
-#include "dialogs/UConcourForm.h"
 #include "dataset/Ubd.h"
+#include "dialogs/UCEspece.h"
+#include "dialogs/UConcourForm.h"
+#include "economics/UConcour.h"
 #include "model/Umessages.h"
 #include "shell/Mere.h"
 #include "shell/Propos.h"
@@ -68,8 +68,8 @@ void TFenetreMere::BilanConcours()
         break;
     case TBilan60ans::Visualiser:
         // The game is over: the run stops and the result menus stay open.
-        ModifierEnabled(10);
-        ModifierEnabled(7);
+        ModifierEnabled(TMode::SuiteConcours);
+        ModifierEnabled(TMode::Visualisations);
         break;
     default: break;
     }
@@ -88,7 +88,7 @@ void TFenetreMere::AffichageNumeroPeriodeClick()
     // Graph windows read the option when they open: close them all, as
     // "Supprimer" does, so that the next ones follow it.
     FermerGraphes();
-    ModifierEnabled(8);
+    ModifierEnabled(TMode::FenetresFermees);
 }
 
 void TFenetreMere::QuitterClick()

@@ -1,7 +1,8 @@
 #include "shell/MereGraphes.h"
 
-#include "graphs/UFamilles.h"
 #include "dataset/Ubd.h"
+#include "graphs/UFamilles.h"
+#include "model/UContextes.h"
 #include "model/Uperiode.h"
 #include "shell/Mere.h"
 
@@ -99,11 +100,11 @@ void OuvrirGlobal(TFenetreMere& mere, const TCommandeGlobale& c)
     p.TitreY = bd->EchelleUnite[c.Echelle];
     p.CouleurFond = {255, 255, 255};
     p.CouleurTexte = {0, 0, 0};
-    p.LectureClic = 1;
+    p.LectureClic = true;
     p.Couleur = c.Couleur;
-    p.Type = 3;
+    p.Type = TTypeGraphe::Histo3D;
     p.Marque = '+';
-    p.AffPeriode = mere.AffichageNumeroPeriode() ? 1 : 0;
+    p.AffPeriode = mere.AffichageNumeroPeriode();
     const bool ouvert = c.Eco ? bd->Bilans.AfficheEco(&mere, &bd->Contexte, p)
                               : bd->Bilans.AfficheGraph(&mere, &bd->Contexte, p);
     if (ouvert)
@@ -168,7 +169,7 @@ void AjouterCommandes(QMenu* menu, const Commande& commandes, Ouvrir ouvrir)
     for (const auto& c : commandes) {
         QAction* action = menu->addAction(c.Libelle);
         action->setObjectName(c.Nom);
-        action->setProperty("ContexteAide", c.Aide);
+        action->setProperty(ProprieteAide, c.Aide);
         QObject::connect(action, &QAction::triggered, menu, [&c, ouvrir] { ouvrir(c); });
     }
 }
@@ -183,7 +184,7 @@ void TFenetreMere::OuvrirGraphe(const TParamGraphe& param)
     TFG* g = graphe.get();
     QMdiSubWindow* fenetre = Zone()->addSubWindow(graphe.release());
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
-    fenetre->setProperty("ContexteAide", g->ContexteAideFamille());
+    fenetre->setProperty(ProprieteAide, g->ContexteAideFamille());
     fenetre->showMaximized();
     g->Transferer(param);
     fenetre->setWindowTitle(g->windowTitle());

@@ -1,5 +1,7 @@
 #include "shell/Quitter.h"
 
+#include "model/UContextes.h"
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,7 +17,7 @@ TFQuitter::TFQuitter(QWidget* parent) : QDialog(parent)
     setWindowTitle("Quitter");
     // A dialog border without title-bar buttons: the answer is OK or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setProperty("ContexteAide", 103);
+    setProperty(ProprieteAide, AideQuitter);
 
     Message = new QLineEdit("Voulez vous vraiment quitter cette Application?", this);
     Message->setObjectName("Message");

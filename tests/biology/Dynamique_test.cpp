@@ -335,8 +335,8 @@ TEST_F(DeuxSaisons, SixGraphesParEspece)
         EXPECT_EQ(p.CouleurTexte, (TCouleur{0, 0, 0}));
         EXPECT_EQ(p.Couleur, a.Couleur);
         EXPECT_EQ(std::tuple(p.YMin, p.LectureClic, p.Type, p.Marque, p.NbSeries, p.Serie),
-                  std::tuple(0.0f, 1, 3, '+', 1, 1));
-        EXPECT_EQ(std::tuple(p.CodeListe, p.AffPeriode), std::tuple(0, 0));
+                  std::tuple(0.0f, true, TTypeGraphe::Histo3D, '+', 1, 1));
+        EXPECT_EQ(std::tuple(p.CodeListe, p.AffPeriode), std::tuple(0, false));
         EXPECT_EQ(hote.ContextesAide, (std::vector<int>{a.Aide, a.Aide}));
     }
 

@@ -357,9 +357,9 @@ protected:
         EXPECT_EQ(p.YMax, 100.0f * (a.Echelle + 1));
         EXPECT_EQ(p.TitreY, bd.EchelleUnite[a.Echelle]);
         EXPECT_EQ(p.CouleurFond, a.Fond);
-        EXPECT_EQ(p.AffPeriode, hote.NumeroPeriode ? 1 : 0);
+        EXPECT_EQ(p.AffPeriode, hote.NumeroPeriode);
         EXPECT_EQ(std::tuple(p.YMin, p.XMin, p.XMax, p.TitreX, p.LectureClic, p.Type, p.Marque),
-                  std::tuple(0.0f, 0, 29, "Années", 1, 3, '+'));
+                  std::tuple(0.0f, 0, 29, "Années", true, TTypeGraphe::Histo3D, '+'));
         EXPECT_EQ(p.CouleurTexte, (TCouleur{0, 0, 0}));
         if (a.Famille == TFamilleGraphe::Graph) {
             EXPECT_EQ(std::tuple(p.NbSeries, p.Serie, p.Couleur), std::tuple(1, 1, 0));

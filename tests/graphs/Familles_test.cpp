@@ -34,7 +34,7 @@ TEST(TFGSEco, BeneficeEnJauneSurLesCoutsPerteEnRougeSurLeCA)
     TFGSEco g;
     EXPECT_EQ(g.windowTitle(), "Graphique Economique");
     g.resize(400, 300);
-    g.Transferer(Param(liste, 0, 12, 2));
+    g.Transferer(Param(liste, 0, 12, TTypeGraphe::Histo2D));
     const int haut = HautDuTrace(g);
 
     EXPECT_EQ(Entre(g, 0, 0, 6), Vert);
@@ -48,7 +48,7 @@ TEST(TFGSEco, BeneficeEnJauneSurLesCoutsPerteEnRougeSurLeCA)
     EXPECT_EQ(g.Image().pixelColor(CentreBarre(g, 2), Sommet(g, 5) + 2), Vert);
 
     // In three dimensions the profit's top face is the light yellow.
-    g.Transferer(Param(liste, 0, 12, 3));
+    g.Transferer(Param(liste, 0, 12, TTypeGraphe::Histo3D));
     EXPECT_EQ(Entre(g, 0, 6, 10), Jaune);
     EXPECT_EQ(
         g.Image().pixelColor(CentreBarre(g, 0) + g.Decal() / 2, Sommet(g, 10) - g.Decal() / 2),
@@ -62,7 +62,7 @@ TEST(TFGSEco, LectureEtValeursDesDeuxQuantites)
     Ajouter(liste, 6, -2);
     TFGSEco g;
     g.resize(400, 300);
-    g.Transferer(Param(liste, 0, 12, 2));
+    g.Transferer(Param(liste, 0, 12, TTypeGraphe::Histo2D));
     g.MouseMove(Qt::NoButton, Qt::NoModifier, CentreBarre(g, 1), 100);
     EXPECT_EQ(g.Colonne(), 1);
     // The costs line (8) reaches left over the first bar's yellow top.
@@ -82,7 +82,7 @@ TEST(TFGSDouble, PremiereSerieDerriereSecondeDevant)
 {
     TSupListe liste;
     Ajouter(liste, 4, 7);
-    TParamGraphe p = Param(liste, 0, 10, 2);
+    TParamGraphe p = Param(liste, 0, 10, TTypeGraphe::Histo2D);
     p.Couleur = 0;
     p.Couleur2 = 1;
     TFGSDouble g;
@@ -112,7 +112,7 @@ struct Periodes {
                 Ajouter(*periode.Sous, t * (k + 1), t * (k + 1) / 2.0L);
         }
     }
-    TParamGraphe Param(MagnetoFixe& magneto, uint8_t type = 2)
+    TParamGraphe Param(MagnetoFixe& magneto, TTypeGraphe type = TTypeGraphe::Histo2D)
     {
         TParamGraphe p = test::Param(liste, 0, 10, type);
         p.Magneto = &magneto;

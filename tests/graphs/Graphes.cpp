@@ -2,7 +2,7 @@
 
 namespace vasco::test {
 
-TParamGraphe Param(TSupListe& liste, float yMin, float yMax, uint8_t type)
+TParamGraphe Param(TSupListe& liste, float yMin, float yMax, TTypeGraphe type)
 {
     TParamGraphe p;
     p.Liste = &liste;
@@ -17,11 +17,11 @@ TParamGraphe Param(TSupListe& liste, float yMin, float yMax, uint8_t type)
     p.TitreY = "tonnes";
     p.CouleurFond = {255, 255, 255};
     p.CouleurTexte = {0, 0, 0};
-    p.LectureClic = 0;
+    p.LectureClic = false;
     p.Couleur = 0;
     p.Couleur2 = 1;
     p.Type = type;
-    p.AffPeriode = 0;
+    p.AffPeriode = false;
     return p;
 }
 

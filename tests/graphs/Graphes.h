@@ -45,7 +45,8 @@ inline void Remplir(TSupListe& liste, std::initializer_list<long double> valeurs
 }
 
 // A block for a window of 'type' over the whole list, white background.
-TParamGraphe Param(TSupListe& liste, float yMin, float yMax, uint8_t type = 2);
+TParamGraphe Param(TSupListe& liste, float yMin, float yMax,
+                   TTypeGraphe type = TTypeGraphe::Histo2D);
 
 inline QColor Pixel(const QImage& image, int x, int y)
 {

@@ -127,7 +127,7 @@ TEST(TFG, BarresPlatesALaHauteurDesValeurs)
     Remplir(liste, {2, 4.5L, 6, 0.3L});
     TFG g;
     g.resize(400, 300);
-    g.Transferer(Param(liste, 0, 8, 2));
+    g.Transferer(Param(liste, 0, 8, TTypeGraphe::Histo2D));
     ASSERT_GT(g.Largeur(), 4);
     const QImage& image = g.Image();
     for (int i = 0; i < 4; ++i) {
@@ -149,7 +149,7 @@ TEST(TFG, BarresEnReliefDansLesSeptSchemas)
     for (uint8_t schema = 0; schema <= 6; ++schema) {
         TCouleursBarre c;
         ASSERT_TRUE(CouleursSchema(schema, c));
-        TParamGraphe p = Param(liste, 0, 10, 3);
+        TParamGraphe p = Param(liste, 0, 10, TTypeGraphe::Histo3D);
         p.Couleur = schema;
         TFG g;
         g.resize(300, 300);
@@ -173,7 +173,7 @@ TEST(TFG, BarresHorsDuTraceCoupeesAuBitmap)
     Remplir(liste, {1e6L, -1e30L, NAN, 5});
     TFG g;
     g.resize(300, 200);
-    g.Transferer(Param(liste, 0, 10, 2));
+    g.Transferer(Param(liste, 0, 10, TTypeGraphe::Histo2D));
     const QImage& image = g.Image();
     EXPECT_EQ(Pixel(image, CentreBarre(g, 0), 1), QColor(0, 191, 0));
     EXPECT_EQ(Pixel(image, CentreBarre(g, 1), image.height() - 1), QColor(0, 191, 0));
@@ -189,7 +189,7 @@ TEST(TFG, PlusDePositionsQueDePixels)
         Ajouter(liste, i % 7);
     TFG g;
     g.resize(200, 150);
-    g.Transferer(Param(liste, 0, 10, 2));
+    g.Transferer(Param(liste, 0, 10, TTypeGraphe::Histo2D));
     EXPECT_EQ(g.Largeur(), 1);
     EXPECT_LT(g.XMax(), 200);
     EXPECT_EQ(g.XMin(), 0);
@@ -207,7 +207,7 @@ TEST(TFG, FenetreDeTrentePeriodesSuitLeMagnetoscope)
         Ajouter(liste, i % 10 + 1);
     MagnetoFixe magneto;
     magneto.Position = 39;
-    TParamGraphe p = Param(liste, 0, 10, 2);
+    TParamGraphe p = Param(liste, 0, 10, TTypeGraphe::Histo2D);
     p.Magneto = &magneto;
     p.XMin = 0;
     p.XMax = 29;
@@ -242,7 +242,7 @@ TEST(TFG, CourbeEtMarques)
 {
     TSupListe liste;
     Remplir(liste, {2, 8, 2});
-    TParamGraphe p = Param(liste, 0, 10, 1);
+    TParamGraphe p = Param(liste, 0, 10, TTypeGraphe::Courbe);
     p.CouleurTexte = {255, 0, 0};
     TFG courbe;
     courbe.resize(300, 200);
@@ -255,7 +255,7 @@ TEST(TFG, CourbeEtMarques)
     EXPECT_GT(ligne, Sommet(courbe, 8));
     EXPECT_LT(ligne, Sommet(courbe, 2));
 
-    p.Type = 0;
+    p.Type = TTypeGraphe::Points;
     p.Marque = '#';
     TFG marques;
     marques.resize(300, 200);
@@ -278,7 +278,7 @@ TEST(TFG, NumeroDePeriode)
     Remplir(liste, {1});
     MagnetoFixe magneto;
     magneto.Position = 6;
-    TParamGraphe p = Param(liste, 0, 10, 2);
+    TParamGraphe p = Param(liste, 0, 10, TTypeGraphe::Histo2D);
     p.Magneto = &magneto;
     const auto encre = [](const TFG& g) {
         const QImage& image = g.Image();
@@ -291,7 +291,7 @@ TEST(TFG, NumeroDePeriode)
     TFG sans;
     sans.resize(400, 300);
     sans.Transferer(p);
-    p.AffPeriode = 1;
+    p.AffPeriode = true;
     TFG avec;
     avec.resize(400, 300);
     avec.Transferer(p);
@@ -305,8 +305,8 @@ TEST(TFG, LectureALaSourisApparaitEtDisparait)
     Remplir(liste, {2, 4, 6});
     TFG g;
     g.resize(400, 300);
-    TParamGraphe p = Param(liste, 0, 8, 2);
-    p.LectureClic = 1;
+    TParamGraphe p = Param(liste, 0, 8, TTypeGraphe::Histo2D);
+    p.LectureClic = true;
     g.Transferer(p);
     const int x = CentreBarre(g, 1);
 
@@ -363,7 +363,7 @@ TEST(TFG, CsvDesValeursDessinees)
     Remplir(liste, {2.25L, 4, 0.125L});
     TFG g;
     g.resize(400, 300);
-    TParamGraphe p = Param(liste, 0, 8, 2);
+    TParamGraphe p = Param(liste, 0, 8, TTypeGraphe::Histo2D);
     p.Titre = "Captures, rejets";
     g.Transferer(p);
     QTemporaryDir dossier;
@@ -393,13 +393,13 @@ TEST(TFG, EchecDeValeurSignaleEtFenetreIntacte)
     Messages messages;
     TSupListe liste;
     Remplir(liste, {2, 4});
-    TParamGraphe p = Param(liste, 0, 8, 2);
+    TParamGraphe p = Param(liste, 0, 8, TTypeGraphe::Histo2D);
     p.Code = CodeEchec;
     TFG g;
     g.resize(300, 200);
     g.Transferer(p);
     EXPECT_EQ(messages.Nombre("UFG/TFG.TracerHisto"), 1);
-    p.Type = 1;
+    p.Type = TTypeGraphe::Courbe;
     g.Transferer(p);
     EXPECT_EQ(messages.Nombre("UFG/TFG.TracerCourbe"), 1);
     g.MouseMove(Qt::NoButton, Qt::NoModifier, CentreBarre(g, 0), 50);
@@ -409,7 +409,7 @@ TEST(TFG, EchecDeValeurSignaleEtFenetreIntacte)
     // An automatic range that cannot be computed is reported once, where
     // it is asked for, not again at each repaint or resize.
     messages.Effacer();
-    p.Type = 2;
+    p.Type = TTypeGraphe::Histo2D;
     p.YMax = 0;
     TFG a;
     a.resize(300, 200);

@@ -1,6 +1,7 @@
 // Help: the help file, its viewer, F1 everywhere (over a modal dialog too);
 // and the logo decoded by libjpeg.
 
+#include "model/UContextes.h"
 #include "shell/Mere.h"
 #include "shell/UAide.h"
 #include "shell/UChemins.h"
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <set>
 
 namespace vasco {
@@ -30,15 +32,11 @@ TEST(Aide, LeFichierDAideDonneUneRubriqueAChaqueContexteDuProgramme)
     ASSERT_FALSE(chemin.isEmpty());
     const auto sujets = LireFichierAide(chemin);
 
-    // The menus and items of the main window, the dialogs, the contest
-    // balance and the graph windows.
-    std::set<int> contextes = {0,   1,   16,  23,  24,  25,  26,    27,   28,    29,    30,
-                               31,  32,  104, 106, 107, 108, 110,   127,  128,   129,   130,
-                               131, 132, 133, 134, 135, 136, 137,   138,  139,   140,   141,
-                               142, 143, 144, 145, 146, 147, 18608, 1862, 18604, 182162};
+    // Every named context, and whatever the main window's objects carry.
+    std::set<int> contextes(std::begin(ContextesAide), std::end(ContextesAide));
     TFenetreMere f;
     for (const QObject* objet : f.findChildren<QObject*>()) {
-        const QVariant contexte = objet->property("ContexteAide");
+        const QVariant contexte = objet->property(ProprieteAide);
         if (contexte.isValid())
             contextes.insert(contexte.toInt());
     }

@@ -127,7 +127,7 @@ TEST_F(MagnetoHuitPas, AnneeEnArriereDebutEtLectureParAnnee)
     EXPECT_EQ(m.Position, 7);
 
     // A control disabled by the main window ignores the mouse.
-    f.ModifierEnabled(8);
+    f.ModifierEnabled(TMode::FenetresFermees);
     Cliquer(btDebut);
     EXPECT_EQ(m.Position, 7);
 }
