@@ -700,81 +700,12 @@ void TEspece::Inscrire(TContexte& contexte)
     contexte.Fixer(Emplacement, this);
 }
 
-// ---------------------------------------------------------------------------
-// The six graphs of a species.
-
-namespace {
-
-enum class TNourrisseur { Graph2, Dyna, DynaDouble };
-
-struct TGrapheEspece {
-    uint8_t Code;
-    uint8_t Code2;
-    const char* Titre;
-    TNourrisseur Nourrisseur;
-    int Echelle;
-    bool ParTaille; // size on the X axis, else the periods
-    uint8_t Couleur;
-    uint8_t Couleur2;
-    int Aide;
-};
-
-constexpr TGrapheEspece GraphesEspece[] = {
-    {CodeBiomasse, CodeBiomasseFeconde, "Biomasses : ", TNourrisseur::Graph2, EchelleBiomasse,
-     false, 1, 2, 132},
-    {CodeEffectif, CodeCapturesNombre, "Composition en taille (population et captures) : ",
-     TNourrisseur::DynaDouble, EchelleEffectifsTaille, true, 1, 0, 135},
-    {CodeCapturesNombreTaille, 0, "Captures (composition en taille) ", TNourrisseur::Dyna,
-     EchelleCapturesTaille, true, 0, 0, 133},
-    {CodeBiomasseTaille, CodePoidsCaptures, "Biomasse et captures (poids) par taille ",
-     TNourrisseur::DynaDouble, EchelleBiomasseTaille, true, 1, 2, 131},
-    {CodePoidsCapturesTaille, 0, "Captures (Poids) par taille ", TNourrisseur::Dyna,
-     EchellePoidsCapturesTaille, true, 2, 0, 134},
-    {CodeFTaille, 0, "F selon la taille ", TNourrisseur::Dyna, EchelleFTaille, true, 2, 0, 136},
-};
-
-const TGrapheEspece* GrapheEspece(uint8_t code)
-{
-    for (const TGrapheEspece& g : GraphesEspece)
-        if (g.Code == code)
-            return &g;
-    return nullptr;
-}
-
-} // namespace
-
+// The six graphs of a species are rows of the data set's graph catalogue.
 void TEspece::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
 {
     Garder("UBiolo/TEspece.FaireDans", [&] {
-        const TGrapheEspece* g = GrapheEspece(code);
-        if (!g)
-            return;
-        const TBD& bd = DonneesDe(contexte);
-        THote* hote = fenetre ? fenetre : bd.Hote();
-        // The other fields keep the block's defaults (black text, one
-        // series, bars in three dimensions, '+' and '*' markers).
-        TParamGraphe p;
-        p.Magneto = hote->Magneto();
-        p.Code = g->Code;
-        p.Code2 = g->Code2;
-        p.YMax = bd.EchelleMax[g->Echelle];
-        p.XMin = g->ParTaille ? bd.TailleGraphe1 : 0;
-        p.XMax = g->ParTaille ? bd.TailleGraphe2 : 29;
-        p.Titre = g->Titre + Nom;
-        p.TitreX = g->ParTaille ? "cm" : bd.Titre;
-        p.TitreY = bd.EchelleUnite[g->Echelle];
-        p.CouleurFond = {255, 255, 0};
-        p.Couleur = g->Couleur;
-        p.Couleur2 = g->Couleur2;
-        p.AffPeriode = hote->AffichageNumeroPeriode();
-        bool ouvert = false;
-        switch (g->Nourrisseur) {
-        case TNourrisseur::Graph2: ouvert = Periodes.AfficheGraph2(hote, contexte, p); break;
-        case TNourrisseur::Dyna: ouvert = Periodes.AffDyna(hote, contexte, p); break;
-        case TNourrisseur::DynaDouble: ouvert = Periodes.AffDynaDouble(hote, contexte, p); break;
-        }
-        if (ouvert)
-            hote->ContexteAideDernier(g->Aide);
+        DonneesDe(contexte).OuvrirGrapheElement(TElementGraphe::Espece, Periodes, code, Nom,
+                                                fenetre, contexte);
     });
 }
 

@@ -115,4 +115,23 @@ TPeriodeBilan& TBDVasco::BilanEnCours() const
     return Bilans.DernierElement<TPeriodeBilan>();
 }
 
+bool TBDVasco::GrapheDe(TElementGraphe element, uint8_t code) const
+{
+    return LigneGraphe(element, code) != nullptr;
+}
+
+bool TBDVasco::OuvrirGrapheElement(TElementGraphe element, TSupListe& liste, uint8_t code,
+                                   const std::string& nom, THote* fenetre, TContexte* contexte)
+{
+    const TLigneGraphe* ligne = LigneGraphe(element, code);
+    if (!ligne)
+        return false;
+    THote* hote = fenetre ? fenetre : hote_;
+    if (!AfficherGraphe(*ligne, liste, ParamGraphe(*ligne, *this, *hote, nom), hote, contexte))
+        return false;
+    ++Ouvertures.Nombre;
+    Ouvertures.Aide = ligne->Aide;
+    return true;
+}
+
 } // namespace vasco

@@ -6,8 +6,9 @@
 // order.  Every element reaches it through slot 0 of the context list.
 #pragma once
 
-#include "model/Ulecteur.h"
+#include "dataset/UCatalogue.h"
 #include "model/UVue.h"
+#include "model/Ulecteur.h"
 
 #include <array>
 #include <filesystem>
@@ -30,6 +31,13 @@ public:
     THote* Hote() const override { return hote_; }
     TELaNom* EspeceNommee(const std::string& nom) const override;
     TPeriodeBilan& BilanEnCours() const override;
+    bool GrapheDe(TElementGraphe element, uint8_t code) const override;
+    bool OuvrirGrapheElement(TElementGraphe element, TSupListe& liste, uint8_t code,
+                             const std::string& nom, THote* fenetre, TContexte* contexte) override;
+
+    // The graph windows the elements opened since the count was last
+    // cleared: a menu command counts what it opened.
+    TOuvertures Ouvertures;
 
     // Reads a whole data file; a read error ends the load and passes to the
     // caller, which must then discard this data set.

@@ -13,27 +13,6 @@ namespace vasco {
 
 namespace {
 
-// The parameter block shared by every métier and catch graph: thirty
-// periods on a display scale, on the step control of the main window.  The
-// other fields keep the block's defaults (black text, one series, bars in
-// three dimensions, '+' and '*' markers).
-TParamGraphe ParamPeriodes(THote* hote, const TBD& bd, int k, std::string titre, TCouleur fond)
-{
-    TParamGraphe p;
-    p.Magneto = hote->Magneto();
-    p.YMax = bd.EchelleMax.at(k);
-    p.XMax = 29;
-    p.Titre = std::move(titre);
-    p.TitreX = bd.Titre;
-    p.TitreY = bd.EchelleUnite.at(k);
-    p.CouleurFond = fond;
-    p.AffPeriode = hote->AffichageNumeroPeriode();
-    return p;
-}
-
-constexpr TCouleur Cyan{0, 255, 255};
-constexpr TCouleur GrisClair{192, 192, 192};
-
 float Ajoute(float champ, long double valeur)
 {
     return static_cast<float>(champ + valeur);
@@ -528,49 +507,15 @@ void TEspeceExp::Faire(uint8_t phase, TContexte* contexte)
     });
 }
 
-namespace {
-
-// The catch graphs of one exploited species: one series (Code2 0) or two.
-struct GrapheCaptures {
-    uint8_t Code;
-    uint8_t Code2;
-    const char* Titre;
-    int Echelle;
-    uint8_t Couleur;
-    uint8_t Couleur2;
-    int Aide;
-};
-
-constexpr GrapheCaptures GraphesCaptures[] = {
-    {CodeCapturesPoids, CodeRejetsPoids, "Captures et rejets (Poids) ", EchellePoids, 1, 3, 142},
-    {CodeValeurDebarquements, 0, "Valeur des débarquements ", EchelleMonnaie, 0, 0, 143},
-    {CodeCapturesNombres, CodeRejetsNombre, "Captures et rejets ", EchelleCapturesNombre, 0, 3,
-     143},
-};
-
-} // namespace
-
+// The graphs of a species fished by a métier are rows of the data set's
+// graph catalogue, titled by the métier and the species.
 void TEspeceExp::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
 {
     if (!Espece)
         throw ErreurModele("espèce exploitée inconnue");
-    const auto* g = std::find_if(std::begin(GraphesCaptures), std::end(GraphesCaptures),
-                                 [&](const GrapheCaptures& x) { return x.Code == code; });
-    if (g == std::end(GraphesCaptures))
-        return;
-    const TBD& bd = DonneesDe(contexte);
-    if (!fenetre)
-        fenetre = bd.Hote();
-    const std::string titre = g->Titre + contexte->En<TMetierEco>().Nom + " " + Espece->Nom;
-    TParamGraphe p = ParamPeriodes(fenetre, bd, g->Echelle, titre, Cyan);
-    p.Code = g->Code;
-    p.Code2 = g->Code2;
-    p.Couleur = g->Couleur;
-    p.Couleur2 = g->Couleur2;
-    const bool ouvert = g->Code2 ? PeriodesMS.AfficheGraph2(fenetre, contexte, p)
-                                 : PeriodesMS.AfficheGraph(fenetre, contexte, p);
-    if (ouvert)
-        fenetre->ContexteAideDernier(g->Aide);
+    const std::string nom = contexte->En<TMetierEco>().Nom + " " + Espece->Nom;
+    DonneesDe(contexte).OuvrirGrapheElement(TElementGraphe::EspeceExploitee, PeriodesMS, code, nom,
+                                            fenetre, contexte);
 }
 
 void TEspeceExp::Inscrire(TContexte& contexte)
@@ -644,58 +589,15 @@ void TMetierEco::Faire(uint8_t phase, TContexte* contexte)
     });
 }
 
-namespace {
-
-struct GrapheMetier {
-    uint8_t Code;
-    uint8_t Code2; // 0: one series
-    const char* Titre;
-    bool Blanc; // the title ends with a blank after the name
-    int Echelle;
-    TCouleur Fond;
-    int Aide;
-};
-
-constexpr GrapheMetier GraphesMetier[] = {
-    {CodeMetierCA, CodeMetierBenefice, "CA et bénéfices ", true, EchelleMonnaie, Cyan, 138},
-    {CodeMetierPoidsDebarque, 0, "Quantité pêchée ", false, EchellePoids, Cyan, 147},
-    {CodeMetierEffort, 0, "Effort de Pêche ", true, EchelleEffort, Cyan, 141},
-    {CodeMetierNavires, 0, "Nb de Navires ", true, EchelleNavires, Cyan, 145},
-    {CodeMetierJours, 0, "Nb de Jours de mer / Navire ", true, EchelleJours, Cyan, 144},
-    {CodeMetierCAGris, 0, "CA gris ", true, EchelleMonnaie, Cyan, 139},
-    {CodeMetierCANavire, CodeMetierBeneficeNavire, "CA et Coûts / navire ", true,
-     EchelleMonnaieNavire, GrisClair, 137},
-    {CodeMetierPoidsNavire, 0, "Quantité pêchée / navire ", false, EchellePoidsNavire, GrisClair,
-     146},
-    {CodeMetierCAGrisNavire, 0, "CA Gris / navire ", true, EchelleMonnaieNavire, GrisClair, 140},
-};
-
-} // namespace
-
+// The graphs of a métier are rows of the data set's graph catalogue; those
+// of the species it fishes are opened by each of them.
 void TMetierEco::FaireDans(THote* fenetre, uint8_t code, TContexte* contexte)
 {
-    if (!contexte)
-        throw ErreurModele("contexte absent");
-    if (code == CodeCapturesPoids || code == CodeValeurDebarquements ||
-        code == CodeCapturesNombres) {
+    TBD& bd = DonneesDe(contexte);
+    if (bd.GrapheDe(TElementGraphe::EspeceExploitee, code))
         EspecesExploitees.FaireDans(fenetre, code, contexte);
-        return;
-    }
-    const auto* g = std::find_if(std::begin(GraphesMetier), std::end(GraphesMetier),
-                                 [&](const GrapheMetier& x) { return x.Code == code; });
-    if (g == std::end(GraphesMetier))
-        return;
-    const TBD& bd = DonneesDe(contexte);
-    if (!fenetre)
-        fenetre = bd.Hote();
-    TParamGraphe p =
-        ParamPeriodes(fenetre, bd, g->Echelle, g->Titre + Nom + (g->Blanc ? " " : ""), g->Fond);
-    p.Code = g->Code;
-    p.Code2 = g->Code2;
-    const bool ouvert = g->Code2 ? Conditions.AfficheEco(fenetre, contexte, p)
-                                 : Conditions.AfficheGraph(fenetre, contexte, p);
-    if (ouvert)
-        fenetre->ContexteAideDernier(g->Aide);
+    else
+        bd.OuvrirGrapheElement(TElementGraphe::Metier, Conditions, code, Nom, fenetre, contexte);
 }
 
 void TMetierEco::Inscrire(TContexte& contexte)

@@ -55,6 +55,10 @@ constexpr int NbEchelles = 15;
 // position (indexes 0 to 29 of its window).
 constexpr int32_t FenetrePeriodes = 30;
 
+// The elements a result graph belongs to: the fishery as a whole (its
+// period balances), a métier, a species fished by a métier, a species.
+enum class TElementGraphe : uint8_t { Global, Metier, EspeceExploitee, Espece };
+
 // The data set base: it owns the context list and sits in its slot 0.
 class TBD : public TEL {
 public:
@@ -77,6 +81,15 @@ public:
     // The balance of the period being simulated (appended before the
     // métiers add their accounts); raises when there is none.
     virtual TPeriodeBilan& BilanEnCours() const = 0;
+    // Whether a graph code is one of an element's graphs.
+    virtual bool GrapheDe(TElementGraphe element, uint8_t code) const = 0;
+    // Opens one element's graph of a code in a new window (through the
+    // given host, or the data set's own): its list, and the name its title
+    // carries.  False when the code is none of the element's graphs or the
+    // window was not opened.
+    virtual bool OuvrirGrapheElement(TElementGraphe element, TSupListe& liste, uint8_t code,
+                                     const std::string& nom, THote* fenetre,
+                                     TContexte* contexte) = 0;
 
     // value / EchelleDiviseur[k]; raises for k out of range or a zero divisor.
     long double Divise(long double valeur, int k) const;

@@ -1,7 +1,8 @@
+#include "dataset/UCatalogue.h"
+#include "dataset/Ubd.h"
 #include "economics/Ueco.h"
 #include "graphs/UFGSEco.h"
 #include "graphs/ufg.h"
-#include "dataset/Ubd.h"
 #include "model/Uperiode.h"
 #include "shell/Mere.h"
 #include "shell/MereGraphes.h"
@@ -203,6 +204,31 @@ TEST_F(GraphesGolfe, LesFenetresSuiventLesPeriodesEtLeMagnetoscope)
     mere.Donnees()->PasEnArriere();
     tailles->MouseMove(Qt::NoButton, Qt::NoModifier, tailles->width() / 2, 50);
     ca->MouseMove(Qt::LeftButton, Qt::NoModifier, ca->width() / 2, 50);
+    EXPECT_TRUE(messages.Textes().empty());
+}
+
+// Every graph over time that a command opens shows the thirty periods up
+// to the last one (the economic bars number the periods from 1, the
+// others by their index).
+TEST_F(GraphesGolfe, LesGraphesDansLeTempsMontrentTrentePeriodes)
+{
+    for (int i = 6; i < 40; ++i)
+        mere.Donnees()->Pas();
+    int commandes = 0;
+    for (const TLigneGraphe& ligne : CatalogueGraphes()) {
+        if (ligne.ParTaille)
+            continue;
+        mere.FermerGraphes();
+        Declencher(ligne.Commande);
+        ++commandes;
+        ASSERT_FALSE(Fenetres().isEmpty()) << ligne.Commande;
+        const TTableauValeurs t = Graphe(Fenetres().last())->Valeurs();
+        ASSERT_EQ(t.Etiquettes.size(), 30u) << ligne.Commande;
+        const int32_t derniere = ligne.Famille == TFamilleGraphe::Eco ? 40 : 39;
+        EXPECT_EQ(t.Etiquettes.front(), derniere - 29) << ligne.Commande;
+        EXPECT_EQ(t.Etiquettes.back(), derniere) << ligne.Commande;
+    }
+    EXPECT_EQ(commandes, 17);
     EXPECT_TRUE(messages.Textes().empty());
 }
 

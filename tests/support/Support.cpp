@@ -36,6 +36,9 @@ void HoteEnregistreur::OuvrirGraphe(const TParamGraphe& param)
     if (EchecOuverture)
         throw ErreurModele("fenêtre impossible");
     Graphes.push_back(param);
+    // The new window carries the help context of its block, as the main
+    // window gives it.
+    ContextesAide.push_back(param.Aide);
 }
 
 std::string FichierTest(const std::string& nom)

@@ -43,6 +43,7 @@ public:
     bool EchecOuverture = false; // OuvrirGraphe raises, as a failed window
     MagnetoFixe LeMagneto;
     std::vector<TParamGraphe> Graphes;
+    // The help context of each new window, then those given to the last.
     std::vector<int> ContextesAide;
     std::vector<int32_t> Derniers;
     mutable int LecturesRecrutement = 0;

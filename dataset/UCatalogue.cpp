@@ -1,0 +1,195 @@
+#include "dataset/UCatalogue.h"
+
+#include "biology/Ubiolo.h"
+#include "dataset/Ubd.h"
+#include "economics/Ueco.h"
+#include "model/UContextes.h"
+#include "model/Uperiode.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace vasco {
+
+namespace {
+
+constexpr TCouleur Blanc{255, 255, 255};
+constexpr TCouleur Cyan{0, 255, 255};
+constexpr TCouleur GrisClair{192, 192, 192};
+constexpr TCouleur Jaune{255, 255, 0};
+
+using E = TElementGraphe;
+using F = TFamilleGraphe;
+
+// In the order of the menu.  The global graphs and those of the métiers
+// show the last thirty periods; the species' size graphs the sizes of the
+// data file's size axis.
+constexpr TLigneGraphe Catalogue[] = {
+    {E::Global, CodeBilanCA, CodeBilanBenefice, F::Eco, "CA et Coûts flottille", "", EchelleMonnaie,
+     false, false, Blanc, 0, 0, AideGlobalCA, "GlobalCAEtBenefices", "CA et bénéfices",
+     AideGlobalCA},
+    {E::Global, CodeBilanPoidsDebarque, 0, F::Graph, "Quantités débarquées flottille", "",
+     EchellePoids, false, false, Blanc, 0, 0, AideGlobalQuantites, "GlobalQuantites", "Quantités",
+     AideGlobalQuantites},
+    {E::Global, CodeBilanEffectifs, 0, F::Graph, "Effectifs embarqués flottille", "",
+     EchelleEquipages, false, false, Blanc, 0, 0, AideGlobalEffectifs, "GlobalEffectifs",
+     "Effectifs embarqués", AideGlobalEffectifs},
+    {E::Global, CodeBilanSubventions, 0, F::Graph, "Subventions / taxes flottille", "",
+     EchelleMonnaie, true, false, Blanc, 2, 0, AideGlobalTaxes, "GlobalTaxes",
+     "Taxes et subventions ", AideGlobalTaxes},
+
+    {E::Metier, CodeMetierCA, CodeMetierBenefice, F::Eco, "CA et bénéfices ", " ", EchelleMonnaie,
+     false, false, Cyan, 0, 0, AideMetierCA, "MetierCAEtBenefices",
+     "CA et bénéfices d'exploitation", AideMetierCA},
+    {E::Metier, CodeMetierPoidsDebarque, 0, F::Graph, "Quantité pêchée ", "", EchellePoids, false,
+     false, Cyan, 0, 0, AideMetierQuantites, "MetierQuantites", "Quantités", AideMetierQuantites},
+    {E::Metier, CodeMetierCAGris, 0, F::Graph, "CA gris ", " ", EchelleMonnaie, false, false, Cyan,
+     0, 0, AideMetierCAGris, "MetierCAGris", "CA Gris", AideMetierCAGris},
+    {E::Metier, CodeMetierCANavire, CodeMetierBeneficeNavire, F::Eco, "CA et Coûts / navire ", " ",
+     EchelleMonnaieNavire, false, false, GrisClair, 0, 0, AideMetierCANavire, "MetierCANavire",
+     "CA et bénéfices / navire", AideMetierCANavire},
+    {E::Metier, CodeMetierPoidsNavire, 0, F::Graph, "Quantité pêchée / navire ", "",
+     EchellePoidsNavire, false, false, GrisClair, 0, 0, AideMetierQuantitesNavire,
+     "MetierQuantitesNavire", "Quantités / navire", AideMetierQuantitesNavire},
+    {E::Metier, CodeMetierCAGrisNavire, 0, F::Graph, "CA Gris / navire ", " ", EchelleMonnaieNavire,
+     false, false, GrisClair, 0, 0, AideMetierCAGrisNavire, "MetierCAGrisNavire",
+     "CA gris / navire", AideMetierCAGrisNavire},
+    {E::Metier, CodeMetierEffort, 0, F::Graph, "Effort de Pêche ", " ", EchelleEffort, false, false,
+     Cyan, 0, 0, AideMetierEffort, "MetierEffort", "Effort de pêche", AideMetierEffort},
+    {E::Metier, CodeMetierNavires, 0, F::Graph, "Nb de Navires ", " ", EchelleNavires, false, false,
+     Cyan, 0, 0, AideMetierNavires, "MetierNavires", "Nombre de navires", AideMetierNavires},
+    {E::Metier, CodeMetierJours, 0, F::Graph, "Nb de Jours de mer / Navire ", " ", EchelleJours,
+     false, false, Cyan, 0, 0, AideMetierJours, "MetierJoursMer", "Nb de jours de mer",
+     AideMetierJours},
+
+    // The catches in numbers carry the topic of the values in their own
+    // windows, and the command's topic (catches and discards) on the last.
+    {E::EspeceExploitee, CodeCapturesNombres, CodeRejetsNombre, F::Graph2, "Captures et rejets ",
+     "", EchelleCapturesNombre, false, false, Cyan, 0, 3, AideValeurDebarquements,
+     "MetierCapturesNombres", "Captures et rejets (nombres)", AideCapturesRejets},
+    {E::EspeceExploitee, CodeCapturesPoids, CodeRejetsPoids, F::Graph2,
+     "Captures et rejets (Poids) ", "", EchellePoids, false, false, Cyan, 1, 3, AideCapturesRejets,
+     "MetierCapturesPoids", "Captures et rejets (poids)", AideCapturesRejets},
+    {E::EspeceExploitee, CodeValeurDebarquements, 0, F::Graph, "Valeur des débarquements ", "",
+     EchelleMonnaie, false, false, Cyan, 0, 0, AideValeurDebarquements, "MetierValeurs", "Valeurs",
+     AideValeurDebarquements},
+
+    {E::Espece, CodeBiomasse, CodeBiomasseFeconde, F::Graph2, "Biomasses : ", "", EchelleBiomasse,
+     false, false, Jaune, 1, 2, AideEspeceBiomasses, "EspeceBiomasses", "Biomasses",
+     AideEspeceBiomasses},
+    {E::Espece, CodeEffectif, CodeCapturesNombre, F::DynaDouble,
+     "Composition en taille (population et captures) : ", "", EchelleEffectifsTaille, false, true,
+     Jaune, 1, 0, AideEspeceComposition, "EspeceComposition",
+     "Composition en tailles (population et  captures)", AideEspeceComposition},
+    {E::Espece, CodeBiomasseTaille, CodePoidsCaptures, F::DynaDouble,
+     "Biomasse et captures (poids) par taille ", "", EchelleBiomasseTaille, false, true, Jaune, 1,
+     2, AideEspeceBiomasseTaille, "EspeceBiomasseTaille", "Biomasse et captures (poids) par taille",
+     AideEspeceBiomasseTaille},
+    {E::Espece, CodeCapturesNombreTaille, 0, F::Dyna, "Captures (composition en taille) ", "",
+     EchelleCapturesTaille, false, true, Jaune, 0, 0, AideEspeceCapturesTaille,
+     "EspeceCapturesTaille", "Captures (composition en tailles)", AideEspeceCapturesTaille},
+    {E::Espece, CodePoidsCapturesTaille, 0, F::Dyna, "Captures (Poids) par taille ", "",
+     EchellePoidsCapturesTaille, false, true, Jaune, 2, 0, AideEspecePoidsTaille,
+     "EspecePoidsTaille", "Captures (poids par taille)", AideEspecePoidsTaille},
+    {E::Espece, CodeFTaille, 0, F::Dyna, "F selon la taille ", "", EchelleFTaille, false, true,
+     Jaune, 2, 0, AideEspeceF, "EspeceF", "F selon la taille", AideEspeceF},
+};
+
+constexpr TMenuGraphes Menus[] = {
+    {"ResultatsGlobaux", "Résultats &globaux", E::Global, -1},
+    {"ResultatsMetier", "Résultats par &métier", E::Metier, -1},
+    {"ResultatsMetierEspeces", "Espèces", E::EspeceExploitee, 1},
+    {"ResultatsEspece", "Résultats par &espèce", E::Espece, -1},
+};
+
+// A list as the class its feeder is an operation of; raises on another.
+template <class L>
+L& ListeDe(TSupListe& liste)
+{
+    auto* l = dynamic_cast<L*>(&liste);
+    if (!l)
+        throw ErreurModele("liste sans graphique de cette famille");
+    return *l;
+}
+
+} // namespace
+
+std::span<const TLigneGraphe> CatalogueGraphes()
+{
+    return Catalogue;
+}
+
+std::span<const TMenuGraphes> MenusGraphes()
+{
+    return Menus;
+}
+
+const TLigneGraphe* LigneGraphe(TElementGraphe element, uint8_t code)
+{
+    const auto* ligne =
+        std::find_if(std::begin(Catalogue), std::end(Catalogue),
+                     [&](const auto& l) { return l.Element == element && l.Code == code; });
+    return ligne == std::end(Catalogue) ? nullptr : ligne;
+}
+
+// The fields a row does not set keep the block's defaults: black text, one
+// series, bars in three dimensions, a read-out while the button is held,
+// '+' and '*' markers.
+TParamGraphe ParamGraphe(const TLigneGraphe& ligne, const TBD& bd, THote& hote,
+                         const std::string& nom)
+{
+    TParamGraphe p;
+    p.Famille = ligne.Famille;
+    p.Magneto = hote.Magneto();
+    p.Code = ligne.Code;
+    p.Code2 = ligne.Code2;
+    const float max = bd.EchelleMax.at(ligne.Echelle);
+    p.YMin = ligne.Symetrique ? -max / 10 : 0;
+    p.YMax = ligne.Symetrique ? max / 10 : max;
+    p.XMin = ligne.ParTaille ? bd.TailleGraphe1 : 0;
+    p.XMax = ligne.ParTaille ? bd.TailleGraphe2 : FenetrePeriodes - 1;
+    p.Titre = ligne.Titre + nom + ligne.Suite;
+    p.TitreX = ligne.ParTaille ? "cm" : bd.Titre;
+    p.TitreY = bd.EchelleUnite.at(ligne.Echelle);
+    p.CouleurFond = ligne.Fond;
+    p.Couleur = ligne.Couleur;
+    p.Couleur2 = ligne.Couleur2;
+    p.AffPeriode = hote.AffichageNumeroPeriode();
+    p.Aide = ligne.Aide;
+    return p;
+}
+
+bool AfficherGraphe(const TLigneGraphe& ligne, TSupListe& liste, const TParamGraphe& param,
+                    THote* hote, TContexte* contexte)
+{
+    switch (ligne.Famille) {
+    case F::Graph: return ListeDe<TSupListeFGS>(liste).AfficheGraph(hote, contexte, param);
+    case F::Eco: return ListeDe<TSupListeFGS>(liste).AfficheEco(hote, contexte, param);
+    case F::Graph2: return ListeDe<TSupListeFGSDouble>(liste).AfficheGraph2(hote, contexte, param);
+    case F::Dyna: return ListeDe<TSupListeDyna>(liste).AffDyna(hote, contexte, param);
+    case F::DynaDouble:
+        return ListeDe<TSupListeDynaDouble>(liste).AffDynaDouble(hote, contexte, param);
+    }
+    return false;
+}
+
+TOuvertures OuvrirGraphes(TBDVasco& bd, const TLigneGraphe& ligne, THote& hote)
+{
+    bd.Ouvertures = {};
+    switch (ligne.Element) {
+    case E::Global:
+        bd.OuvrirGrapheElement(E::Global, bd.Bilans, ligne.Code, "", &hote, &bd.Contexte);
+        break;
+    case E::Metier:
+    case E::EspeceExploitee: bd.Metiers.FaireDans(&hote, ligne.Code, &bd.Contexte); break;
+    case E::Espece: bd.Especes.FaireDans(&hote, ligne.Code, &bd.Contexte); break;
+    }
+    TOuvertures ouvertes = bd.Ouvertures;
+    if (ouvertes.Nombre > 0 && ouvertes.Aide != ligne.AideCommande) {
+        hote.ContexteAideDernier(ligne.AideCommande);
+        ouvertes.Aide = ligne.AideCommande;
+    }
+    return ouvertes;
+}
+
+} // namespace vasco
