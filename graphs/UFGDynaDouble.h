@@ -18,7 +18,6 @@ public:
     void Transferer(const TParamGraphe& param) override { TransfertParamDynaDouble(param); }
     void TransfertParamDynaDouble(const TParamGraphe& param);
     int ContexteAideFamille() const override { return ContexteAide; }
-    void PAintGraph() override;
 
 protected:
     bool ChoisirListe() override { return Periodes.Choisir(FListe, FPeriode); }

@@ -15,23 +15,13 @@ public:
 
     void Transferer(const TParamGraphe& param) override { TransfertParamDouble(param); }
     // As TransfertParam, with the code, scheme and marker of the second
-    // series; two series.
+    // series.
     void TransfertParamDouble(const TParamGraphe& param);
-    void PAintGraph() override;
 
 protected:
-    void DessinXY(int index) override;
-    std::vector<uint8_t> CodesSeries() const override { return {FCode, FCode2}; }
+    std::vector<TSerie> Series() const override { return {FSerie, FSerie2}; }
 
-    uint8_t FCode2 = 0;
-    uint8_t FCouleur2 = 0;
-    char FMarque2 = '*';
-
-private:
-    // Runs a base operation for the first series, then for the second with
-    // its code, scheme and marker in place of the first's.
-    template <class F>
-    void DeuxSeries(F&& operation);
+    TSerie FSerie2{0, 0, '*'};
 };
 
 } // namespace vasco

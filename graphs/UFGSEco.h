@@ -23,15 +23,13 @@ public:
     int ContexteAideFamille() const override { return ContexteAide; }
 
 protected:
-    void TracerHisto(QPainter& p, TTypeGraphe type) override;
-    void DessinXY(int index) override;
+    void TracerBarre(QPainter& p, const TSerie& serie, int index, QPoint pied) override;
     int32_t EtiquetteX(int index) const override;
-    std::vector<uint8_t> CodesSeries() const override { return {FCode, FCode2}; }
+    TLecture Lecture(int index) const override;
+    const char* LieuLecture() const override { return "UFGSEco/TFGSEco.DessinXY"; }
+    std::vector<uint8_t> CodesTableau() const override { return {FSerie.Code, FCode2}; }
 
     uint8_t FCode2 = 0;
-
-private:
-    void Segment(QPainter& p, TTypeGraphe type, int x, int y1, int y2, uint8_t schema);
 };
 
 } // namespace vasco

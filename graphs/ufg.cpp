@@ -119,7 +119,6 @@ TFG::TFG(QWidget* parent) : QWidget(parent)
     police.setPixelSize(QFontInfo(police).pixelSize());
     police.setStyleStrategy(QFont::NoAntialias);
     setFont(police);
-    FixerCouleurs(0);
 }
 
 void TFG::TransfertParam(const TParamGraphe& param)
@@ -127,11 +126,9 @@ void TFG::TransfertParam(const TParamGraphe& param)
     FListe = param.Liste;
     FContexte = param.Contexte;
     FMagneto = param.Magneto;
-    FCode = param.Code;
+    FSerie = {param.Code, param.Couleur, param.Marque};
     ParamAxeY(param.YMin, param.YMax);
     ParamAxeX(param.XMin, param.XMax);
-    FNbSeries = std::max<uint8_t>(param.NbSeries, 1);
-    FSerie = std::clamp<uint8_t>(param.Serie, 1, FNbSeries);
     setWindowTitle(QString::fromStdString(param.Titre));
     const auto couleur = [](TCouleur c) { return QColor(c.R, c.G, c.B); };
     FCouleurFond = couleur(param.CouleurFond);
@@ -139,9 +136,7 @@ void TFG::TransfertParam(const TParamGraphe& param)
     FTitreY = QString::fromStdString(param.TitreY);
     FCouleurTexte = couleur(param.CouleurTexte);
     FLectureClic = param.LectureClic;
-    FCouleur = param.Couleur;
     FType = param.Type;
-    FMarque = param.Marque;
     FAffPeriode = param.AffPeriode;
     Paint();
 }
@@ -167,8 +162,8 @@ void TFG::CalculerAxeY()
     } else {
         long double m = 0, n = 0;
         if (FListe) {
-            m = FListe->Maximum(FCode, FContexte);
-            n = FListe->Minimum(FCode, FContexte);
+            m = FListe->Maximum(FSerie.Code, FContexte);
+            n = FListe->Minimum(FSerie.Code, FContexte);
         }
         haut = MaximumArrondi(EnSimple(m), EnSimple(-n), pas);
         negatif = n < 0;
@@ -195,29 +190,32 @@ void TFG::ParamAxeX(int32_t xMin, int32_t xMax)
 bool TFG::CalculIminImax(int& x, int& iMin, int& iMax)
 {
     bool resultat = false;
-    Garder("UFG/TFG.CalculIminImax", [&] {
-        if (!FListe)
-            return;
-        // The window ends at the step control's position: d shifts it.
-        const int64_t d = FMagneto ? int64_t(FMagneto->PositionCourante()) - FXMax + FXMin : 0;
-        const int64_t premier = FListe->Premier, dernier = FListe->Dernier;
-        int64_t debut;
-        if (FXMin + d < premier) {
-            const int64_t decale = d <= 0 ? premier - FXMin : premier - FXMin - d;
-            x = Tronquer(x + (long double)decale * FLargeur);
-            debut = 0;
-        } else {
-            debut = FXMin + d - premier;
-        }
-        int64_t fin = dernier < FXMax + d ? dernier - premier : FXMax + d - premier;
-        fin = std::min<int64_t>(fin, FListe->Nombre() - 1);
-        resultat = debut <= fin;
-        if (resultat) {
-            iMin = static_cast<int>(debut);
-            iMax = static_cast<int>(fin);
-        }
-    });
+    Garder("UFG/TFG.CalculIminImax", [&] { resultat = Fenetre(x, iMin, iMax); });
     return resultat;
+}
+
+bool TFG::Fenetre(int& x, int& iMin, int& iMax) const
+{
+    if (!FListe)
+        return false;
+    // The window ends at the step control's position: d shifts it.
+    const int64_t d = FMagneto ? int64_t(FMagneto->PositionCourante()) - FXMax + FXMin : 0;
+    const int64_t premier = FListe->Premier, dernier = FListe->Dernier;
+    int64_t debut;
+    if (FXMin + d < premier) {
+        const int64_t decale = d <= 0 ? premier - FXMin : premier - FXMin - d;
+        x = Tronquer(x + (long double)decale * FLargeur);
+        debut = 0;
+    } else {
+        debut = FXMin + d - premier;
+    }
+    int64_t fin = dernier < FXMax + d ? dernier - premier : FXMax + d - premier;
+    fin = std::min<int64_t>(fin, FListe->Nombre() - 1);
+    if (debut > fin)
+        return false;
+    iMin = static_cast<int>(debut);
+    iMax = static_cast<int>(fin);
+    return true;
 }
 
 void TFG::Preparer(QPainter& p) const
@@ -225,16 +223,6 @@ void TFG::Preparer(QPainter& p) const
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setFont(font());
-}
-
-void TFG::FixerCouleurs(uint8_t schema)
-{
-    TCouleursBarre c;
-    if (!CouleursSchema(schema, c))
-        return;
-    FCouleurFace = c.Face;
-    FCouleurDessus = c.Dessus;
-    FCouleurCote = c.Cote;
 }
 
 long double TFG::Valeur(int index, uint8_t code) const
@@ -245,6 +233,19 @@ long double TFG::Valeur(int index, uint8_t code) const
 int TFG::Pixels(long double valeur) const
 {
     return Tronquer(valeur * FEchelle);
+}
+
+int TFG::Recul(size_t rang, size_t nombre) const
+{
+    return FDecal * static_cast<int>(nombre - 1 - rang);
+}
+
+std::vector<uint8_t> TFG::CodesTableau() const
+{
+    std::vector<uint8_t> codes;
+    for (const TSerie& serie : Series())
+        codes.push_back(serie.Code);
+    return codes;
 }
 
 void TFG::SuivreAxeYAuto()
@@ -260,26 +261,42 @@ void TFG::SuivreAxeYAuto()
     }
 }
 
+const char* TFG::LieuTrace() const
+{
+    switch (FType) {
+    case TTypeGraphe::Points: return "UFG/TFG.TracerPoint";
+    case TTypeGraphe::Courbe: return "UFG/TFG.TracerCourbe";
+    case TTypeGraphe::Histo2D:
+    case TTypeGraphe::Histo3D: break;
+    }
+    return "UFG/TFG.TracerHisto";
+}
+
 void TFG::Paint()
 {
-    if (yAuto_)
-        SuivreAxeYAuto();
-    TracerAxes();
-    PAintGraph();
+    Garder(LieuTrace(), [this] {
+        if (yAuto_)
+            SuivreAxeYAuto();
+        TracerAxes();
+        Composer();
+    });
+    // What was drawn before a failure is shown all the same.
     Afficher();
 }
 
 void TFG::Recomposer()
 {
-    // The axes are rebuilt only when the new values change the rounded top
-    // of an automatic range.
-    if (yAuto_) {
-        const float bas = FYMin, haut = FYMax;
-        SuivreAxeYAuto();
-        if (FYMin != bas || FYMax != haut)
-            TracerAxes();
-    }
-    PAintGraph();
+    Garder(LieuTrace(), [this] {
+        // The axes are rebuilt only when the new values change the rounded
+        // top of an automatic range.
+        if (yAuto_) {
+            const float bas = FYMin, haut = FYMax;
+            SuivreAxeYAuto();
+            if (FYMin != bas || FYMax != haut)
+                TracerAxes();
+        }
+        Composer();
+    });
     Afficher();
 }
 
@@ -324,7 +341,8 @@ void TFG::TracerAxes()
     // Room on the right for the depth: a half position per series in three
     // dimensions (each bar has a side face), one per series behind the
     // first in two (the series offset); none for a single flat series.
-    const int profondeurs = FType == TTypeGraphe::Histo3D ? FNbSeries : FNbSeries - 1;
+    const int series = static_cast<int>(std::max<size_t>(Series().size(), 1));
+    const int profondeurs = FType == TTypeGraphe::Histo3D ? series : series - 1;
     const long double colonnes = n + profondeurs * 0.5L;
     FLargeur = Tronquer(w / colonnes);
     if (FLargeur < 1) {
@@ -337,7 +355,7 @@ void TFG::TracerAxes()
     FDecal = FLargeur / 2;
     int h = FFond.height() - 2 * FMargeY - 1;
     if (FType == TTypeGraphe::Histo3D)
-        h -= FDecal * FNbSeries;
+        h -= FDecal * series;
     h = std::max(h, 1);
 
     const long double etendue = (long double)FYMax - FYMin;
@@ -381,30 +399,30 @@ void TFG::TracerAxes()
     }
 }
 
-void TFG::PAintGraph()
+void TFG::Composer()
 {
-    Garder("UFG/TFG.PAintGraph", [&] {
-        if (!ChoisirListe() || FFond.isNull()) {
-            // Nothing to draw: the picture stays as it is, or shows the
-            // bare axes when it no longer fits them.
-            if (FImage.size() != FFond.size())
-                FImage = FFond;
-            return;
-        }
-        if (FSerie == FNbSeries || FImage.size() != FFond.size())
+    if (!ChoisirListe() || FFond.isNull()) {
+        // Nothing to draw: the picture stays as it is, or shows the bare
+        // axes when it no longer fits them.
+        if (FImage.size() != FFond.size())
             FImage = FFond;
-        QPainter p(&FImage);
-        Preparer(p);
-        p.setPen(Qt::black);
+        return;
+    }
+    FImage = FFond;
+    QPainter p(&FImage);
+    Preparer(p);
+    p.setPen(Qt::black);
+    const std::vector<TSerie> series = Series();
+    for (size_t rang = 0; rang < series.size(); ++rang) {
         switch (FType) {
-        case TTypeGraphe::Points: TracerPoint(p); break;
-        case TTypeGraphe::Courbe: TracerCourbe(p); break;
+        case TTypeGraphe::Points: TracerPoints(p, series[rang]); break;
+        case TTypeGraphe::Courbe: TracerCourbe(p, series[rang]); break;
         case TTypeGraphe::Histo2D:
-        case TTypeGraphe::Histo3D: TracerHisto(p, FType); break;
+        case TTypeGraphe::Histo3D: TracerBarres(p, series[rang], Recul(rang, series.size())); break;
         }
-        if (FAffPeriode)
-            EcrirePeriode(p);
-    });
+    }
+    if (FAffPeriode)
+        EcrirePeriode(p);
 }
 
 void TFG::EcrirePeriode(QPainter& p)
@@ -426,100 +444,85 @@ void TFG::Afficher()
 {
     if (!FListe)
         return;
-    if (FSerie == 1) {
-        FEcran = FImage;
-        update();
-    }
+    FEcran = FImage;
+    update();
     FColonne = -1;
 }
 
-void TFG::TracerHisto(QPainter& p, TTypeGraphe type)
+void TFG::TracerBarres(QPainter& p, const TSerie& serie, int recul)
 {
-    Garder("UFG/TFG.TracerHisto", [&] {
-        // Later series (smaller FSerie) stand in front and lower left.
-        const int s = FDecal * (FSerie - 1);
-        int x = FOrigX + 1;
-        FixerCouleurs(FCouleur);
-        int iMin = 0, iMax = -1;
-        if (!CalculIminImax(x, iMin, iMax))
-            return;
-        for (int i = iMin; i <= iMax; ++i) {
-            const int y = FY0 - Pixels(Valeur(i, FCode));
-            int haut = std::min(y, FY0) - s;
-            int bas = std::max(y, FY0) - s;
-            if (type == TTypeGraphe::Histo2D)
-                TracerUnHisto2D(p, x + s, bas, haut);
-            else
-                TracerUnHisto3(p, x + s, bas, haut);
-            x += FLargeur;
-        }
-    });
+    int x = FOrigX + 1;
+    int iMin = 0, iMax = -1;
+    if (!Fenetre(x, iMin, iMax))
+        return;
+    for (int i = iMin; i <= iMax; ++i) {
+        TracerBarre(p, serie, i, {x + recul, FY0 - recul});
+        x += FLargeur;
+    }
 }
 
-void TFG::TracerUnHisto2D(QPainter& p, int x, int& bas, int& haut)
+void TFG::TracerBarre(QPainter& p, const TSerie& serie, int index, QPoint pied)
 {
-    Garder("UFG/TFG.TracerUnHisto2D", [&] {
-        const int limite = FImage.height();
-        bas = std::clamp(bas, 0, limite);
-        haut = std::clamp(haut, 0, limite);
-        const QPoint coins[] = {{x, bas}, {x, haut}, {x + FLargeur, haut}, {x + FLargeur, bas}};
-        p.setBrush(FCouleurFace);
-        p.drawPolygon(coins, 4);
-    });
+    TracerPave(p, pied.x(), pied.y(), pied.y() - Pixels(Valeur(index, serie.Code)), serie.Couleur);
 }
 
-void TFG::TracerUnHisto3(QPainter& p, int x, int& bas, int& haut)
+void TFG::TracerPave(QPainter& p, int x, int y1, int y2, uint8_t schema)
 {
-    Garder("UFG/TFG.TracerUnHisto3", [&] {
-        TracerUnHisto2D(p, x, bas, haut);
-        const int d = FDecal, w = FLargeur;
-        const QPoint dessus[] = {
-            {x, haut}, {x + d, haut - d}, {x + d + w, haut - d}, {x + w, haut}};
-        p.setBrush(FCouleurDessus);
-        p.drawPolygon(dessus, 4);
-        const QPoint cote[] = {
-            {x + w, bas}, {x + w, haut}, {x + w + d, haut - d}, {x + w + d, bas - d}};
-        p.setBrush(FCouleurCote);
-        p.drawPolygon(cote, 4);
-    });
+    TCouleursBarre c;
+    if (!CouleursSchema(schema, c))
+        CouleursSchema(0, c);
+    const int limite = FImage.height();
+    const int bas = std::clamp(std::max(y1, y2), 0, limite);
+    const int haut = std::clamp(std::min(y1, y2), 0, limite);
+    const int w = FLargeur;
+    const QPoint face[] = {{x, bas}, {x, haut}, {x + w, haut}, {x + w, bas}};
+    p.setBrush(c.Face);
+    p.drawPolygon(face, 4);
+    if (FType != TTypeGraphe::Histo3D)
+        return;
+    // The top and the side, drawn from the front face as cut.
+    const int d = FDecal;
+    const QPoint dessus[] = {{x, haut}, {x + d, haut - d}, {x + d + w, haut - d}, {x + w, haut}};
+    p.setBrush(c.Dessus);
+    p.drawPolygon(dessus, 4);
+    const QPoint cote[] = {
+        {x + w, bas}, {x + w, haut}, {x + w + d, haut - d}, {x + w + d, bas - d}};
+    p.setBrush(c.Cote);
+    p.drawPolygon(cote, 4);
 }
 
-void TFG::TracerCourbe(QPainter& p)
+void TFG::TracerCourbe(QPainter& p, const TSerie& serie)
 {
-    Garder("UFG/TFG.TracerCourbe", [&] {
-        p.setPen(FCouleurTexte);
-        int x = FOrigX + 1;
-        int iMin = 0, iMax = -1;
-        if (!CalculIminImax(x, iMin, iMax))
-            return;
-        QPoint precedent(x, FY0 - Pixels(Valeur(iMin, FCode)));
-        for (int i = iMin + 1; i <= iMax; ++i) {
-            x += FLargeur;
-            const QPoint point(x, FY0 - Pixels(Valeur(i, FCode)));
-            p.drawLine(precedent, point);
-            precedent = point;
-        }
-    });
+    p.setPen(FCouleurTexte);
+    int x = FOrigX + 1;
+    int iMin = 0, iMax = -1;
+    if (!Fenetre(x, iMin, iMax))
+        return;
+    QPoint precedent(x, FY0 - Pixels(Valeur(iMin, serie.Code)));
+    for (int i = iMin + 1; i <= iMax; ++i) {
+        x += FLargeur;
+        const QPoint point(x, FY0 - Pixels(Valeur(i, serie.Code)));
+        p.drawLine(precedent, point);
+        precedent = point;
+    }
 }
 
-void TFG::TracerPoint(QPainter& p)
+void TFG::TracerPoints(QPainter& p, const TSerie& serie)
 {
-    Garder("UFG/TFG.TracerPoint", [&] {
-        const QString marque{QLatin1Char(FMarque)};
-        const QFontMetrics fm = p.fontMetrics();
-        const int hw = fm.horizontalAdvance(marque) / 2, hh = fm.height() / 2;
-        int x = FOrigX + 1;
-        int iMin = 0, iMax = -1;
-        if (!CalculIminImax(x, iMin, iMax))
-            return;
-        p.setBackgroundMode(Qt::OpaqueMode);
-        p.setBackground(FCouleurFond);
-        for (int i = iMin; i <= iMax; ++i) {
-            const int y = FY0 - Pixels(Valeur(i, FCode));
-            Ecrire(p, x - hw, y - hh, marque);
-            x += FLargeur;
-        }
-    });
+    const QString marque{QLatin1Char(serie.Marque)};
+    const QFontMetrics fm = p.fontMetrics();
+    const int hw = fm.horizontalAdvance(marque) / 2, hh = fm.height() / 2;
+    int x = FOrigX + 1;
+    int iMin = 0, iMax = -1;
+    if (!Fenetre(x, iMin, iMax))
+        return;
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(FCouleurFond);
+    for (int i = iMin; i <= iMax; ++i) {
+        const int y = FY0 - Pixels(Valeur(i, serie.Code));
+        Ecrire(p, x - hw, y - hh, marque);
+        x += FLargeur;
+    }
 }
 
 int64_t TFG::DecalageLecture() const
@@ -546,71 +549,103 @@ void TFG::MouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, int
 {
     if (FLectureClic && (boutons != Qt::LeftButton || touches != Qt::NoModifier))
         return;
-    Garder("UFG/TFG.MouseMove", [&] {
+    bool effacer = false, lue = false;
+    Garder(LieuLecture(), [&] {
         if (!ChoisirListe() || FImage.isNull())
             return;
         const int64_t c =
             int64_t(x) - FOrigX - (int64_t(FListe->Premier) - FXMin - DecalageLecture()) * FLargeur;
         if (c < 1 || c >= (int64_t(FListe->Nombre()) + 1) * FLargeur) {
             // Off the bars: the picture without read-out.
-            if (FColonne >= 0)
-                Recomposer();
+            effacer = FColonne >= 0;
             FColonne = -1;
             return;
         }
         const int colonne = static_cast<int>(c / FLargeur);
-        if (colonne != FColonne) {
-            // Each read-out starts from the composed picture, so only the
-            // new column's lines and labels remain.
-            DessinXY(colonne);
-            FColonne = colonne;
-        }
+        if (colonne == FColonne)
+            return;
+        // The column is taken before it is read: one that cannot be read
+        // is reported once, not at each move over it.
+        FColonne = colonne;
+        lue = true;
+        DessinerLecture(colonne);
     });
+    if (lue)
+        update();
+    else if (effacer)
+        Recomposer();
 }
 
-void TFG::DessinXY(int index)
+TLecture TFG::Lecture(int index) const
 {
-    Garder("UFG/TFG.DessinXY", [&] {
-        if (!FListe || index < 0 || index >= FListe->Nombre())
-            return;
-        if (FSerie == FNbSeries)
-            FEcran = FImage;
-        QPainter p(&FEcran);
-        Preparer(p);
-        const QFontMetrics fm = p.fontMetrics();
-        const int s = FDecal * (FSerie - 1);
-        const long double v = Valeur(index, FCode);
-        const int y = FY0 - Pixels(v);
-        const int xc = BordBarre(index) + FLargeur / 2;
-        // Exclusive-or guide lines stay visible on bars and background alike.
+    const std::vector<TSerie> series = Series();
+    const int milieu = BordBarre(index) + FLargeur / 2;
+    TLecture lecture;
+    for (size_t rang = 0; rang < series.size(); ++rang) {
+        const int recul = Recul(rang, series.size());
+        const long double v = Valeur(index, series[rang].Code);
+        lecture.Groupes.push_back(
+            {FOrigX + recul, milieu + recul, FY0 - recul, {{v, FY0 - Pixels(v) - recul}}});
+    }
+    return lecture;
+}
+
+void TFG::DessinerLecture(int index)
+{
+    if (!FListe || index < 0 || index >= FListe->Nombre())
+        return;
+    // Each read-out starts from the composed picture, so only the new
+    // column's lines and numbers remain.
+    FEcran = FImage;
+    const TLecture lecture = Lecture(index);
+    if (lecture.Groupes.empty())
+        return;
+    QPainter p(&FEcran);
+    Preparer(p);
+    const QFontMetrics fm = p.fontMetrics();
+    const int hauteur = fm.height() + 2;
+    for (const TLecture::TGroupe& groupe : lecture.Groupes) {
+        // Exclusive-or guide lines stay visible on bars and background
+        // alike; a row shared by two numbers gets one line, which a second
+        // pass would wipe out.
         p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
         p.setPen(QPen(FCouleurTexte, 0, Qt::SolidLine));
-        p.drawLine(FOrigX + s, y - s, xc + s - 1, y - s);
-        p.drawLine(xc + s, y - s, xc + s, FY0 - s);
+        std::vector<int> lignes;
+        for (const TLecture::TNombre& nombre : groupe.Nombres)
+            if (std::find(lignes.begin(), lignes.end(), nombre.Ligne) == lignes.end())
+                lignes.push_back(nombre.Ligne);
+        if (!lignes.empty()) {
+            const int sommet = *std::min_element(lignes.begin(), lignes.end());
+            for (int ligne : lignes)
+                p.drawLine(groupe.Gauche, ligne, groupe.Colonne - 1, ligne);
+            p.drawLine(groupe.Colonne, sommet, groupe.Colonne, groupe.Pied);
+        }
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        const int ligne = y - fm.height() - s - 2;
-        EcritNumBitMap(p, FOrigX + 2, ligne > 0 ? ligne : 0, v);
-        EcritNumBitMap(p, xc - fm.horizontalAdvance("XXX"), FY0 + 8, EtiquetteX(index));
-    });
-    update();
+        for (const TLecture::TNombre& nombre : groupe.Nombres) {
+            const int y = nombre.Ligne - hauteur;
+            EcritNumBitMap(p, FOrigX + 2, y > 0 ? y : 0, nombre.Valeur);
+        }
+    }
+    EcritNumBitMap(p, lecture.Groupes.back().Colonne - fm.horizontalAdvance("XXX"), FY0 + 8,
+                   EtiquetteX(index));
 }
 
-void TFG::EcritNumBitMap(QPainter& p, int x, int y, long double valeur)
+void TFG::EcritNumBitMap(QPainter& p, int x, int y, long double valeur) const
 {
-    Garder("UFG/TFG.EcritNumBitMap", [&] {
-        const long double arrondi = std::clamp(std::round(valeur), -1e15L, 1e15L);
-        const QString texte =
-            QString("%1").arg(static_cast<qint64>(std::isnan(arrondi) ? 0 : arrondi), 9);
-        const QFontMetrics fm(font());
-        FEtiquette = QImage(fm.horizontalAdvance(texte) + 1, fm.height() + 2, QImage::Format_RGB32);
-        FEtiquette.fill(FCouleurFond);
-        QPainter etiquette(&FEtiquette);
-        Preparer(etiquette);
-        etiquette.setPen(FCouleurTexte);
-        Ecrire(etiquette, 1, 1, texte);
-        etiquette.end();
-        p.drawImage(x, y, FEtiquette);
-    });
+    // Rounded to the nearest whole number, right-aligned in nine columns,
+    // on an opaque box of the background colour.
+    const long double arrondi = std::clamp(std::round(valeur), -1e15L, 1e15L);
+    const QString texte =
+        QString("%1").arg(static_cast<qint64>(std::isnan(arrondi) ? 0 : arrondi), 9);
+    const QFontMetrics fm(font());
+    QImage etiquette(fm.horizontalAdvance(texte) + 1, fm.height() + 2, QImage::Format_RGB32);
+    etiquette.fill(FCouleurFond);
+    QPainter pe(&etiquette);
+    Preparer(pe);
+    pe.setPen(FCouleurTexte);
+    Ecrire(pe, 1, 1, texte);
+    pe.end();
+    p.drawImage(x, y, etiquette);
 }
 
 void TFG::paintEvent(QPaintEvent*)
@@ -668,9 +703,9 @@ TTableauValeurs TFG::Valeurs()
     t.Titre = windowTitle();
     t.TitreX = FTitreX;
     t.Unite = FTitreY;
-    t.Codes = CodesSeries();
+    t.Codes = CodesTableau();
     int x = 0, iMin = 0, iMax = -1;
-    if (!ChoisirListe() || !CalculIminImax(x, iMin, iMax))
+    if (!ChoisirListe() || !Fenetre(x, iMin, iMax))
         return t;
     for (int i = iMin; i <= iMax; ++i) {
         t.Etiquettes.push_back(EtiquetteX(i));

@@ -16,6 +16,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -44,9 +45,35 @@ long double MaximumArrondi(float a, float b, float& pas);
 // What a window draws, as a table: one row per X position shown.
 struct TTableauValeurs {
     QString Titre, TitreX, Unite;
-    std::vector<uint8_t> Codes; // one column per series
+    std::vector<uint8_t> Codes; // one column per quantity
     std::vector<int32_t> Etiquettes;
     std::vector<std::vector<long double>> Lignes;
+};
+
+// One series of a window: the quantity read from each element, the colour
+// scheme of its bars and the character of its markers.
+struct TSerie {
+    uint8_t Code = 0;
+    uint8_t Couleur = 0;
+    char Marque = '+';
+};
+
+// What the read-out shows at one list position.  It is drawn group by group,
+// so that a series in front writes over the one behind: the group's guide
+// lines by exclusive-or, then its numbers in boxes above their rows.  Each
+// number gets a horizontal line along its row, from Gauche to the vertical
+// line at Colonne, which runs from the topmost of the rows down to Pied.
+// The X label goes under the vertical line of the last group.
+struct TLecture {
+    struct TNombre {
+        long double Valeur;
+        int Ligne;
+    };
+    struct TGroupe {
+        int Gauche = 0, Colonne = 0, Pied = 0;
+        std::vector<TNombre> Nombres;
+    };
+    std::vector<TGroupe> Groupes;
 };
 
 class TFG : public QWidget {
@@ -72,14 +99,13 @@ public:
     // right when the list starts later than the axis.
     bool CalculIminImax(int& x, int& iMin, int& iMax);
 
-    // Rebuilds the axes, then the picture, and shows it.
+    // The three entry points that draw, each guarded once: a value that
+    // cannot be computed is reported and leaves the picture as far as it
+    // got.  Paint rebuilds the axes, then the picture, and shows it.
     void Paint();
     // Recomposes the picture at the step control's position and shows it,
     // on the existing axes (after each period and each step-control move).
     void Recomposer();
-    virtual void PAintGraph();
-    void Afficher();
-
     // The read-out driver: the read-out follows the pointer while the left
     // button alone is held (FLectureClic), or on every move.
     void MouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, int x, int y);
@@ -116,49 +142,70 @@ protected:
     void mousePressEvent(QMouseEvent* evenement) override;
     void contextMenuEvent(QContextMenuEvent* evenement) override;
 
-    // Makes FListe safe to read and says whether there is something to draw
-    // (a dynamic window draws the period the step control selects).
+    // A family is a TFG that answers some of the hooks below its own way.
+    // The base answers them for its own family: one series of the feeder's
+    // list.  Besides these, a family may override the public Transferer (to
+    // read more of the parameter block) and ContexteAideFamille.
+    //
+    // ---- Mandatory overrides: what the window draws ----------------------
+    // The base's answers suit only one series of the feeder's list; a family
+    // that draws anything else overrides the one that differs.
+    //
+    // Which list to draw, made safe to read, and whether there is something
+    // to draw (a dynamic window draws the period the step control selects).
     virtual bool ChoisirListe() { return FListe != nullptr; }
-    virtual void TracerHisto(QPainter& p, TTypeGraphe type);
-    virtual void DessinXY(int index);
+    // The series drawn, back to front, at least one: each later series
+    // stands in front, a depth step lower and to the left.  Their number
+    // sets the room kept for the depth.
+    virtual std::vector<TSerie> Series() const { return {FSerie}; }
+    //
+    // ---- Optional overrides: how it is drawn and read ---------------------
+    // The bars of one series at one list index, in two or three dimensions
+    // (FType); pied is the bar's left edge on the X axis, both shifted with
+    // the series' depth.  The base draws one bar up to the value; the
+    // economic window stacks two quantities.
+    virtual void TracerBarre(QPainter& p, const TSerie& serie, int index, QPoint pied);
     // The X label of a list index in the read-out and the CSV.
     virtual int32_t EtiquetteX(int index) const;
-    virtual std::vector<uint8_t> CodesSeries() const { return {FCode}; }
+    // What the read-out shows at a list index; the base shows the value of
+    // each series, shifted with its depth.
+    virtual TLecture Lecture(int index) const;
+    // The location reported when the read-out cannot be computed.
+    virtual const char* LieuLecture() const { return "UFG/TFG.DessinXY"; }
+    // The quantities of the table of values (the CSV): by default the codes
+    // of the series.
+    virtual std::vector<uint8_t> CodesTableau() const;
 
-    void TracerAxes();
-    void TracerPoint(QPainter& p);
-    void TracerCourbe(QPainter& p);
-    void TracerUnHisto2D(QPainter& p, int x, int& bas, int& haut);
-    void TracerUnHisto3(QPainter& p, int x, int& bas, int& haut);
-    void EcritNumBitMap(QPainter& p, int x, int y, long double valeur);
-
+    // Drawing helpers for the families.
+    //
+    // A bar between rows y1 and y2 (either order) from column x, flat or in
+    // relief by FType, in a colour scheme (scheme 0 for an unknown one); cut
+    // to the picture's height.
+    void TracerPave(QPainter& p, int x, int y1, int y2, uint8_t schema);
     // Painter set up for exact pixels: no antialiasing, the window's font.
     void Preparer(QPainter& p) const;
     long double Valeur(int index, uint8_t code) const;
     // Pixels for a value: bounded far outside any bitmap, 0 when undefined.
     int Pixels(long double valeur) const;
-    // The read-out's shift of the period window (0 without step control).
-    int64_t DecalageLecture() const;
     // The left edge of the bar of a list index.
     int BordBarre(int index) const;
-    void FixerCouleurs(uint8_t schema);
+    // The depth shift of a series: one step for each series in front of it.
+    int Recul(size_t rang, size_t nombre) const;
 
-    uint8_t FCode = 0;
+    // The series of the parameter block: code, scheme and marker.
+    TSerie FSerie;
     TContexte* FContexte = nullptr;
     TMagnetoBase* FMagneto = nullptr;
     float FYMin = 0, FYMax = 1, FPasY = 1;
-    uint8_t FNbSeries = 1, FSerie = 1;
     int FY0 = 0, FLargeur = 1, FDecal = 0, FOrigX = 0, FMargeY = 0;
     float FEchelle = 0;
     int FColonne = -1;
-    QImage FFond, FEtiquette, FImage, FEcran;
+    // The background and axes, the composed picture, and what is shown.
+    QImage FFond, FImage, FEcran;
     bool FLectureClic = true;
     QString FTitreX, FTitreY;
     TTypeGraphe FType = TTypeGraphe::Histo3D;
-    uint8_t FCouleur = 0;
     QColor FCouleurFond = Qt::white, FCouleurTexte = Qt::black;
-    QColor FCouleurFace, FCouleurDessus, FCouleurCote;
-    char FMarque = '+';
     int32_t FPeriode = 0;
     bool FAffPeriode = false;
     TSupListe* FListe = nullptr;
@@ -171,7 +218,24 @@ private:
     // CalculerAxeY again, from the list as it is now, without a message.
     void SuivreAxeYAuto();
     QString TexteTitreY() const;
+    void TracerAxes();
+    // CalculIminImax without its guard, for the drawing inside an entry
+    // point's guard.
+    bool Fenetre(int& x, int& iMin, int& iMax) const;
+    // The picture: FFond and every series over it, the period number on top.
+    void Composer();
+    // The location reported when the picture cannot be composed.
+    const char* LieuTrace() const;
+    void TracerPoints(QPainter& p, const TSerie& serie);
+    void TracerCourbe(QPainter& p, const TSerie& serie);
+    void TracerBarres(QPainter& p, const TSerie& serie, int recul);
     void EcrirePeriode(QPainter& p);
+    void Afficher();
+    // The read-out of a list index over the composed picture, from Lecture.
+    void DessinerLecture(int index);
+    void EcritNumBitMap(QPainter& p, int x, int y, long double valeur) const;
+    // The read-out's shift of the period window (0 without step control).
+    int64_t DecalageLecture() const;
 
     // The range asked for, kept so that an automatic range follows the
     // list and a window cut to its width regains positions when enlarged.

@@ -76,6 +76,22 @@ TEST(TFGSEco, LectureEtValeursDesDeuxQuantites)
     EXPECT_EQ(t.Codes, (std::vector<uint8_t>{CodeA, CodeB}));
     EXPECT_EQ(t.Lignes[1], (std::vector<long double>{6, -2}));
     EXPECT_EQ(t.Etiquettes, (std::vector<int32_t>{1, 2})); // counted from 1
+
+    // A profit that cannot be computed: reported once by the picture, and
+    // once by the read-out under the economic window's own name, not again
+    // while the pointer stays in the column.
+    Messages messages;
+    TParamGraphe p = Param(liste, 0, 12, TTypeGraphe::Histo2D);
+    p.Code2 = CodeEchec;
+    TFGSEco echec;
+    echec.resize(400, 300);
+    echec.Transferer(p);
+    EXPECT_EQ(messages.Nombre("UFG/TFG.TracerHisto"), 1);
+    echec.MouseMove(Qt::NoButton, Qt::NoModifier, CentreBarre(echec, 1), 100);
+    echec.MouseMove(Qt::NoButton, Qt::NoModifier, CentreBarre(echec, 1) + 2, 100);
+    EXPECT_EQ(messages.Nombre("UFGSEco/TFGSEco.DessinXY"), 1);
+    EXPECT_EQ(messages.Textes().size(), 2u);
+    EXPECT_EQ(echec.Ecran(), echec.Image());
 }
 
 TEST(TFGSDouble, PremiereSerieDerriereSecondeDevant)
@@ -97,6 +113,25 @@ TEST(TFGSDouble, PremiereSerieDerriereSecondeDevant)
     EXPECT_EQ(g.Image().pixelColor(x, (Sommet(g, 4) + g.Y0()) / 2 - d), Vert);
     EXPECT_EQ(g.Image().pixelColor(x, Sommet(g, 4) - d - 3), Qt::white);
     EXPECT_EQ(g.Valeurs().Lignes.at(0), (std::vector<long double>{4, 7}));
+
+    // The read-out follows each series at its own depth: the first's guide
+    // line a depth step up, starting a step right; the second's in front.
+    g.MouseMove(Qt::NoButton, Qt::NoModifier, CentreBarre(g, 0), 100);
+    ASSERT_EQ(g.Colonne(), 0);
+    // Each horizontal line ends left of its vertical line, one column left
+    // of the bar's centre.
+    const int milieu = CentreBarre(g, 0) - 1;
+    const auto lu = [&g](int x, int y) {
+        return g.Ecran().pixelColor(x, y) != g.Image().pixelColor(x, y);
+    };
+    EXPECT_TRUE(lu(milieu + d - 5, Sommet(g, 4) - d));
+    EXPECT_FALSE(lu(milieu + d - 5, Sommet(g, 4)));
+    EXPECT_TRUE(lu(g.OrigX() + d, Sommet(g, 4) - d));
+    EXPECT_FALSE(lu(g.OrigX() + d - 1, Sommet(g, 4) - d));
+    EXPECT_TRUE(lu(milieu + d, (Sommet(g, 4) + g.Y0()) / 2 - d));
+    EXPECT_TRUE(lu(milieu - 5, Sommet(g, 7)));
+    EXPECT_TRUE(lu(g.OrigX(), Sommet(g, 7)));
+    EXPECT_TRUE(lu(milieu, (Sommet(g, 7) + g.Y0()) / 2));
 }
 
 // Three periods, each with the sizes 10 to 12 of values (k+1, 2(k+1), 3(k+1)).

@@ -164,6 +164,35 @@ TEST(TFG, BarresEnReliefDansLesSeptSchemas)
     }
     TCouleursBarre inchange;
     EXPECT_FALSE(CouleursSchema(7, inchange));
+
+    // The same bar in absolute pixels, worked out by hand once for this
+    // window and the test font, so that the scale cannot vouch for itself.
+    // Margins: 25 rows (1.8 lines of 14) and 16 columns (two '0' of 8).  The
+    // 267 columns hold 1.5 positions (the bar and half a position of depth):
+    // a bar 178 wide from column 17, a depth of 89.  The plot's 249 rows
+    // lose the depth: 160 rows for 10, the X axis on row 25 + 160 = 185, the
+    // front of 5 up to row 105 and its top face back to row 16.
+    TCouleursBarre vert;
+    ASSERT_TRUE(CouleursSchema(0, vert));
+    TFG g;
+    g.resize(300, 300);
+    g.Transferer(Param(liste, 0, 10, TTypeGraphe::Histo3D));
+    const QFontMetrics fm(g.font());
+    ASSERT_EQ(fm.height(), 14) << "the rows below assume the test font";
+    ASSERT_EQ(fm.horizontalAdvance('0'), 8) << "the columns below assume the test font";
+    const QImage& image = g.Image();
+    const int centre = 17 + 178 / 2;
+    EXPECT_EQ(Pixel(image, 14, 184), Qt::white);
+    EXPECT_EQ(Pixel(image, 14, 185), Qt::black); // the X axis, left of the bar
+    EXPECT_EQ(Pixel(image, 14, 186), Qt::white);
+    EXPECT_EQ(Pixel(image, centre, 186), Qt::white);
+    EXPECT_EQ(Pixel(image, centre, 185), Qt::black); // the bar's foot on the axis
+    EXPECT_EQ(Pixel(image, centre, 184), vert.Face);
+    EXPECT_EQ(Pixel(image, centre, 106), vert.Face);
+    EXPECT_EQ(Pixel(image, centre, 105), Qt::black); // the front's top edge
+    EXPECT_EQ(Pixel(image, centre, 104), vert.Dessus);
+    EXPECT_EQ(PremiereLigne(image, centre), 16);                // the top face's back edge
+    EXPECT_EQ(Pixel(image, 17 + 178 + 89 / 2, 100), vert.Cote); // the side, rows 61 to 141
 }
 
 TEST(TFG, BarresHorsDuTraceCoupeesAuBitmap)
@@ -354,6 +383,27 @@ TEST(TFG, LectureALaSourisApparaitEtDisparait)
     g.MouseMove(Qt::LeftButton, Qt::NoModifier, g.OrigX() - 5, 100);
     EXPECT_EQ(g.Colonne(), -1);
     EXPECT_EQ(g.Ecran(), g.Image());
+
+    // The number read is rounded, not cut: 4.7 is written as 5, in the very
+    // box a value of exactly 5 gets, and 4.2 as 4.
+    TSupListe decimales;
+    Remplir(decimales, {4.7L, 5, 4, 4.2L});
+    TFG r;
+    r.resize(400, 300);
+    r.Transferer(Param(decimales, 0, 8, TTypeGraphe::Histo2D));
+    const auto nombreLu = [&r](int slot, long double v) {
+        r.MouseMove(Qt::NoButton, Qt::NoModifier, CentreBarre(r, slot), 100);
+        EXPECT_EQ(r.Colonne(), slot);
+        // The box right-aligns the number in nine columns above its row.
+        const QFontMetrics fm(r.font());
+        const int h = fm.height() + 2;
+        return r.Ecran().copy(r.OrigX() + 2, Sommet(r, v) - h,
+                              fm.horizontalAdvance("        0") + 1, h);
+    };
+    const QImage quatreSept = nombreLu(0, 4.7L), cinq = nombreLu(1, 5), quatre = nombreLu(2, 4);
+    EXPECT_EQ(quatreSept, cinq);
+    EXPECT_NE(quatreSept, quatre);
+    EXPECT_EQ(nombreLu(3, 4.2L), quatre);
 }
 
 TEST(TFG, CsvDesValeursDessinees)
