@@ -112,6 +112,11 @@ TFenetreMere::TFenetreMere(QWidget* parent)
     zone_->viewport()->installEventFilter(this);
 
     magneto_ = new TMagneto(this);
+    continu_ = new QTimer(this);
+    continu_->setObjectName("MinuterieContinu");
+    continu_->setSingleShot(true);
+    continu_->setInterval(0);
+    connect(continu_, &QTimer::timeout, this, &TFenetreMere::PeriodeContinue);
     CreerMenus();
     CreerBarres();
     connect(magneto_, &TMagneto::Deplace, this, &TFenetreMere::RedessinerGraphes);
@@ -387,6 +392,9 @@ void TFenetreMere::ModifierEnabled(TMode mode)
         logo_->setVisible(EtatsLogo[colonne] == '+');
     if (EtatsEnCours[colonne] != ' ')
         EnCours = EtatsEnCours[colonne] == '+';
+    // Whatever ends the run drops the period already scheduled.
+    if (!EnCours)
+        continu_->stop();
     if (mode == TMode::Charge && bd_)
         magneto_->PasAn = bd_->NbPeriodesAn > 1 ? bd_->NbPeriodesAn : 10;
 }
@@ -484,10 +492,14 @@ void TFenetreMere::PasAPas()
     ModifierEnabled(TMode::ApresPas);
 }
 
-// Runs period after period on the window thread, letting pending events run
-// after each one: Stop, the graphs and the step control react there.  While
-// it runs every command that could start a second run is disabled, and a
-// call from inside the run (a shortcut, a double click) returns at once.
+// A continuous run simulates one period per tick of a zero-interval timer.
+// Between two periods the window is back in its event loop: the graphs are
+// repainted there, and Stop, the step control, closing the window and the
+// accessibility clients are served without waiting for the run to end.  The
+// first period is simulated at once, so that a run makes at least one step
+// even when it is stopped before the timer's first tick.  While it runs
+// every command that could start a second run is disabled, and a call that
+// slips through (a shortcut, a double click) returns at once.
 void TFenetreMere::EnContinu()
 {
     if (!bd_ || EnCours)
@@ -495,23 +507,31 @@ void TFenetreMere::EnContinu()
     ModifierEnabled(TMode::Continu);
     if (zone_->subWindowList().isEmpty())
         OuvrirCAEtBenefices();
-    const QPointer<TFenetreMere> garde(this);
-    do {
-        if (!bd_)
-            break;
-        try {
-            bd_->Pas();
-        } catch (...) {
-            Signaler("Umere/TFenetreMere.EnContinu");
-        }
-        if (Coche("Concours") && Annees(bd_->NbPeriodes(), bd_->NbPeriodesAn) >= AnsConcoursContinu)
-            BilanConcours();
-        QCoreApplication::processEvents();
-        if (!garde)
-            return;
-    } while (EnCours && magneto_->Position <= PositionLimite);
-    if (EnCours)
+    PeriodeContinue();
+}
+
+// One period of the run.  The timer is single-shot and started again only
+// once the period is complete: a modal box shown meanwhile (the contest
+// balance, an error) cannot start the next period from its own event loop.
+void TFenetreMere::PeriodeContinue()
+{
+    if (!bd_ || !EnCours)
+        return;
+    try {
+        bd_->Pas();
+    } catch (...) {
+        Signaler("Umere/TFenetreMere.EnContinu");
+    }
+    if (Coche("Concours") && Annees(bd_->NbPeriodes(), bd_->NbPeriodesAn) >= AnsConcoursContinu)
+        BilanConcours();
+    // Stop, closing the window, reusing the file or the contest's answer
+    // have ended the run; otherwise it ends past its last position.
+    if (!EnCours)
+        return;
+    if (magneto_->Position > PositionLimite)
         ModifierEnabled(TMode::Limite);
+    else
+        continu_->start();
 }
 
 void TFenetreMere::Stop()
@@ -669,8 +689,9 @@ bool TFenetreMere::eventFilter(QObject* objet, QEvent* evenement)
 
 void TFenetreMere::closeEvent(QCloseEvent* evenement)
 {
-    // A run in progress ends after its current step; the graph windows go
-    // before the data set whose lists they draw.
+    // A run in progress ends (closing comes between two of its periods) and
+    // so does a replay; the graph windows go before the data set whose
+    // lists they draw.
     Stop();
     magneto_->Etat = TMagneto::Arrete;
     if (aide_)

@@ -21,6 +21,7 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QTimer;
 
 namespace vasco {
 
@@ -74,7 +75,8 @@ public:
     // The check mark of an item of the "Options" menu.
     bool Coche(const char* nom) const;
 
-    // A continuous run is in progress.
+    // A continuous run is in progress: its periods follow one another from
+    // the event loop, EnContinu having returned.
     bool EnCours = false;
 
     // Switches the menus and buttons for what the user may now do.
@@ -147,12 +149,15 @@ private:
     void AfficherPosition();
     void AideClick();
     void SuivreFenetresFermees();
+    void PeriodeContinue();
 
     QMdiArea* zone_;
     QWidget* logo_ = nullptr;
     QLabel* position_ = nullptr;
     QPointer<TAide> aide_;
     TMagneto* magneto_ = nullptr;
+    // The continuous run's period timer.
+    QTimer* continu_ = nullptr;
     std::unique_ptr<TBDVasco> bd_;
     QString fichier_;
     std::unique_ptr<TPartieGraphes> graphes_;

@@ -2,15 +2,12 @@
 
 #include "shell/ULogo.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QStyleOptionFocusRect>
-#include <QThread>
+#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 
@@ -60,6 +57,10 @@ TMagneto::TMagneto(QWidget* parent) : QWidget(parent)
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::TabFocus);
     setMouseTracking(false);
+    lecture_ = new QTimer(this);
+    lecture_->setSingleShot(true);
+    lecture_->setTimerType(Qt::PreciseTimer);
+    connect(lecture_, &QTimer::timeout, this, &TMagneto::Avancer);
     AppliquerRegle();
 }
 
@@ -104,6 +105,7 @@ void TMagneto::FixerDernier(int32_t index)
     Max = index;
     Position = index;
     Etat = Arrete;
+    lecture_->stop();
     AppliquerRegle();
     emit Deplace();
 }
@@ -113,6 +115,7 @@ void TMagneto::Reinitialiser()
     Position = -1;
     Max = -1;
     Etat = Arrete;
+    lecture_->stop();
     AppliquerRegle();
 }
 
@@ -127,7 +130,6 @@ void TMagneto::Appuyer(TMPBtnType bouton)
 {
     if (!isEnabled() || !BoutonActif(bouton))
         return;
-    QPointer<TMagneto> garde(this);
     switch (bouton) {
     case btPlay: Jouer(1); break;
     case btPlayAn: Jouer(PasAn); break;
@@ -144,14 +146,14 @@ void TMagneto::Appuyer(TMPBtnType bouton)
     case btPeriodeMoins: Deplacer(Position - 1); break;
     case btAnMoins: Deplacer(Position - PasAn); break;
     }
-    if (garde)
-        AppliquerRegle();
+    if (Etat != EnLecture)
+        lecture_->stop();
+    AppliquerRegle();
 }
 
-// The replay runs on the window thread and lets pending events run after
-// every position: that is how Pause, Stop and the rest of the window stay
-// responsive.  A resume pressed while an earlier replay loop is still on the
-// stack only sets the state back: that loop goes on, no second one starts.
+// The replay moves once at the press, then once per tick of its timer, so
+// that the window stays in its own event loop in between: Pause, Stop and
+// the rest of the window are served there, and the graphs repainted.
 void TMagneto::Jouer(int32_t pas)
 {
     if (Position + pas > Max) {
@@ -159,37 +161,28 @@ void TMagneto::Jouer(int32_t pas)
         return;
     }
     Etat = EnLecture;
-    if (dansBoucle_)
-        return;
-    dansBoucle_ = true;
+    pas_ = pas;
     AppliquerRegle();
-    QPointer<TMagneto> garde(this);
-    do {
-        Deplacer(Position + pas);
-        if (!Attendre() || !garde)
-            return;
-    } while (Etat == EnLecture && Position + pas <= Max);
-    dansBoucle_ = false;
-    if (Etat == EnLecture)
-        Etat = Arrete;
+    Avancer();
 }
 
-// Lets pending events run, and waits out the cadence; false when the
-// control was destroyed meanwhile.
-bool TMagneto::Attendre()
+// One position of the replay.  The next one is scheduled a cadence after
+// this one has been drawn, while the replay goes on within the history.
+// The state may have been changed directly (the main window stops a replay
+// when it closes): the replay then ends here.
+void TMagneto::Avancer()
 {
-    QPointer<TMagneto> garde(this);
-    QElapsedTimer chrono;
-    chrono.start();
-    while (true) {
-        QCoreApplication::processEvents();
-        if (!garde)
-            return false;
-        const qint64 reste = Cadence - chrono.elapsed();
-        if (reste <= 0 || Etat != EnLecture)
-            return true;
-        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(reste, 10)));
+    if (Etat != EnLecture)
+        return;
+    Deplacer(Position + pas_);
+    if (Etat != EnLecture)
+        return;
+    if (Position + pas_ <= Max) {
+        lecture_->start(std::max(Cadence, 0));
+        return;
     }
+    Etat = Arrete;
+    AppliquerRegle();
 }
 
 int TMagneto::BoutonEn(const QPoint& point) const

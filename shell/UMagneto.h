@@ -10,6 +10,8 @@
 #include <array>
 #include <bitset>
 
+class QTimer;
+
 namespace vasco {
 
 // The nine buttons, from left to right.
@@ -56,7 +58,8 @@ public:
     void Reinitialiser();
 
     // Presses a button as the mouse does: nothing when the control or the
-    // button is disabled; the play buttons return when the replay ends.
+    // button is disabled.  The play buttons make the first move and return:
+    // the replay goes on from the event loop, one position per Cadence.
     void Appuyer(TMPBtnType bouton);
     bool BoutonActif(TMPBtnType bouton) const;
     QRect RectBouton(TMPBtnType bouton) const;
@@ -80,13 +83,15 @@ private:
     void AppliquerRegle();
     void Deplacer(int32_t position);
     void Jouer(int32_t pas);
-    bool Attendre();
+    void Avancer();
     int BoutonEn(const QPoint& point) const;
 
     TButtonSet actifs_;
     int enfonce_ = -1;
     bool sousLaSouris_ = false;
-    bool dansBoucle_ = false;
+    // The replay's step, a period or a year, and its timer.
+    int32_t pas_ = 1;
+    QTimer* lecture_ = nullptr;
     QSize tailleBouton_;
     std::array<QPixmap, NbBoutonsMagneto> en_, di_, cl_;
 };

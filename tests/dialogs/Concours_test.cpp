@@ -5,6 +5,7 @@
 #include "economics/UConcour.h"
 #include "model/Uperiode.h"
 #include "tests/dialogs/Outils.h"
+#include "tests/shell/Fenetre.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -110,6 +111,7 @@ TEST(Concours, EnContinuLeBilanSuitLaPeriode240)
         return Cliquer("BtBilanContinuer")(d);
     };
     fenetre->EnContinu();
+    ASSERT_TRUE(AttendreFin(*fenetre));
     EXPECT_EQ(vuesA, 240);
     EXPECT_EQ(fenetre->Donnees()->NbPeriodes(), 240);
     EXPECT_FALSE(fenetre->EnCours);

@@ -1,11 +1,15 @@
 // Helpers of the main window tests.
 #pragma once
 
+#include "shell/Mere.h"
+#include "shell/UMagneto.h"
 #include "tests/support/Support.h"
 
 #include <QByteArray>
+#include <QEventLoop>
 #include <QFile>
 #include <QString>
+#include <QTimer>
 
 namespace vasco {
 
@@ -20,6 +24,38 @@ inline void EcrireFichier(const QString& chemin, const QByteArray& contenu)
     QFile fichier(chemin);
     if (fichier.open(QIODevice::WriteOnly | QIODevice::Truncate))
         fichier.write(contenu);
+}
+
+// Runs the event loop, as the program does between two periods of a
+// continuous run or two positions of a replay, until the condition holds
+// (looked at every millisecond) or the delay has passed; whether it holds.
+// The delay is generous: a run of five hundred periods takes seconds on a
+// loaded machine.
+template <typename Condition>
+bool AttendreQue(Condition condition, int delaiMs = 120000)
+{
+    if (condition())
+        return true;
+    QEventLoop boucle;
+    QTimer regard;
+    QObject::connect(&regard, &QTimer::timeout, &boucle, [&] {
+        if (condition())
+            boucle.quit();
+    });
+    regard.start(1);
+    QTimer::singleShot(delaiMs, &boucle, &QEventLoop::quit);
+    boucle.exec();
+    return condition();
+}
+
+// The end of a continuous run, and of a replay (stopped or paused).
+inline bool AttendreFin(const TFenetreMere& f)
+{
+    return AttendreQue([&] { return !f.EnCours; });
+}
+inline bool AttendreFin(const TMagneto& m)
+{
+    return AttendreQue([&] { return m.Etat != TMagneto::EnLecture; });
 }
 
 } // namespace vasco

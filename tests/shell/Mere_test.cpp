@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -169,90 +171,220 @@ TEST(FenetreMere, AuDemarrageSeulsFichierOptionsEtAideServentEtLeLogoRemplitLaZo
     EXPECT_GT(bas.blue(), bas.red());
 }
 
-// The enabling table, one row per item over the modes 1, 2, 3, 5, 6, 7, 8, 9
-// and 10: '+' on, '-' off, blank unchanged.
-const std::map<QString, QString> TableAttendue = {
-    {"Choixdufichierdedonnes", " - ++  ++"},
-    {"FichierReutiliser", "+-+++  ++"},
-    {"EnregistrerGraphiqueSous", " -++++--+"},
-    {"BoutonEnregistrerGraph", " -++++--+"},
-    {"Quitter", " - ++  ++"},
-    {"Simulations", "+   -   -"},
-    {"PasAPas", " - +   + "},
-    {"EnContinu", " - +   + "},
-    {"Stop", "-+ -   - "},
-    {"PasEnArriere", "--++     "},
-    {"BoutonContinu", "+- +-  +-"},
-    {"BoutonPasAPas", "+- +-  +-"},
-    {"BoutonStop", " + --  --"},
-    {"BoutonPasEnArriere", "--+++    "},
-    {"Conditions", "+- +-  + "},
-    {"Visualisations", "+- ++  ++"},
-    {"Fenetres", "  +  +-- "},
-    {"FenetreCascade", "     + - "},
-    {"FenetreMosaique", "     + - "},
-    {"FenetreSupprimer", "     + - "},
-    {"BoutonCascade", "     +-- "},
-    {"BoutonMosaique", "     +-- "},
-    {"Magneto", "--++ +--+"},
-    {"PanelLogo", " --  -+  "},
-    {"EnCours", " + --  --"},
+// The commands a user reaches by the mouse: menu items and toolbar buttons.
+const char* const Commandes[] = {
+    "Choixdufichierdedonnes",
+    "FichierReutiliser",
+    "EnregistrerGraphiqueSous",
+    "Quitter",
+    "PasAPas",
+    "EnContinu",
+    "Stop",
+    "PasEnArriere",
+    "ModificationdesconditionsMetier",
+    "ModificationdesConditionsEspece",
+    "GlobalCAEtBenefices",
+    "FenetreCascade",
+    "FenetreMosaique",
+    "FenetreSupprimer",
+    "BoutonCascade",
+    "BoutonMosaique",
+    "BoutonEnregistrerGraph",
+    "BoutonContinu",
+    "BoutonStop",
+    "BoutonPasAPas",
+    "BoutonPasEnArriere",
 };
 
-struct Etat {
-    std::map<QString, bool> valeurs;
+// An action can be clicked when it is enabled and so is every menu on the
+// way to it from the menu bar.
+bool Cliquable(const QAction* action)
+{
+    if (!action->isEnabled())
+        return false;
+    for (const QObject* objet : action->associatedObjects()) {
+        const auto* menu = qobject_cast<const QMenu*>(objet);
+        if (menu && !Cliquable(menu->menuAction()))
+            return false;
+    }
+    return true;
+}
+
+// What the user can click, the step control included ("Magneto"), and
+// whether the logo is shown.
+struct Vue {
+    std::string cliquables; // sorted, separated by spaces
+    bool logo = false;
+    bool operator==(const Vue&) const = default;
 };
 
-Etat Lire(TFenetreMere& f)
+void PrintTo(const Vue& v, std::ostream* os)
 {
-    Etat e;
-    for (const auto& [nom, ligne] : TableAttendue) {
-        if (nom == "Magneto")
-            e.valeurs[nom] = f.Magnetoscope()->isEnabled();
-        else if (nom == "PanelLogo")
-            e.valeurs[nom] = !f.findChild<QWidget*>("PanelLogo")->isHidden();
-        else if (nom == "EnCours")
-            e.valeurs[nom] = f.EnCours;
-        else
-            e.valeurs[nom] = f.Action(nom.toUtf8().constData())->isEnabled();
-    }
-    return e;
+    *os << "{" << v.cliquables << (v.logo ? "; logo" : "; sans logo") << "}";
 }
 
-void Ecrire(TFenetreMere& f, bool valeur)
+std::string Trier(QStringList noms)
 {
-    for (const auto& [nom, ligne] : TableAttendue) {
-        if (nom == "Magneto")
-            f.Magnetoscope()->setEnabled(valeur);
-        else if (nom == "PanelLogo")
-            f.findChild<QWidget*>("PanelLogo")->setVisible(valeur);
-        else if (nom == "EnCours")
-            f.EnCours = valeur;
-        else
-            f.Action(nom.toUtf8().constData())->setEnabled(valeur);
-    }
+    noms.sort();
+    return noms.join(' ').toStdString();
 }
 
-TEST(FenetreMere, ModifierEnabledSuitLaTableDesModes)
+Vue Voir(const TFenetreMere& f)
 {
-    TFenetreMere f;
-    f.show();
-    const TMode modes[] = {
-        TMode::Charge,       TMode::Continu,        TMode::ApresPas,        TMode::Stop,
-        TMode::Limite,       TMode::Visualisations, TMode::FenetresFermees, TMode::Reutilise,
-        TMode::SuiteConcours};
-    for (const bool depart : {false, true}) {
-        for (int colonne = 0; colonne < 9; ++colonne) {
-            Ecrire(f, depart);
-            f.ModifierEnabled(modes[colonne]);
-            const Etat e = Lire(f);
-            for (const auto& [nom, ligne] : TableAttendue) {
-                const QChar attendu = ligne[colonne];
-                const bool valeur = attendu == ' ' ? depart : attendu == '+';
-                EXPECT_EQ(e.valeurs.at(nom), valeur) << "mode " << int(modes[colonne]) << ", "
-                                                     << nom.toStdString() << ", départ " << depart;
-            }
-        }
+    QStringList cliquables;
+    for (const char* nom : Commandes) {
+        if (Cliquable(f.Action(nom)))
+            cliquables << nom;
+    }
+    if (f.Magnetoscope()->isEnabled())
+        cliquables << "Magneto";
+    Vue v;
+    v.cliquables = Trier(cliquables);
+    v.logo = !f.findChild<QWidget*>("PanelLogo")->isHidden();
+    return v;
+}
+
+void Charger(TFenetreMere& f)
+{
+    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+}
+
+void OuvrirVisualisations(TFenetreMere& f)
+{
+    emit f.findChild<QMenu*>("Visualisations")->aboutToShow();
+}
+
+// What can be clicked after each thing a user does, from a new window.
+TEST(FenetreMere, CeQuiPeutEtreCliqueSuitCeQueLUtilisateurAFait)
+{
+    const QStringList apresChargement = {"Choixdufichierdedonnes",
+                                         "FichierReutiliser",
+                                         "Quitter",
+                                         "PasAPas",
+                                         "EnContinu",
+                                         "ModificationdesconditionsMetier",
+                                         "ModificationdesConditionsEspece",
+                                         "GlobalCAEtBenefices",
+                                         "BoutonContinu",
+                                         "BoutonPasAPas"};
+    const QStringList apresUnPas = {"Choixdufichierdedonnes",
+                                    "FichierReutiliser",
+                                    "EnregistrerGraphiqueSous",
+                                    "Quitter",
+                                    "PasAPas",
+                                    "EnContinu",
+                                    "PasEnArriere",
+                                    "ModificationdesconditionsMetier",
+                                    "ModificationdesConditionsEspece",
+                                    "GlobalCAEtBenefices",
+                                    "FenetreCascade",
+                                    "FenetreMosaique",
+                                    "FenetreSupprimer",
+                                    "BoutonEnregistrerGraph",
+                                    "BoutonContinu",
+                                    "BoutonPasAPas",
+                                    "BoutonPasEnArriere",
+                                    "Magneto"};
+    struct Cas {
+        const char* quoi;
+        std::function<void(TFenetreMere&)> faire;
+        QStringList cliquables;
+        bool logo;
+        bool enCours;
+    };
+    const Cas cas[] = {
+        {"rien", [](TFenetreMere&) {}, {"Choixdufichierdedonnes", "Quitter"}, true, false},
+        {"chargement", Charger, apresChargement, true, false},
+        {"un pas",
+         [](TFenetreMere& f) {
+             Charger(f);
+             f.Action("BoutonPasAPas")->trigger();
+         },
+         apresUnPas, false, false},
+        {"menu Visualisations ouvert après un pas",
+         [](TFenetreMere& f) {
+             Charger(f);
+             f.PasAPas();
+             OuvrirVisualisations(f);
+         },
+         apresUnPas + QStringList{"BoutonCascade", "BoutonMosaique"}, false, false},
+        {"toutes les fenêtres supprimées",
+         [](TFenetreMere& f) {
+             Charger(f);
+             f.PasAPas();
+             OuvrirVisualisations(f);
+             f.Action("FenetreSupprimer")->trigger();
+         },
+         {"Choixdufichierdedonnes", "FichierReutiliser", "Quitter", "PasAPas", "EnContinu",
+          "PasEnArriere", "ModificationdesconditionsMetier", "ModificationdesConditionsEspece",
+          "GlobalCAEtBenefices", "BoutonContinu", "BoutonPasAPas", "BoutonPasEnArriere"},
+         true,
+         false},
+        {"pendant une simulation en continu",
+         [](TFenetreMere& f) {
+             Charger(f);
+             f.Action("BoutonContinu")->trigger();
+         },
+         {"Stop", "BoutonStop"},
+         false,
+         true},
+        {"Stop pendant la simulation",
+         [](TFenetreMere& f) {
+             Charger(f);
+             f.Action("EnContinu")->trigger();
+             ASSERT_TRUE(AttendreQue([&] { return f.Donnees()->NbPeriodes() >= 3; }));
+             f.Action("BoutonStop")->trigger();
+         },
+         {"Choixdufichierdedonnes", "FichierReutiliser", "EnregistrerGraphiqueSous", "Quitter",
+          "PasAPas", "EnContinu", "PasEnArriere", "ModificationdesconditionsMetier",
+          "ModificationdesConditionsEspece", "GlobalCAEtBenefices", "BoutonEnregistrerGraph",
+          "BoutonContinu", "BoutonPasAPas", "BoutonPasEnArriere", "Magneto"},
+         false,
+         false},
+        {"simulation arrivée à sa limite",
+         [](TFenetreMere& f) {
+             Charger(f);
+             f.EnContinu();
+             ASSERT_TRUE(AttendreFin(f));
+         },
+         {"Choixdufichierdedonnes", "FichierReutiliser", "EnregistrerGraphiqueSous", "Quitter",
+          "GlobalCAEtBenefices", "BoutonEnregistrerGraph", "BoutonPasEnArriere"},
+         false,
+         false},
+        {"bilan du concours puis Visualiser",
+         [](TFenetreMere& f) {
+             Charger(f);
+             f.Action("Concours")->setChecked(true);
+             f.Dialogues().Montrer = [](QDialog&) { return TBilan60ans::Visualiser; };
+             f.EnContinu();
+             ASSERT_TRUE(AttendreFin(f));
+         },
+         {"Choixdufichierdedonnes", "FichierReutiliser", "EnregistrerGraphiqueSous", "Quitter",
+          "GlobalCAEtBenefices", "FenetreCascade", "FenetreMosaique", "FenetreSupprimer",
+          "BoutonCascade", "BoutonMosaique", "BoutonEnregistrerGraph", "Magneto"},
+         false,
+         false},
+        {"fichier réutilisé après deux pas",
+         [](TFenetreMere& f) {
+             Charger(f);
+             f.PasAPas();
+             f.PasAPas();
+             f.Action("FichierReutiliser")->trigger();
+         },
+         apresChargement, true, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        TFenetreMere f;
+        f.show();
+        c.faire(f);
+        // What follows the action in the event loop (the state after the
+        // last window has gone) is part of what the user sees.
+        QTest::qWait(1);
+        const Vue vue = Voir(f);
+        EXPECT_EQ(vue.cliquables, Trier(c.cliquables));
+        EXPECT_EQ(vue.logo, c.logo);
+        EXPECT_EQ(f.EnCours, c.enCours);
     }
 }
 
@@ -301,7 +433,7 @@ TEST(FenetreMere, UnChargementRateGardeLesDonneesLesFenetresEtLesMenus)
     TBDVasco* avant = f.Donnees();
     f.Zone()->addSubWindow(new QWidget)->show();
     const auto fenetres = f.Zone()->subWindowList();
-    const Etat menus = Lire(f);
+    const Vue menus = Voir(f);
 
     for (const QString& fichier : {coupe, dossier.filePath("absent.vsc"), dossier.path()}) {
         messages.Effacer();
@@ -316,7 +448,7 @@ TEST(FenetreMere, UnChargementRateGardeLesDonneesLesFenetresEtLesMenus)
         EXPECT_EQ(f.Donnees()->NbPeriodes(), 2);
         EXPECT_EQ(f.FichierDonnees(), copie);
         EXPECT_EQ(f.Zone()->subWindowList(), fenetres);
-        EXPECT_EQ(Lire(f).valeurs, menus.valeurs);
+        EXPECT_EQ(Voir(f), menus);
     }
     // The cut file names the line where it stops.
     f.ChargerFichier(coupe);
@@ -411,29 +543,100 @@ TEST(FenetreMere, PasAPasPuisPasEnArriereJusquAuChargement)
     EXPECT_EQ(deplacements, 4);
 }
 
+// Counts the paint events of a widget.
+class CompteurPeintures : public QObject {
+public:
+    explicit CompteurPeintures(QWidget* widget) { widget->installEventFilter(this); }
+    int Nombre = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::Paint)
+            ++Nombre;
+        return false;
+    }
+};
+
+// The run goes on from the event loop once the command has returned: the
+// graph and the position under the toolbar follow it period after period.
+TEST(FenetreMere, LaSimulationContinueRendLaMainEtLesFenetresSuivent)
+{
+    TFenetreMere f;
+    f.resize(900, 700);
+    f.show();
+    Charger(f);
+    f.Action("BoutonContinu")->trigger();
+    EXPECT_TRUE(f.EnCours);
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 1);
+    ASSERT_EQ(f.Zone()->subWindowList().size(), 1);
+    QWidget* graphe = f.Zone()->subWindowList().constFirst()->widget();
+    CompteurPeintures peintures(graphe);
+    auto* position = f.findChild<QLabel*>("LbPosition");
+    QStringList vues;
+    QObject::connect(f.Magnetoscope(), &TMagneto::Deplace, position,
+                     [&] { vues << position->text(); });
+
+    ASSERT_TRUE(AttendreQue([&] { return f.Donnees()->NbPeriodes() >= 40; }));
+    EXPECT_TRUE(f.EnCours);
+    // Repainted many times while the run goes on, not once at its end.
+    EXPECT_GE(peintures.Nombre, 5);
+    ASSERT_FALSE(vues.isEmpty());
+    EXPECT_EQ(vues.constFirst(), "golfe.vsc : période 2 sur 2 (année 1, période 2 de l'année)");
+    f.Stop();
+}
+
+// Whatever ends a run ends it between two periods: none is simulated after.
+TEST(FenetreMere, CeQuiTermineUneSimulationContinue)
+{
+    struct Cas {
+        const char* quoi;
+        std::function<void(TFenetreMere&)> faire;
+        bool recommence; // the file read again: no period left
+    };
+    const Cas cas[] = {
+        {"bouton Stop", [](TFenetreMere& f) { f.Action("BoutonStop")->trigger(); }, false},
+        {"menu Stop", [](TFenetreMere& f) { f.Action("Stop")->trigger(); }, false},
+        {"fichier réutilisé", [](TFenetreMere& f) { f.FichierReutiliser(); }, true},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        TFenetreMere f;
+        f.show();
+        Charger(f);
+        f.EnContinu();
+        ASSERT_TRUE(AttendreQue([&] { return f.Donnees()->NbPeriodes() >= 5; }));
+        c.faire(f);
+        EXPECT_FALSE(f.EnCours);
+        const int32_t n = f.Donnees()->NbPeriodes();
+        EXPECT_EQ(n == 0, c.recommence);
+        QTest::qWait(50);
+        EXPECT_EQ(f.Donnees()->NbPeriodes(), n);
+        EXPECT_TRUE(Cliquable(f.Action("PasAPas")));
+        EXPECT_TRUE(Cliquable(f.Action("BoutonContinu")));
+        EXPECT_FALSE(Cliquable(f.Action("Stop")));
+        EXPECT_FALSE(Cliquable(f.Action("BoutonStop")));
+    }
+}
+
 TEST(FenetreMere, StopArreteLaSimulationContinueApresLePasEnCours)
 {
     TFenetreMere f;
     f.show();
-    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
-    bool enCoursPendant = false;
-    bool stopActif = false;
-    bool choixActif = true;
-    // Queued before the run starts: it runs when the run lets events in.
-    QTimer::singleShot(0, &f, [&] {
-        enCoursPendant = f.EnCours;
-        stopActif = f.Action("BoutonStop")->isEnabled() && f.Action("Stop")->isEnabled();
-        choixActif = f.Action("Choixdufichierdedonnes")->isEnabled() ||
-                     f.Action("PasAPas")->isEnabled() || f.Action("Conditions")->isEnabled();
-        // Neither a second run nor a step starts from inside the run.
-        f.EnContinu();
-        f.PasAPas();
-        f.Action("BoutonStop")->trigger();
-    });
+    Charger(f);
     f.Action("BoutonContinu")->trigger();
-    EXPECT_TRUE(enCoursPendant);
-    EXPECT_TRUE(stopActif);
-    EXPECT_FALSE(choixActif);
+    EXPECT_TRUE(f.EnCours);
+    EXPECT_TRUE(f.Action("BoutonStop")->isEnabled() && f.Action("Stop")->isEnabled());
+    EXPECT_FALSE(f.Action("Choixdufichierdedonnes")->isEnabled() ||
+                 f.Action("PasAPas")->isEnabled() || f.Action("Conditions")->isEnabled());
+    // Neither a second run nor a step starts from inside the run.
+    f.EnContinu();
+    f.PasAPas();
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 1);
+    // Stopped before its first tick, the run keeps the period it made at once.
+    f.Action("BoutonStop")->trigger();
+    ASSERT_TRUE(AttendreFin(f));
+    QTest::qWait(20);
     EXPECT_FALSE(f.EnCours);
     EXPECT_EQ(f.Donnees()->NbPeriodes(), 1);
     EXPECT_TRUE(f.Action("Simulations")->isEnabled());
@@ -441,14 +644,24 @@ TEST(FenetreMere, StopArreteLaSimulationContinueApresLePasEnCours)
     EXPECT_FALSE(f.Action("Stop")->isEnabled());
     EXPECT_TRUE(f.Action("Choixdufichierdedonnes")->isEnabled());
     EXPECT_TRUE(f.Action("BoutonContinu")->isEnabled());
+
+    // Stop pressed while a period is simulated takes effect at its end.
+    QObject::connect(f.Magnetoscope(), &TMagneto::Deplace, &f, [&] {
+        if (f.Donnees()->NbPeriodes() == 6)
+            f.Action("BoutonStop")->trigger();
+    });
+    f.EnContinu();
+    ASSERT_TRUE(AttendreFin(f));
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 6);
 }
 
 TEST(FenetreMere, LaSimulationContinueSArreteApresLaPosition500)
 {
     TFenetreMere f;
     f.show();
-    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+    Charger(f);
     f.EnContinu();
+    ASSERT_TRUE(AttendreFin(f));
     EXPECT_EQ(f.Donnees()->NbPeriodes(), 502);
     EXPECT_EQ(f.Magnetoscope()->Position, 501);
     EXPECT_FALSE(f.EnCours);
@@ -458,6 +671,7 @@ TEST(FenetreMere, LaSimulationContinueSArreteApresLaPosition500)
 
     // Started beyond the limit, a run makes one step.
     f.EnContinu();
+    ASSERT_TRUE(AttendreFin(f));
     EXPECT_EQ(f.Donnees()->NbPeriodes(), 503);
 
     // Reusing the file makes the fishery playable again.
@@ -474,7 +688,7 @@ TEST(FenetreMere, LesLimitesDuConcoursMontrentLeBilan)
 {
     TFenetreMere f;
     f.show();
-    ASSERT_TRUE(f.ChargerFichier(Exemple("golfe.vsc")));
+    Charger(f);
     f.Action("Concours")->setChecked(true);
     std::vector<int> bilans; // n when the balance is shown
     int reponse = 0;
@@ -498,6 +712,7 @@ TEST(FenetreMere, LesLimitesDuConcoursMontrentLeBilan)
         return bilans.size() == 1 ? 0 : TBilan60ans::Visualiser;
     };
     f.EnContinu();
+    ASSERT_TRUE(AttendreFin(f));
     EXPECT_EQ(bilans, (std::vector<int>{240, 241}));
     EXPECT_EQ(f.Donnees()->NbPeriodes(), 241);
     EXPECT_FALSE(f.EnCours);
@@ -508,10 +723,14 @@ TEST(FenetreMere, LesLimitesDuConcoursMontrentLeBilan)
     TBDVasco* ancien = f.Donnees();
     f.Dialogues().Montrer = [&](QDialog&) { return TBilan60ans::Recommencer; };
     f.EnContinu();
+    ASSERT_TRUE(AttendreFin(f));
     EXPECT_NE(f.Donnees(), ancien);
     EXPECT_EQ(f.Donnees()->NbPeriodes(), 0);
     EXPECT_FALSE(f.EnCours);
     EXPECT_TRUE(f.Action("PasAPas")->isEnabled());
+    // Nothing is simulated on the new data set afterwards.
+    QTest::qWait(20);
+    EXPECT_EQ(f.Donnees()->NbPeriodes(), 0);
 }
 
 TEST(FenetreMere, FermerPendantUneSimulationLArreteEtLibereFenetresPuisDonnees)
@@ -522,19 +741,16 @@ TEST(FenetreMere, FermerPendantUneSimulationLArreteEtLibereFenetresPuisDonnees)
     ASSERT_TRUE(f->ChargerFichier(Exemple("golfe.vsc")));
     QPointer<QMdiSubWindow> graphe = f->Zone()->addSubWindow(new QWidget);
     graphe->show();
-    int pasApresFermeture = -1;
-    QTimer::singleShot(0, f, [&] {
-        EXPECT_TRUE(f->close());
-        pasApresFermeture = f->Donnees() ? f->Donnees()->NbPeriodes() : 0;
-    });
     f->EnContinu();
-    ASSERT_FALSE(f.isNull());
+    ASSERT_TRUE(AttendreQue([&] { return f->Donnees()->NbPeriodes() >= 3; }));
+    EXPECT_TRUE(f->close());
     EXPECT_FALSE(f->EnCours);
     EXPECT_EQ(f->Donnees(), nullptr);
-    EXPECT_EQ(pasApresFermeture, 0);
     EXPECT_TRUE(graphe.isNull());
     EXPECT_FALSE(f->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The window is freed once back in the event loop, and no period of
+    // the run is left to run on it.
+    QTest::qWait(20);
     EXPECT_TRUE(f.isNull());
 }
 

@@ -1,0 +1,155 @@
+// A continuous run as the user starts it, offscreen: 100 periods of
+// golfe.vsc, first with the one window the run opens, then with six graph
+// windows tiled (the four global graphs and one window each of the species
+// biomasses and size composition).  Measured from one period to the next
+// (the step control moves once per period), so that each time holds the
+// simulation, the graphs recomposed and the windows repainted before the
+// next period: the median and the slowest, in milliseconds, and how many
+// times a graph window was painted per period.
+#include "dataset/Ubd.h"
+#include "model/Umessages.h"
+#include "shell/Mere.h"
+#include "shell/UMagneto.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+namespace {
+
+using namespace vasco;
+using Horloge = std::chrono::steady_clock;
+
+constexpr int NbPeriodes = 100;
+
+void Application()
+{
+    static int argc = 1;
+    static char nom[] = "bench_graph_continu";
+    static char* argv[] = {nom, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    // Guard messages would open no box offscreen; they are not expected.
+    InstallerRecepteur([](const std::string&) {});
+}
+
+// Counts the paint events of the graph windows (the widgets inside the
+// subwindows of the client area).
+class Peintures : public QObject {
+public:
+    int Nombre = 0;
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        if (evenement->type() == QEvent::Paint && objet->isWidgetType() &&
+            qobject_cast<QMdiSubWindow*>(static_cast<QWidget*>(objet)->parentWidget()))
+            ++Nombre;
+        return false;
+    }
+};
+
+// The four global graphs, then the first species' window of two species
+// commands (each opens one window per species): six windows, tiled so that
+// every one of them is seen and repainted.
+bool OuvrirSixFenetres(TFenetreMere& mere)
+{
+    for (const char* nom :
+         {"GlobalCAEtBenefices", "GlobalQuantites", "GlobalEffectifs", "GlobalTaxes"})
+        mere.Action(nom)->trigger();
+    for (const char* nom : {"EspeceBiomasses", "EspeceComposition"}) {
+        const auto avant = mere.Zone()->subWindowList().size();
+        mere.Action(nom)->trigger();
+        const auto fenetres = mere.Zone()->subWindowList(QMdiArea::CreationOrder);
+        for (auto i = avant + 1; i < fenetres.size(); ++i)
+            delete fenetres[i];
+    }
+    mere.Zone()->tileSubWindows();
+    return mere.Zone()->subWindowList().size() == 6;
+}
+
+void Continu(benchmark::State& state, bool sixFenetres)
+{
+    Application();
+    std::vector<double> periodes;
+    Peintures peintures;
+    int periodesPeintes = 0;
+    for (auto _ : state) {
+        TFenetreMere mere;
+        mere.resize(1280, 1024);
+        mere.show();
+        if (!mere.ChargerFichier(VASCO_DONNEES "/golfe.vsc")) {
+            state.SkipWithError("golfe.vsc");
+            return;
+        }
+        if (sixFenetres && !OuvrirSixFenetres(mere)) {
+            state.SkipWithError("six fenêtres attendues");
+            return;
+        }
+        QCoreApplication::processEvents();
+
+        // The step control moves at the end of each period, after the
+        // graphs have been recomposed.  The last period stops the run; the
+        // loop below waits for it when the run goes on after EnContinu.
+        std::vector<Horloge::time_point> instants;
+        instants.reserve(NbPeriodes);
+        QEventLoop fin;
+        QObject::connect(mere.Magnetoscope(), &TMagneto::Deplace, &fin, [&] {
+            instants.push_back(Horloge::now());
+            if (instants.size() == NbPeriodes) {
+                mere.Stop();
+                QTimer::singleShot(0, &fin, &QEventLoop::quit);
+            }
+        });
+        qApp->installEventFilter(&peintures);
+        const auto debut = Horloge::now();
+        mere.EnContinu();
+        if (mere.EnCours)
+            fin.exec();
+        qApp->removeEventFilter(&peintures);
+        periodesPeintes += NbPeriodes;
+        state.SetIterationTime(std::chrono::duration<double>(Horloge::now() - debut).count());
+        if (instants.size() != NbPeriodes) {
+            state.SkipWithError("la simulation s'est arrêtée avant 100 périodes");
+            return;
+        }
+        for (size_t i = 1; i < instants.size(); ++i)
+            periodes.push_back(
+                std::chrono::duration<double, std::milli>(instants[i] - instants[i - 1]).count());
+        mere.FermerGraphes();
+    }
+    std::sort(periodes.begin(), periodes.end());
+    state.counters["ms_par_periode_mediane"] = periodes[periodes.size() / 2];
+    state.counters["ms_par_periode_max"] = periodes.back();
+    state.counters["peintures_par_periode"] =
+        periodesPeintes > 0 ? double(peintures.Nombre) / periodesPeintes : 0;
+}
+
+void BM_Continu100PeriodesUneFenetre(benchmark::State& state)
+{
+    Continu(state, false);
+}
+BENCHMARK(BM_Continu100PeriodesUneFenetre)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
+void BM_Continu100PeriodesSixFenetres(benchmark::State& state)
+{
+    Continu(state, true);
+}
+BENCHMARK(BM_Continu100PeriodesSixFenetres)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
+} // namespace
