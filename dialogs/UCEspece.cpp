@@ -1,6 +1,7 @@
 #include "dialogs/UCEspece.h"
 
 #include "biology/Ubiolo.h"
+#include "dataset/UMesures.h"
 #include "dataset/Ubd.h"
 #include "model/UContextes.h"
 #include "model/Umessages.h"
@@ -12,9 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cfloat>
-#include <cmath>
-#include <cstdint>
+#include <algorithm>
 #include <iterator>
 
 namespace vasco {
@@ -77,9 +76,9 @@ TConditionEspece::TConditionEspece(QWidget* parent) : QDialog(parent)
     btAide->setProperty(ProprieteAide, AideConditionsEspece);
 
     auto* grille = new QGridLayout;
-    auto* libelleQuota = new QLabel("Quota / Periode (T):", this);
+    auto* libelleQuota = new QLabel(TexteModele(Mesure(TMesure::Quota).Libelle), this);
     libelleQuota->setBuddy(txQuotas);
-    auto* libelleTaille = new QLabel("Taille minimale (cm) :", this);
+    auto* libelleTaille = new QLabel(TexteModele(Mesure(TMesure::TailleMin).Libelle), this);
     libelleTaille->setBuddy(txTailleMin);
     grille->addWidget(QuotasCheckBox, 0, 0);
     grille->addWidget(libelleQuota, 0, 1);
@@ -139,65 +138,58 @@ void TConditionEspece::TailleMinCheckBoxClick(bool coche)
 
 void TConditionEspece::Remplir(const TPeriodeES& s)
 {
+    const TDefMesure& quota = Mesure(TMesure::Quota);
+    const TDefMesure& taille = Mesure(TMesure::TailleMin);
     // The texts first, so that a box ticked here selects its new text.  The
     // quota in tonnes; a lifted quota leaves "-1" in its hidden edit, which
     // the player must replace when ticking the box again.
-    txQuotas->setText(s.QuotaActif ? TexteArrondi(s.Quota / 1000.0L, 8) : QString("-1"));
+    txQuotas->setText(quota.EnVigueur(s) ? TexteArrondi(quota.Saisi(quota.Valeur(s), 1), 8)
+                                         : QString("-1"));
     // A lifted minimum size keeps its value, shown again when the box is
     // ticked; "0" when there has never been one.
-    txTailleMin->setText(s.TailleMinActive || s.TailleMin > 0 ? TexteArrondi(s.TailleMin, 3)
-                                                              : QString("0"));
-    QuotasCheckBox->setChecked(s.QuotaActif != 0);
-    TailleMinCheckBox->setChecked(s.TailleMinActive != 0);
+    txTailleMin->setText(taille.EnVigueur(s) || taille.Valeur(s) > 0
+                             ? TexteArrondi(taille.Valeur(s), 3)
+                             : QString("0"));
+    QuotasCheckBox->setChecked(quota.EnVigueur(s));
+    TailleMinCheckBox->setChecked(taille.EnVigueur(s));
 }
 
-int TConditionEspece::Valider(TPeriodeES& s)
+int TConditionEspece::Valider(TPeriodeES& s, int periodesAn)
 {
+    const TDefMesure& quota = Mesure(TMesure::Quota);
+    const TDefMesure& taille = Mesure(TMesure::TailleMin);
+    quota.Activer(s, QuotaCoche != 0);
+    taille.Activer(s, TailleMinCochee != 0);
     int code = 0;
-    s.QuotaActif = QuotaCoche;
-    s.TailleMinActive = TailleMinCochee;
-    if (QuotaCoche) {
-        const std::optional<double> tonnes = LireReel(txQuotas->text());
-        // Stored in kg, as a float: a quota beyond the float range is no
-        // number the model can hold.
-        const long double kg = tonnes ? static_cast<float>(*tonnes) * 1000.0L : 0;
-        if (!tonnes || std::fabs(kg) > FLT_MAX) {
-            Signaler("Quota : Valeur non numérique");
-            code = 1;
-            s.QuotaActif = 0;
-            s.Quota = -1000;
-        } else if (*tonnes < 0) {
-            Signaler("Quotas < 0");
-            code = 1;
-        } else {
-            s.Quota = static_cast<float>(kg);
+    // A ticked measure: stored when accepted.  An entry that is no number
+    // lifts the measure and clears its value, and leaves an earlier code; a
+    // number out of limits keeps the measure in force with its old value and
+    // takes the code.
+    const auto champ = [&](const TDefMesure& m, QLineEdit* edit, int numero) {
+        const TValeurMesure v = m.Lire(edit->text().toStdString(), periodesAn, TSaisie::Dialogue);
+        if (v.Refus == TRefus::Aucun) {
+            m.Appliquer(s, v.Stockee);
+            return;
         }
-    }
-    if (TailleMinCochee) {
-        const std::optional<long long> taille = LireEntier(txTailleMin->text());
-        if (!taille) {
-            Signaler("Taille Minimale : Valeur non numérique");
+        Signaler(std::string(m.Message(v.Refus)));
+        if (v.Refus == TRefus::NonNumerique) {
+            m.Effacer(s);
             if (code == 0)
-                code = 2;
-            s.TailleMinActive = 0;
-            s.TailleMin = 0;
-        } else if (*taille <= 0) {
-            Signaler("Taille Minimale <= 0");
-            code = 2;
-        } else if (*taille > UINT16_MAX) {
-            // The size is held in 16 bits: a larger one is refused and the
-            // previous size kept, rather than wrapped to a small one.
-            Signaler("Taille Minimale > 65535");
-            code = 2;
+                code = numero;
         } else {
-            s.TailleMin = static_cast<uint16_t>(*taille);
+            code = numero;
         }
-    }
+    };
+    if (QuotaCoche)
+        champ(quota, txQuotas, 1);
+    if (TailleMinCochee)
+        champ(taille, txTailleMin, 2);
     return code;
 }
 
 void TConditionEspece::Modifier(TBDVasco& bd, const TMontrer& montrer)
 {
+    const int periodesAn = std::max<int>(bd.NbPeriodesAn, 1);
     int code = 0;
     for (int i = 0; i < bd.Especes.Nombre(); ++i) {
         auto& espece = bd.Especes.A<TEspece>(i);
@@ -213,7 +205,7 @@ void TConditionEspece::Modifier(TBDVasco& bd, const TMontrer& montrer)
                 refuse->selectAll();
             }
             if (montrer(*this) == QDialog::Accepted)
-                code = Valider(s);
+                code = Valider(s, periodesAn);
         } while (code != 0);
     }
 }

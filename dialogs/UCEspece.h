@@ -1,6 +1,7 @@
 // The species condition dialog: for each species in turn, the quota per
 // period and the minimum landing size of its open period state, each with a
-// check box that puts it in force or lifts it.
+// check box that puts it in force or lifts it.  The measure table
+// (dataset/UMesures.h) reads, checks and stores both.
 #pragma once
 
 #include "dialogs/UCMetierSimple.h"
@@ -50,7 +51,7 @@ private:
     void Remplir(const TPeriodeES& s);
     // Checks and stores a confirmed entry; returns the pending-error code:
     // 1 the quota, 2 the minimum size, 0 nothing refused.
-    int Valider(TPeriodeES& s);
+    int Valider(TPeriodeES& s, int periodesAn);
 };
 
 } // namespace vasco

@@ -1,5 +1,6 @@
 #include "dialogs/UCMetierSimple.h"
 
+#include "dataset/UMesures.h"
 #include "dataset/Ubd.h"
 #include "economics/Ueco.h"
 #include "model/UContextes.h"
@@ -13,9 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cfloat>
-#include <charconv>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <iterator>
@@ -25,17 +23,23 @@ namespace vasco {
 
 namespace {
 
-// The text after its leading blanks, without one leading '+' (the
-// conversion below takes a '-' but not a '+').
-std::string SansBlancs(const QString& texte)
-{
-    std::string s = texte.toStdString();
-    const size_t debut = s.find_first_not_of(" \t");
-    s.erase(0, debut == std::string::npos ? s.size() : debut);
-    if (s.size() > 1 && s[0] == '+' && s[1] != '-' && s[1] != '+')
-        s.erase(0, 1);
-    return s;
-}
+// The fields in tab order, their pending-error codes from 1, the measures
+// they hold and their widths when filled.
+struct TChampMesure {
+    QLineEdit* TConditionMetierSimple::*Champ;
+    TMesure Mesure;
+    int Largeur;
+};
+
+constexpr TChampMesure ChampsMesures[] = {
+    {&TConditionMetierSimple::txRepression, TMesure::Repression, 3},
+    {&TConditionMetierSimple::txNombreDeNavires, TMesure::Navires, 3},
+    {&TConditionMetierSimple::txMaillage, TMesure::Maillage, 3},
+    {&TConditionMetierSimple::txNbJourPeche, TMesure::Jours, 3},
+    {&TConditionMetierSimple::txSubventionAn, TMesure::SubventionAn, 7},
+    {&TConditionMetierSimple::txSubventionJourMer, TMesure::SubventionJour, 7},
+    {&TConditionMetierSimple::TxTauxTaxeSurCA, TMesure::Taxe, 3},
+};
 
 QLineEdit* NouveauChamp(QWidget* parent, const char* nom, int contexteAide)
 {
@@ -64,34 +68,9 @@ QString TexteArrondi(long double valeur, int largeur)
     return QString::fromLatin1(texte);
 }
 
-// A French player writes a decimal comma as often as a point: one comma is
-// read as the decimal point.
-std::optional<double> LireReel(const QString& texte)
+QString TexteModele(std::string_view texte)
 {
-    std::string s = SansBlancs(texte);
-    if (std::count(s.begin(), s.end(), ',') == 1 && s.find('.') == std::string::npos)
-        s[s.find(',')] = '.';
-    double v = 0;
-    const char* fin = s.data() + s.size();
-    const auto [p, ec] = std::from_chars(s.data(), fin, v, std::chars_format::general);
-    if (s.empty() || ec != std::errc() || p != fin || !std::isfinite(v) || std::fabs(v) > FLT_MAX)
-        return std::nullopt;
-    return v;
-}
-
-std::optional<long long> LireEntier(const QString& texte)
-{
-    const std::string s = SansBlancs(texte);
-    long long v = 0;
-    const char* fin = s.data() + s.size();
-    const auto [p, ec] = std::from_chars(s.data(), fin, v);
-    if (s.empty() || p != fin)
-        return std::nullopt;
-    if (ec == std::errc::result_out_of_range)
-        return s.front() == '-' ? LLONG_MIN : LLONG_MAX;
-    if (ec != std::errc())
-        return std::nullopt;
-    return v;
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
 }
 
 TConditionMetierSimple::TConditionMetierSimple(QWidget* parent) : QDialog(parent)
@@ -113,23 +92,23 @@ TConditionMetierSimple::TConditionMetierSimple(QWidget* parent) : QDialog(parent
     BtOK->setDefault(true);
 
     auto* grille = new QGridLayout;
-    auto ligne = [&](QGridLayout* g, int rang, const QString& libelle, QLineEdit* champ) {
-        auto* etiquette = new QLabel(libelle, this);
+    auto ligne = [&](QGridLayout* g, int rang, TMesure mesure, QLineEdit* champ) {
+        auto* etiquette = new QLabel(TexteModele(Mesure(mesure).Libelle), this);
         etiquette->setBuddy(champ);
         g->addWidget(etiquette, rang, 0);
         g->addWidget(champ, rang, 1);
     };
-    ligne(grille, 0, "Indice de  Répression (en %) :", txRepression);
-    ligne(grille, 1, "Nombre de Navires", txNombreDeNavires);
-    ligne(grille, 2, "Maillage (mm) :", txMaillage);
-    ligne(grille, 3, "Nb de Jours de Mer / période:", txNbJourPeche);
+    ligne(grille, 0, TMesure::Repression, txRepression);
+    ligne(grille, 1, TMesure::Navires, txNombreDeNavires);
+    ligne(grille, 2, TMesure::Maillage, txMaillage);
+    ligne(grille, 3, TMesure::Jours, txNbJourPeche);
 
     auto* subventions = new QGroupBox("Subventions", this);
     auto* grilleSubventions = new QGridLayout(subventions);
-    ligne(grilleSubventions, 0, "Annuelle", txSubventionAn);
-    ligne(grilleSubventions, 1, "Jour de Mer", txSubventionJourMer);
+    ligne(grilleSubventions, 0, TMesure::SubventionAn, txSubventionAn);
+    ligne(grilleSubventions, 1, TMesure::SubventionJour, txSubventionJourMer);
     grille->addWidget(subventions, 4, 0, 1, 2);
-    ligne(grille, 5, "Taux taxes sur CA (en %)", TxTauxTaxeSurCA);
+    ligne(grille, 5, TMesure::Taxe, TxTauxTaxeSurCA);
 
     auto* boutons = new QHBoxLayout;
     boutons->addStretch();
@@ -161,69 +140,36 @@ void TConditionMetierSimple::done(int resultat)
 
 void TConditionMetierSimple::Remplir(const TCondition& c, int periodesAn)
 {
-    txRepression->setText(TexteArrondi(c.IndiceRepression * 100.0L, 3));
-    txNombreDeNavires->setText(TexteArrondi(c.NbNavires, 3));
-    txMaillage->setText(TexteArrondi(c.MaillageReglementaire, 3));
-    txNbJourPeche->setText(TexteArrondi(c.NbJours, 3));
-    txSubventionAn->setText(
-        TexteArrondi(c.SubventionPeriode * static_cast<long double>(periodesAn), 7));
-    txSubventionJourMer->setText(TexteArrondi(c.SubventionJourMer, 7));
-    TxTauxTaxeSurCA->setText(TexteArrondi(c.TauxTaxeCA * 100.0L, 3));
+    for (const TChampMesure& f : ChampsMesures) {
+        const TDefMesure& m = Mesure(f.Mesure);
+        (this->*f.Champ)->setText(TexteArrondi(m.Saisi(m.Valeur(c), periodesAn), f.Largeur));
+    }
 }
 
 QLineEdit* TConditionMetierSimple::Champ(int code) const
 {
-    QLineEdit* const champs[] = {txRepression,        txRepression,   txNombreDeNavires,
-                                 txMaillage,          txNbJourPeche,  txSubventionAn,
-                                 txSubventionJourMer, TxTauxTaxeSurCA};
-    return code >= 0 && code < static_cast<int>(std::size(champs)) ? champs[code] : txRepression;
+    const bool refuse = code >= 1 && code <= static_cast<int>(std::size(ChampsMesures));
+    return refuse ? this->*ChampsMesures[code - 1].Champ : txRepression;
 }
 
 int TConditionMetierSimple::Valider(TCondition& c, int periodesAn)
 {
+    // A refusal shows its message at once and the code keeps the first
+    // refused field; an accepted value is stored at once, whatever the other
+    // fields hold.
     int code = 0;
-    // One field: a refusal shows its message at once and the code keeps the
-    // first refused field; an accepted value is stored at once, as a float,
-    // whatever the other fields hold.
-    auto champ = [&](int numero, const char* nonNumerique, const char* horsLimites, auto accepte,
-                     auto stocker) {
-        const std::optional<double> lu = LireReel(Champ(numero)->text());
-        const char* refus = !lu ? nonNumerique : accepte(*lu) ? nullptr : horsLimites;
-        if (refus) {
-            Signaler(refus);
-            if (code == 0)
-                code = numero;
-            return;
+    for (size_t i = 0; i < std::size(ChampsMesures); ++i) {
+        const TDefMesure& m = Mesure(ChampsMesures[i].Mesure);
+        const QString texte = (this->*ChampsMesures[i].Champ)->text();
+        const TValeurMesure v = m.Lire(texte.toStdString(), periodesAn, TSaisie::Dialogue);
+        if (v.Refus == TRefus::Aucun) {
+            m.Appliquer(c, v.Stockee);
+            continue;
         }
-        stocker(static_cast<long double>(static_cast<float>(*lu)));
-    };
-    const long double p = periodesAn;
-    const auto tout = [](double) { return true; };
-
-    champ(
-        1, "Indice de répression : Valeur non numérique", "Indice de répression <0 ou >100",
-        [](double v) { return v >= 0 && v <= 100; },
-        [&](long double v) { c.IndiceRepression = static_cast<float>(v / 100); });
-    champ(
-        2, "Nombre de Navires : Valeur non numérique", "Nombre de navires < 0",
-        [](double v) { return v >= 0; },
-        [&](long double v) { c.NbNavires = static_cast<float>(v); });
-    champ(
-        3, "Maillage : Valeur non numérique", "Maillage < 0", [](double v) { return v >= 0; },
-        [&](long double v) { c.MaillageReglementaire = static_cast<float>(v); });
-    // A year counts 360 days; the limit is inclusive.
-    champ(
-        4, "Nombre de jours : Valeur non numérique", "Nombre de jours < 0 ou > à durée période",
-        [&](double v) { return v >= 0 && v <= 360 / p; },
-        [&](long double v) { c.NbJours = static_cast<float>(v); });
-    champ(5, "Subvention An : Valeur non numérique", nullptr, tout,
-          [&](long double v) { c.SubventionPeriode = static_cast<float>(v / p); });
-    champ(6, "Subvention Jour Mer : Valeur non numérique", nullptr, tout,
-          [&](long double v) { c.SubventionJourMer = static_cast<float>(v); });
-    champ(
-        7, "Taux Taxe sur CA : Valeur non numérique", "Taxe sur CA > à 100%",
-        [](double v) { return v <= 100; },
-        [&](long double v) { c.TauxTaxeCA = static_cast<float>(v / 100); });
+        Signaler(std::string(m.Message(v.Refus)));
+        if (code == 0)
+            code = static_cast<int>(i) + 1;
+    }
     return code;
 }
 

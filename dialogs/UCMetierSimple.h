@@ -2,12 +2,15 @@
 // métier in turn, the measures of its open condition (fleet, mesh, days at
 // sea, subsidies, tax, enforcement).  They act from the next period step on.
 //
-// Also the number formats shared by the condition dialogs.
+// Each field is one measure of the measure table (dataset/UMesures.h), which
+// reads, checks, converts and stores it; the dialog keeps the order of its
+// fields and of its messages.  Also the number format shared by the
+// condition dialogs.
 #pragma once
 
 #include <QDialog>
 #include <functional>
-#include <optional>
+#include <string_view>
 
 class QLineEdit;
 class QPushButton;
@@ -29,14 +32,8 @@ using TOuvrirAide = std::function<void(int)>;
 // at least `largeur` characters (" 12" for 12.4 in three).
 QString TexteArrondi(long double valeur, int largeur);
 
-// A real as the player types it: leading blanks, an optional sign, a decimal
-// point (or comma) and an exponent; nothing may follow.  NaN, infinities and numbers
-// that do not fit a 32-bit float are not numbers: the model stores floats.
-std::optional<double> LireReel(const QString& texte);
-
-// A whole number typed the same way; one beyond 64 bits comes back as the
-// largest of its sign, so that the range checks refuse it.
-std::optional<long long> LireEntier(const QString& texte);
+// A text of the model (UTF-8) for a widget.
+QString TexteModele(std::string_view texte);
 
 class TConditionMetierSimple : public QDialog {
     Q_OBJECT
@@ -69,7 +66,7 @@ public:
 private:
     void Remplir(const TCondition& c, int periodesAn);
     // Checks and stores the fields in order; returns the pending-error code
-    // (the first refused field, 0 when everything was stored).
+    // (the first refused field from 1, 0 when everything was stored).
     int Valider(TCondition& c, int periodesAn);
     // The field of a pending-error code; txRepression for 0.
     QLineEdit* Champ(int code) const;

@@ -113,7 +113,7 @@ TEST(VascoBatch, ErreursDeScenarioAvantToutCalcul)
     for (const std::string p : {"x", "-1", "1.5"})
         cas.push_back({p + ";metier;Chalut;navires;5",
                        "période : nombre entier >= 0 attendu, trouvé « " + p + " »"});
-    for (const std::string v : {"cinq", "5x", "5,5", "nan", "inf", "", "off"})
+    for (const std::string v : {"cinq", "5x", "5,5,5", "5,5.5", "nan", "inf", "", "off"})
         cas.push_back({"0;metier;Chalut;navires;" + v,
                        "navires : valeur non numérique « " + v + " » (nombre attendu)"});
     // Out of bounds: target, measure, value, what was expected.

@@ -33,9 +33,10 @@ struct Saisons : testing::Test {
 
 TEST_F(Saisons, MesuresDeMetierStockeesCommeLeDialogue)
 {
+    // A decimal comma reads as a point, as in the dialogs.
     const TScenario s("0;metier;Senne;maillage;80\n"
                       "0;metier;Senne;repression;50\n"
-                      "0;metier;Senne;navires;7.5\n"
+                      "0;metier;Senne;navires;7,5\n"
                       "0;metier;Senne;jours;90\n"
                       "0;metier;Senne;subvention_an;1000\n"
                       "0;metier;Senne;subvention_jour;-12.5\n"

@@ -61,11 +61,12 @@ TEST(ConditionEspece, QuotaEtTailleMinimaleRefusesPuisAcceptes)
     Script script;
     script.Installer(*fenetre);
     // Merlu: the ticked quota still holds "-1"; then a quota with a size of
-    // -3; then a size that does not fit 16 bits; then 27 cm.
+    // -3; then the first size that does not fit 16 bits; then the last that
+    // does.
     script << Cocher({"QuotasCheckBox"}, {}, "btOk")
            << Cocher({"TailleMinCheckBox"}, {{"txQuotas", "200"}, {"txTailleMin", "-3"}}, "btOk")
-           << Saisir({{"txTailleMin", "70000"}}, "btOk")
-           << Saisir({{"txTailleMin", "27"}}, "btOk")
+           << Saisir({{"txTailleMin", "65536"}}, "btOk")
+           << Saisir({{"txTailleMin", "65535"}}, "btOk")
            // Sole: neither entry is a number.
            << Cocher({"QuotasCheckBox", "TailleMinCheckBox"},
                      {{"txQuotas", "nan"}, {"txTailleMin", "abc"}}, "btOk")
@@ -105,7 +106,7 @@ TEST(ConditionEspece, QuotaEtTailleMinimaleRefusesPuisAcceptes)
     EXPECT_EQ(merlu.QuotaActif, 1);
     EXPECT_FLOAT_EQ(merlu.Quota, 200000);
     EXPECT_EQ(merlu.TailleMinActive, 1);
-    EXPECT_EQ(merlu.TailleMin, 27);
+    EXPECT_EQ(merlu.TailleMin, 65535);
     const TPeriodeES& sole = Etat(*fenetre, 1);
     EXPECT_EQ(sole.QuotaActif, 0);
     EXPECT_FLOAT_EQ(sole.Quota, -1000);

@@ -1,99 +1,196 @@
-// Measures entered through the dialogs act on the next periods exactly as
-// the same measures given to vasco-batch: a quota that binds, a minimum
-// landing size, a regulated mesh with its enforcement.
+// A measure typed in a condition dialog and the same measure in a scenario
+// line go through the one row of the measure table: the same text stores the
+// same float, or is refused by both, each with its own words.
 
 #include "biology/Ubiolo.h"
+#include "dataset/UScenario.h"
 #include "economics/Ueco.h"
-#include "model/Uperiode.h"
 #include "tests/dialogs/Outils.h"
 
+#include <QCheckBox>
+#include <cmath>
 #include <gtest/gtest.h>
-#include <map>
+#include <optional>
 
 namespace vasco::test {
 namespace {
 
-// The columns vasco-batch writes for period p, read from the window's data
-// set the same way.
-std::map<std::string, float> Colonnes(const TBDVasco& bd, int p)
+// Where each measure is typed: its edit, and for a species its check box.
+struct Saisie {
+    const char* Champ;
+    const char* Case = nullptr;
+};
+
+Saisie SaisieDe(TMesure m)
 {
-    std::map<std::string, float> v;
-    const auto& b = bd.Bilans.A<TPeriodeBilan>(p - 1);
-    v["PoidsDebarque"] = b.PoidsDebarque;
-    v["PoidsRejete"] = b.PoidsRejete;
-    v["CA"] = b.CA;
-    v["CAGris"] = b.CAGris;
-    v["Benefice"] = b.Benefice;
-    v["SubventionsNettes"] = b.SubventionsNettes;
-    v["Effectifs"] = b.Effectifs;
-    for (int i = 0; i < bd.Especes.Nombre(); ++i) {
-        const auto& e = bd.Especes.A<TEspece>(i);
-        const auto& z = e.Periodes.A<TPeriodeES>(p - 1);
-        long double captures = 0;
-        for (int t = 0; t < z.Tailles.Nombre(); ++t)
-            captures += z.Tailles.A<TTailleES>(t).PoidsCaptures;
-        v[e.Nom + ":Biomasse"] = z.Biomasse;
-        v[e.Nom + ":BiomasseFeconde"] = z.BiomasseFeconde;
-        v[e.Nom + ":PoidsCaptures"] = static_cast<float>(captures);
+    switch (m) {
+    case TMesure::Navires: return {"txNombreDeNavires"};
+    case TMesure::Maillage: return {"txMaillage"};
+    case TMesure::Jours: return {"txNbJourPeche"};
+    case TMesure::SubventionAn: return {"txSubventionAn"};
+    case TMesure::SubventionJour: return {"txSubventionJourMer"};
+    case TMesure::Taxe: return {"TxTauxTaxeSurCA"};
+    case TMesure::Repression: return {"txRepression"};
+    case TMesure::Quota: return {"txQuotas", "QuotasCheckBox"};
+    case TMesure::TailleMin: return {"txTailleMin", "TailleMinCheckBox"};
     }
-    for (int i = 0; i < bd.Metiers.Nombre(); ++i) {
-        const auto& m = bd.Metiers.A<TMetierEco>(i);
-        const auto& c = m.Conditions.A<TCondition>(p - 1);
-        v[m.Nom + ":CA"] = c.CA;
-        v[m.Nom + ":Benefice"] = c.Benefice;
-        v[m.Nom + ":PoidsDebarque"] = c.PoidsDebarque;
-        v[m.Nom + ":PoidsRejete"] = c.PoidsRejete;
-        v[m.Nom + ":CAGris"] = c.CAGris;
-    }
-    return v;
+    return {""};
 }
 
-TEST(MesuresDesDialogues, PeriodesSuivantesCommeVascoBatch)
+// Every measure of the first métier's open condition and the first
+// species' open state (golfe.vsc: the offshore trawlers, the hake), a
+// lifted measure as NaN.
+std::vector<float> Etat(const TBDVasco& bd)
+{
+    const TCondition& c = bd.Metiers.A<TMetierEco>(0).Courante();
+    const TPeriodeES& s = bd.Especes.A<TEspece>(0).Courant();
+    return {c.NbNavires,
+            c.MaillageReglementaire,
+            c.NbJours,
+            c.SubventionPeriode,
+            c.SubventionJourMer,
+            c.TauxTaxeCA,
+            c.IndiceRepression,
+            s.QuotaActif ? s.Quota : NAN,
+            s.TailleMinActive ? static_cast<float>(s.TailleMin) : NAN,
+            c.MaillageEffectif};
+}
+
+struct Cas {
+    TMesure Mesure;
+    const char* Texte;
+    std::optional<float> Stockee; // nothing when refused
+    const char* Message = "";     // the dialog's
+    const char* Raison = "";      // the scenario's
+};
+
+Cas Stocke(TMesure m, const char* texte, float stockee)
+{
+    return {m, texte, stockee};
+}
+
+Cas Refuse(TMesure m, const char* texte, const char* message, const char* raison)
+{
+    return {m, texte, std::nullopt, message, raison};
+}
+
+// The dialog, opened on a fresh golfe.vsc: the text typed in its field and
+// confirmed; a refused entry is then abandoned (the measure lifted, or the
+// fields confirmed as shown again), the other métiers or species cancelled.
+std::vector<float> ParLeDialogue(const Cas& c, std::vector<std::string>& messages)
 {
     auto fenetre = FenetreChargee();
-    Messages messages;
+    Messages recus;
     Script script;
     script.Installer(*fenetre);
-    script << Saisir({{"txRepression", "50"}}, "BtOK")
-           << Saisir({{"txMaillage", "80"}, {"txRepression", "90"}}, "BtOK") << Cliquer("BtAnnuler")
-           << Cliquer("BtAnnuler");
-    fenetre->ModificationdesconditionsMetierClick();
-    script << Cocher({"QuotasCheckBox"}, {{"txQuotas", "200"}}, "btOk")
-           << Cocher({"TailleMinCheckBox"}, {{"txTailleMin", "24"}}, "btOk")
-           << Cliquer("BtAnnuler");
-    fenetre->ModificationdesConditionsEspeceClick();
+    const Saisie s = SaisieDe(c.Mesure);
+    const bool espece = s.Case != nullptr;
+    const char* ok = espece ? "btOk" : "BtOK";
+    script << Cocher(espece ? std::vector{s.Case} : std::vector<const char*>{},
+                     {{s.Champ, c.Texte}}, ok);
+    if (!c.Stockee)
+        script << [=](QDialog& d) {
+            if (espece && d.findChild<QCheckBox*>(s.Case)->isChecked())
+                d.findChild<QCheckBox*>(s.Case)->click();
+            return Cliquer(ok)(d);
+        };
+    for (int i = 1; i < (espece ? 3 : 4); ++i)
+        script << Cliquer("BtAnnuler");
+    if (espece)
+        fenetre->ModificationdesConditionsEspeceClick();
+    else
+        fenetre->ModificationdesconditionsMetierClick();
     EXPECT_TRUE(script.Fini());
-    EXPECT_TRUE(messages.Textes().empty());
+    if (!c.Stockee && !espece && script.Vus.size() > 1) {
+        EXPECT_EQ(script.Vus[1].Focus, s.Champ) << "le champ refusé reprend la main";
+    }
+    messages = recus.Textes();
+    return Etat(*fenetre->Donnees());
+}
 
-    constexpr int Periodes = 3;
-    for (int p = 0; p < Periodes; ++p)
-        fenetre->Donnees()->Pas();
+// The scenario line of the same measure, read and applied at period 0.
+std::vector<float> ParLeScenario(const Cas& c, std::string& erreur)
+{
+    TBDVasco bd;
+    bd.Charger(FichierDonnees("golfe.vsc"));
+    const Saisie s = SaisieDe(c.Mesure);
+    const std::string ligne =
+        std::string(s.Case ? "0;espece;Merlu;" : "0;metier;Chalutiers hauturiers;") +
+        std::string(Mesure(c.Mesure).Nom) + ";" + c.Texte;
+    try {
+        TScenario(ligne, bd).Appliquer(0, bd);
+    } catch (const ErreurScenario& e) {
+        erreur = e.what();
+    }
+    return Etat(bd);
+}
 
-    const Csv mesures = LancerBatch("golfe.vsc",
-                                    "0;metier;Chalutiers hauturiers;repression;50\n"
-                                    "0;metier;Chalutiers langoustiniers;maillage;80\n"
-                                    "0;metier;Chalutiers langoustiniers;repression;90\n"
-                                    "0;espece;Merlu;quota;200\n"
-                                    "0;espece;Sole;taille_min;24\n",
-                                    Periodes);
-    const Csv sans = LancerBatch("golfe.vsc", "", Periodes);
-    ASSERT_EQ(mesures.Lignes.size(), size_t(Periodes));
-    for (int p = 1; p <= Periodes; ++p)
-        for (const auto& [colonne, valeur] : Colonnes(*fenetre->Donnees(), p))
-            EXPECT_EQ(valeur, static_cast<float>(mesures.Valeur(p, colonne)))
-                << colonne << ", période " << p;
-
-    // The measures bite: the merlu quota is exceeded by the offshore
-    // trawlers, whose excess is half discarded, half sold on the grey market;
-    // undersized sole is sold on the grey market by the netters, whom no
-    // repression watches; the wider mesh spares small fish.
-    EXPECT_EQ(sans.Valeur(1, "Chalutiers hauturiers:PoidsRejete"), 0);
-    EXPECT_GT(mesures.Valeur(1, "Chalutiers hauturiers:PoidsRejete"), 0);
-    EXPECT_GT(mesures.Valeur(1, "Chalutiers hauturiers:CAGris"), 0);
-    EXPECT_EQ(sans.Valeur(1, "Fileyeurs:CAGris"), 0);
-    EXPECT_GT(mesures.Valeur(1, "Fileyeurs:CAGris"), 0);
-    EXPECT_LT(mesures.Valeur(1, "Chalutiers langoustiniers:PoidsDebarque"),
-              sans.Valeur(1, "Chalutiers langoustiniers:PoidsDebarque"));
+TEST(MesuresDesDialogues, MemeLigneDeLaTablePourLeDialogueEtLeScenario)
+{
+    // golfe.vsc counts four periods a year.  A number is rounded to a float
+    // before it is converted: 45.1 % stores the float of 45.1 divided by
+    // 100, one unit below the float of 0.451.
+    const Cas cas[] = {
+        Stocke(TMesure::Navires, "12,5", 12.5f),
+        Refuse(TMesure::Navires, "-1", "Nombre de navires < 0",
+               "valeur hors limites « -1 » : nombre de navires >= 0 attendu"),
+        // Too large: no number to a dialog, below its limit to a scenario.
+        Refuse(TMesure::Navires, "-1e39", "Nombre de Navires : Valeur non numérique",
+               "valeur hors limites « -1e39 » : nombre de navires >= 0 attendu"),
+        Stocke(TMesure::Maillage, "+80", 80),
+        Refuse(TMesure::Maillage, "-0.5", "Maillage < 0",
+               "valeur hors limites « -0.5 » : maillage >= 0 (mm) attendu"),
+        Stocke(TMesure::Jours, "90", 90),
+        Refuse(TMesure::Jours, "90.01", "Nombre de jours < 0 ou > à durée période",
+               "valeur hors limites « 90.01 » : de 0 à 90 jours par période attendu"),
+        Stocke(TMesure::SubventionAn, "1000", 250),
+        Refuse(TMesure::SubventionAn, "1e39", "Subvention An : Valeur non numérique",
+               "valeur hors limites « 1e39 » : nombre trop grand"),
+        Stocke(TMesure::SubventionJour, " -12.5", -12.5f),
+        Refuse(TMesure::SubventionJour, "douze", "Subvention Jour Mer : Valeur non numérique",
+               "valeur non numérique « douze » (nombre attendu)"),
+        Stocke(TMesure::Taxe, "45,1", std::nextafter(0.451f, 0.0f)),
+        Stocke(TMesure::Taxe, "-20", -0.2f),
+        Refuse(TMesure::Taxe, "100.5", "Taxe sur CA > à 100%",
+               "valeur hors limites « 100.5 » : taux <= 100 (%) attendu"),
+        Stocke(TMesure::Repression, "100", 1),
+        Refuse(TMesure::Repression, "101", "Indice de répression <0 ou >100",
+               "valeur hors limites « 101 » : indice de 0 à 100 (%) attendu"),
+        Refuse(TMesure::Repression, "nan", "Indice de répression : Valeur non numérique",
+               "valeur non numérique « nan » (nombre attendu)"),
+        Stocke(TMesure::Quota, "2,5", 2500),
+        Refuse(TMesure::Quota, "-1", "Quotas < 0",
+               "valeur hors limites « -1 » : quota >= 0 (tonnes par période) attendu"),
+        Refuse(TMesure::Quota, "1e36", "Quota : Valeur non numérique",
+               "valeur hors limites « 1e36 » : nombre trop grand"),
+        Refuse(TMesure::Quota, "beaucoup", "Quota : Valeur non numérique",
+               "valeur non numérique « beaucoup » (nombre ou off attendu)"),
+        Stocke(TMesure::TailleMin, "65535", 65535),
+        Refuse(TMesure::TailleMin, "65536", "Taille Minimale > 65535",
+               "taille de 1 à 65535 (cm) attendue, trouvé « 65536 »"),
+        Refuse(TMesure::TailleMin, "0", "Taille Minimale <= 0",
+               "taille de 1 à 65535 (cm) attendue, trouvé « 0 »"),
+        Refuse(TMesure::TailleMin, "12.5", "Taille Minimale : Valeur non numérique",
+               "nombre entier ou off attendu, trouvé « 12.5 »"),
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(Mesure(c.Mesure).Nom) + " « " + c.Texte + " »");
+        std::vector<std::string> messages;
+        const std::vector<float> dialogue = ParLeDialogue(c, messages);
+        std::string erreur;
+        const std::vector<float> scenario = ParLeScenario(c, erreur);
+        if (c.Stockee) {
+            EXPECT_EQ(dialogue[static_cast<size_t>(c.Mesure)], *c.Stockee);
+            EXPECT_TRUE(messages.empty());
+            EXPECT_EQ(erreur, "");
+            // The other measures and the mesh actually fished too.
+            EXPECT_EQ(testing::PrintToString(dialogue), testing::PrintToString(scenario));
+        } else {
+            EXPECT_EQ(messages, std::vector<std::string>{c.Message});
+            EXPECT_EQ(erreur,
+                      "scenario ligne 1: " + std::string(Mesure(c.Mesure).Nom) + " : " + c.Raison);
+        }
+    }
 }
 
 } // namespace

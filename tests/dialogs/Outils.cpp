@@ -1,15 +1,10 @@
 #include "tests/dialogs/Outils.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryFile>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <stdexcept>
 
 namespace vasco::test {
@@ -96,52 +91,6 @@ std::unique_ptr<TFenetreMere> FenetreChargee(const std::string& fichier)
     auto fenetre = std::make_unique<TFenetreMere>();
     EXPECT_TRUE(fenetre->ChargerFichier(QString::fromStdString(FichierDonnees(fichier))));
     return fenetre;
-}
-
-double Csv::Valeur(int periode, const std::string& colonne) const
-{
-    for (size_t c = 0; c < Colonnes.size(); ++c)
-        if (Colonnes[c] == colonne && periode >= 1 && periode <= static_cast<int>(Lignes.size()))
-            return Lignes[periode - 1].at(c);
-    ADD_FAILURE() << "colonne ou période absente : " << colonne << " " << periode;
-    return 0;
-}
-
-Csv LancerBatch(const std::string& fichier, const std::string& scenario, int periodes)
-{
-    QTemporaryFile texte(QDir::tempPath() + "/vasco_dialogues_XXXXXX.scenario");
-    EXPECT_TRUE(texte.open());
-    texte.write(QByteArray::fromStdString(scenario));
-    texte.flush();
-
-    // vasco-batch is built beside the test program.
-    QProcess batch;
-    batch.start(QCoreApplication::applicationDirPath() + "/vasco-batch",
-                {"--scenario", texte.fileName(), QString::fromStdString(FichierDonnees(fichier)),
-                 QString::number(periodes)});
-    EXPECT_TRUE(batch.waitForFinished(60000));
-    EXPECT_EQ(batch.exitCode(), 0) << batch.readAllStandardError().toStdString();
-
-    Csv csv;
-    std::istringstream lignes(batch.readAllStandardOutput().toStdString());
-    std::string ligne;
-    // Column names hold no comma in the fisheries of data/.
-    auto champs = [](const std::string& l) {
-        std::vector<std::string> r;
-        std::istringstream s(l);
-        for (std::string champ; std::getline(s, champ, ',');)
-            r.push_back(champ);
-        return r;
-    };
-    if (std::getline(lignes, ligne))
-        csv.Colonnes = champs(ligne);
-    while (std::getline(lignes, ligne)) {
-        std::vector<double> valeurs;
-        for (const std::string& champ : champs(ligne))
-            valeurs.push_back(std::stod(champ));
-        csv.Lignes.push_back(std::move(valeurs));
-    }
-    return csv;
 }
 
 } // namespace vasco::test

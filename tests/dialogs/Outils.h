@@ -1,6 +1,5 @@
 // Helpers of the dialog tests: a script that answers the modal dialogs of
-// the main window, a main window loaded with a data file, and runs of
-// vasco-batch.
+// the main window, and a main window loaded with a data file.
 #pragma once
 
 #include "shell/Mere.h"
@@ -58,13 +57,5 @@ private:
 
 // A main window with a data file of data/ loaded, option marks as at start.
 std::unique_ptr<TFenetreMere> FenetreChargee(const std::string& fichier = "golfe.vsc");
-
-// vasco-batch run of a data file of data/ with a scenario text: the CSV.
-struct Csv {
-    std::vector<std::string> Colonnes;
-    std::vector<std::vector<double>> Lignes;
-    double Valeur(int periode, const std::string& colonne) const;
-};
-Csv LancerBatch(const std::string& fichier, const std::string& scenario, int periodes);
 
 } // namespace vasco::test
