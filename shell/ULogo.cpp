@@ -1,17 +1,13 @@
 #include "shell/ULogo.h"
 
+#include "shell/URessources.h"
+
 #include <QFile>
 #include <QPainter>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
 #include <utility>
-
-// Outside the namespace: Q_INIT_RESOURCE declares a global function.
-static void EnregistrerRessourcesVasco()
-{
-    Q_INIT_RESOURCE(vasco);
-}
 
 namespace vasco {
 
@@ -104,15 +100,6 @@ void TPanelLogo::paintEvent(QPaintEvent*)
         cache_ = QPixmap::fromImage(couvrant.copy(centre));
     }
     peintre.drawPixmap(0, 0, cache_);
-}
-
-void InitialiserRessources()
-{
-    static const bool faite = [] {
-        EnregistrerRessourcesVasco();
-        return true;
-    }();
-    (void)faite;
 }
 
 } // namespace vasco

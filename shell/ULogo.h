@@ -16,11 +16,6 @@ QImage DecoderJpeg(const QByteArray& octets);
 // The logo of the program (the main window's panel, the about box).
 QImage LogoVasco();
 
-// Registers the pictures of the program's resources; called before the
-// first picture is read (the window library is static, so the resources are
-// not registered by themselves).
-void InitialiserRessources();
-
 // The panel that fills the main window's client area with the logo while no
 // graph is shown: the picture covers the panel, centred, without distortion.
 class TPanelLogo : public QWidget {
