@@ -172,29 +172,13 @@ TEST(FenetreMere, AuDemarrageSeulsFichierOptionsEtAideServentEtLeLogoRemplitLaZo
 }
 
 // The commands a user reaches by the mouse: menu items and toolbar buttons.
-const char* const Commandes[] = {
-    "Choixdufichierdedonnes",
-    "FichierReutiliser",
-    "EnregistrerGraphiqueSous",
-    "Quitter",
-    "PasAPas",
-    "EnContinu",
-    "Stop",
-    "PasEnArriere",
-    "ModificationdesconditionsMetier",
-    "ModificationdesConditionsEspece",
-    "GlobalCAEtBenefices",
-    "FenetreCascade",
-    "FenetreMosaique",
-    "FenetreSupprimer",
-    "BoutonCascade",
-    "BoutonMosaique",
-    "BoutonEnregistrerGraph",
-    "BoutonContinu",
-    "BoutonStop",
-    "BoutonPasAPas",
-    "BoutonPasEnArriere",
-};
+const QStringList Commandes =
+    QString("Choixdufichierdedonnes FichierReutiliser EnregistrerGraphiqueSous Quitter PasAPas "
+            "EnContinu Stop PasEnArriere ModificationdesconditionsMetier "
+            "ModificationdesConditionsEspece GlobalCAEtBenefices FenetreCascade FenetreMosaique "
+            "FenetreSupprimer BoutonCascade BoutonMosaique BoutonEnregistrerGraph BoutonContinu "
+            "BoutonStop BoutonPasAPas BoutonPasEnArriere")
+        .split(' ');
 
 // An action can be clicked when it is enabled and so is every menu on the
 // way to it from the menu bar.
@@ -223,17 +207,22 @@ void PrintTo(const Vue& v, std::ostream* os)
     *os << "{" << v.cliquables << (v.logo ? "; logo" : "; sans logo") << "}";
 }
 
+// Names separated by spaces, in alphabetical order.
 std::string Trier(QStringList noms)
 {
     noms.sort();
     return noms.join(' ').toStdString();
 }
+std::string Trier(const char* noms)
+{
+    return Trier(QString(noms).split(' ', Qt::SkipEmptyParts));
+}
 
 Vue Voir(const TFenetreMere& f)
 {
     QStringList cliquables;
-    for (const char* nom : Commandes) {
-        if (Cliquable(f.Action(nom)))
+    for (const QString& nom : Commandes) {
+        if (Cliquable(f.Action(nom.toUtf8().constData())))
             cliquables << nom;
     }
     if (f.Magnetoscope()->isEnabled())
@@ -257,43 +246,26 @@ void OuvrirVisualisations(TFenetreMere& f)
 // What can be clicked after each thing a user does, from a new window.
 TEST(FenetreMere, CeQuiPeutEtreCliqueSuitCeQueLUtilisateurAFait)
 {
-    const QStringList apresChargement = {"Choixdufichierdedonnes",
-                                         "FichierReutiliser",
-                                         "Quitter",
-                                         "PasAPas",
-                                         "EnContinu",
-                                         "ModificationdesconditionsMetier",
-                                         "ModificationdesConditionsEspece",
-                                         "GlobalCAEtBenefices",
-                                         "BoutonContinu",
-                                         "BoutonPasAPas"};
-    const QStringList apresUnPas = {"Choixdufichierdedonnes",
-                                    "FichierReutiliser",
-                                    "EnregistrerGraphiqueSous",
-                                    "Quitter",
-                                    "PasAPas",
-                                    "EnContinu",
-                                    "PasEnArriere",
-                                    "ModificationdesconditionsMetier",
-                                    "ModificationdesConditionsEspece",
-                                    "GlobalCAEtBenefices",
-                                    "FenetreCascade",
-                                    "FenetreMosaique",
-                                    "FenetreSupprimer",
-                                    "BoutonEnregistrerGraph",
-                                    "BoutonContinu",
-                                    "BoutonPasAPas",
-                                    "BoutonPasEnArriere",
-                                    "Magneto"};
+    const char* const apresChargement =
+        "Choixdufichierdedonnes FichierReutiliser Quitter PasAPas EnContinu BoutonContinu "
+        "BoutonPasAPas ModificationdesconditionsMetier ModificationdesConditionsEspece "
+        "GlobalCAEtBenefices";
+    const char* const apresUnPas =
+        "Choixdufichierdedonnes FichierReutiliser EnregistrerGraphiqueSous Quitter PasAPas "
+        "EnContinu PasEnArriere BoutonEnregistrerGraph BoutonContinu BoutonPasAPas "
+        "BoutonPasEnArriere ModificationdesconditionsMetier ModificationdesConditionsEspece "
+        "GlobalCAEtBenefices FenetreCascade FenetreMosaique FenetreSupprimer Magneto";
+    const std::string apresUnPasEtVisualisations =
+        std::string(apresUnPas) + " BoutonCascade BoutonMosaique";
     struct Cas {
         const char* quoi;
         std::function<void(TFenetreMere&)> faire;
-        QStringList cliquables;
+        const char* cliquables;
         bool logo;
         bool enCours;
     };
     const Cas cas[] = {
-        {"rien", [](TFenetreMere&) {}, {"Choixdufichierdedonnes", "Quitter"}, true, false},
+        {"rien", [](TFenetreMere&) {}, "Choixdufichierdedonnes Quitter", true, false},
         {"chargement", Charger, apresChargement, true, false},
         {"un pas",
          [](TFenetreMere& f) {
@@ -307,7 +279,7 @@ TEST(FenetreMere, CeQuiPeutEtreCliqueSuitCeQueLUtilisateurAFait)
              f.PasAPas();
              OuvrirVisualisations(f);
          },
-         apresUnPas + QStringList{"BoutonCascade", "BoutonMosaique"}, false, false},
+         apresUnPasEtVisualisations.c_str(), false, false},
         {"toutes les fenêtres supprimées",
          [](TFenetreMere& f) {
              Charger(f);
@@ -315,19 +287,16 @@ TEST(FenetreMere, CeQuiPeutEtreCliqueSuitCeQueLUtilisateurAFait)
              OuvrirVisualisations(f);
              f.Action("FenetreSupprimer")->trigger();
          },
-         {"Choixdufichierdedonnes", "FichierReutiliser", "Quitter", "PasAPas", "EnContinu",
-          "PasEnArriere", "ModificationdesconditionsMetier", "ModificationdesConditionsEspece",
-          "GlobalCAEtBenefices", "BoutonContinu", "BoutonPasAPas", "BoutonPasEnArriere"},
-         true,
-         false},
+         "Choixdufichierdedonnes FichierReutiliser Quitter PasAPas EnContinu PasEnArriere "
+         "BoutonContinu BoutonPasAPas BoutonPasEnArriere ModificationdesconditionsMetier "
+         "ModificationdesConditionsEspece GlobalCAEtBenefices",
+         true, false},
         {"pendant une simulation en continu",
          [](TFenetreMere& f) {
              Charger(f);
              f.Action("BoutonContinu")->trigger();
          },
-         {"Stop", "BoutonStop"},
-         false,
-         true},
+         "Stop BoutonStop", false, true},
         {"Stop pendant la simulation",
          [](TFenetreMere& f) {
              Charger(f);
@@ -335,22 +304,20 @@ TEST(FenetreMere, CeQuiPeutEtreCliqueSuitCeQueLUtilisateurAFait)
              ASSERT_TRUE(AttendreQue([&] { return f.Donnees()->NbPeriodes() >= 3; }));
              f.Action("BoutonStop")->trigger();
          },
-         {"Choixdufichierdedonnes", "FichierReutiliser", "EnregistrerGraphiqueSous", "Quitter",
-          "PasAPas", "EnContinu", "PasEnArriere", "ModificationdesconditionsMetier",
-          "ModificationdesConditionsEspece", "GlobalCAEtBenefices", "BoutonEnregistrerGraph",
-          "BoutonContinu", "BoutonPasAPas", "BoutonPasEnArriere", "Magneto"},
-         false,
-         false},
+         "Choixdufichierdedonnes FichierReutiliser EnregistrerGraphiqueSous Quitter PasAPas "
+         "EnContinu PasEnArriere BoutonEnregistrerGraph BoutonContinu BoutonPasAPas "
+         "BoutonPasEnArriere ModificationdesconditionsMetier ModificationdesConditionsEspece "
+         "GlobalCAEtBenefices Magneto",
+         false, false},
         {"simulation arrivée à sa limite",
          [](TFenetreMere& f) {
              Charger(f);
              f.EnContinu();
              ASSERT_TRUE(AttendreFin(f));
          },
-         {"Choixdufichierdedonnes", "FichierReutiliser", "EnregistrerGraphiqueSous", "Quitter",
-          "GlobalCAEtBenefices", "BoutonEnregistrerGraph", "BoutonPasEnArriere"},
-         false,
-         false},
+         "Choixdufichierdedonnes FichierReutiliser EnregistrerGraphiqueSous Quitter "
+         "BoutonEnregistrerGraph BoutonPasEnArriere GlobalCAEtBenefices",
+         false, false},
         {"bilan du concours puis Visualiser",
          [](TFenetreMere& f) {
              Charger(f);
@@ -359,11 +326,10 @@ TEST(FenetreMere, CeQuiPeutEtreCliqueSuitCeQueLUtilisateurAFait)
              f.EnContinu();
              ASSERT_TRUE(AttendreFin(f));
          },
-         {"Choixdufichierdedonnes", "FichierReutiliser", "EnregistrerGraphiqueSous", "Quitter",
-          "GlobalCAEtBenefices", "FenetreCascade", "FenetreMosaique", "FenetreSupprimer",
-          "BoutonCascade", "BoutonMosaique", "BoutonEnregistrerGraph", "Magneto"},
-         false,
-         false},
+         "Choixdufichierdedonnes FichierReutiliser EnregistrerGraphiqueSous Quitter "
+         "BoutonEnregistrerGraph GlobalCAEtBenefices FenetreCascade FenetreMosaique "
+         "FenetreSupprimer BoutonCascade BoutonMosaique Magneto",
+         false, false},
         {"fichier réutilisé après deux pas",
          [](TFenetreMere& f) {
              Charger(f);
