@@ -9,6 +9,7 @@
 #include "shell/UChemins.h"
 #include "shell/ULogo.h"
 #include "shell/UMagneto.h"
+#include "shell/URessources.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "shell/UMagneto.h"
 
-#include "shell/ULogo.h"
+#include "shell/URessources.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
