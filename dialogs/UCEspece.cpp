@@ -126,13 +126,13 @@ void TConditionEspece::done(int resultat)
 
 void TConditionEspece::QuotasCheckBoxClick(bool coche)
 {
-    QuotaCoche = coche ? 1 : 0;
+    QuotaCoche = coche;
     Activer(txQuotas, coche);
 }
 
 void TConditionEspece::TailleMinCheckBoxClick(bool coche)
 {
-    TailleMinCochee = coche ? 1 : 0;
+    TailleMinCochee = coche;
     Activer(txTailleMin, coche);
 }
 
@@ -158,8 +158,8 @@ int TConditionEspece::Valider(TPeriodeES& s, int periodesAn)
 {
     const TDefMesure& quota = Mesure(TMesure::Quota);
     const TDefMesure& taille = Mesure(TMesure::TailleMin);
-    quota.Activer(s, QuotaCoche != 0);
-    taille.Activer(s, TailleMinCochee != 0);
+    quota.Activer(s, QuotaCoche);
+    taille.Activer(s, TailleMinCochee);
     int code = 0;
     // A ticked measure: stored when accepted.  An entry that is no number
     // lifts the measure and clears its value, and leaves an earlier code; a

@@ -32,8 +32,8 @@ public:
     TOuvrirAide Aide;
 
     // The form's own mirrors of its check boxes.
-    uint8_t QuotaCoche = 0;
-    uint8_t TailleMinCochee = 0;
+    bool QuotaCoche = false;
+    bool TailleMinCochee = false;
 
     QCheckBox* QuotasCheckBox;
     QLineEdit* txQuotas;

@@ -35,16 +35,16 @@ TEST(ConditionEspece, CasesQuiMontrentEtCachentLeurChamp)
     EXPECT_FALSE(d.txQuotas->isVisible());
     EXPECT_EQ(d.txQuotas->focusPolicy(), Qt::NoFocus);
     d.QuotasCheckBox->click();
-    EXPECT_EQ(d.QuotaCoche, 1);
+    EXPECT_TRUE(d.QuotaCoche);
     EXPECT_TRUE(d.txQuotas->isVisible());
     EXPECT_EQ(d.focusWidget(), d.txQuotas);
     EXPECT_EQ(d.txQuotas->focusPolicy(), Qt::StrongFocus);
     d.QuotasCheckBox->click();
-    EXPECT_EQ(d.QuotaCoche, 0);
+    EXPECT_FALSE(d.QuotaCoche);
     EXPECT_FALSE(d.txQuotas->isVisible());
     // Set from code, the box runs its handler too.
     d.TailleMinCheckBox->setChecked(true);
-    EXPECT_EQ(d.TailleMinCochee, 1);
+    EXPECT_TRUE(d.TailleMinCochee);
     EXPECT_TRUE(d.txTailleMin->isVisible());
     EXPECT_EQ(d.size(), taille);
     EXPECT_EQ(d.txQuotas->toolTip(), "Entrer la valeur du quotas pour la période");

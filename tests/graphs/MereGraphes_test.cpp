@@ -3,6 +3,7 @@
 #include "economics/Ueco.h"
 #include "graphs/UFGSEco.h"
 #include "graphs/ufg.h"
+#include "model/UContextes.h"
 #include "model/Uperiode.h"
 #include "shell/Mere.h"
 #include "shell/MereGraphes.h"
@@ -56,35 +57,41 @@ protected:
     TFenetreMere mere;
 };
 
-TEST_F(GraphesGolfe, MenuVisualisationsAvecSesLibellesExacts)
+// Each submenu of "Visualisations" offers, in catalogue order, the
+// commands of its element with their captions and help topics, then its own
+// submenus; every command opens at least one window.
+TEST_F(GraphesGolfe, LeMenuVisualisationsOffreLesCommandesDuCatalogue)
 {
-    const auto libelles = [&](const char* nom) {
-        QStringList textes;
-        for (QAction* a : mere.findChild<QMenu*>(nom)->actions())
-            textes << a->text();
-        return textes;
-    };
-    EXPECT_EQ(libelles("ResultatsGlobaux"),
-              QStringList({"CA et bénéfices", "Quantités", "Effectifs embarqués",
-                           "Taxes et subventions "}));
-    EXPECT_EQ(
-        libelles("ResultatsMetier"),
-        QStringList({"CA et bénéfices d'exploitation", "Quantités", "CA Gris",
-                     "CA et bénéfices / navire", "Quantités / navire", "CA gris / navire",
-                     "Effort de pêche", "Nombre de navires", "Nb de jours de mer", "Espèces"}));
-    EXPECT_EQ(
-        libelles("ResultatsMetierEspeces"),
-        QStringList({"Captures et rejets (nombres)", "Captures et rejets (poids)", "Valeurs"}));
-    EXPECT_EQ(
-        libelles("ResultatsEspece"),
-        QStringList({"Biomasses", "Composition en tailles (population et  captures)",
-                     "Biomasse et captures (poids) par taille", "Captures (composition en tailles)",
-                     "Captures (poids par taille)", "F selon la taille"}));
-    QStringList sousMenus;
-    for (QAction* a : mere.findChild<QMenu*>("Visualisations")->actions())
-        sousMenus << a->text();
-    EXPECT_EQ(sousMenus, QStringList({"Résultats &globaux", "Résultats par &métier",
-                                      "Résultats par &espèce"}));
+    int commandes = 0;
+    for (const TMenuGraphes& m : MenusGraphes()) {
+        const QMenu* menu = mere.findChild<QMenu*>(m.Nom);
+        ASSERT_NE(menu, nullptr) << m.Nom;
+        EXPECT_EQ(menu->menuAction()->text(), QString(m.Libelle));
+        const char* parent =
+            m.Parent < 0 ? "Visualisations" : MenusGraphes()[static_cast<size_t>(m.Parent)].Nom;
+        EXPECT_TRUE(mere.findChild<QMenu*>(parent)->actions().contains(menu->menuAction()))
+            << m.Nom;
+        QList<QAction*> items;
+        for (QAction* a : menu->actions())
+            if (!a->menu())
+                items << a;
+        for (const TLigneGraphe& ligne : CatalogueGraphes()) {
+            if (ligne.Element != m.Element)
+                continue;
+            ASSERT_FALSE(items.isEmpty()) << ligne.Commande;
+            QAction* item = items.takeFirst();
+            EXPECT_EQ(item->objectName(), QString(ligne.Commande));
+            EXPECT_EQ(item->text(), QString(ligne.Libelle));
+            EXPECT_EQ(item->property(ProprieteAide).toInt(), ligne.AideCommande);
+            mere.FermerGraphes();
+            item->trigger();
+            EXPECT_FALSE(Fenetres().isEmpty()) << ligne.Commande;
+            ++commandes;
+        }
+        EXPECT_TRUE(items.isEmpty()) << m.Nom;
+    }
+    EXPECT_EQ(commandes, 22);
+    EXPECT_TRUE(messages.Textes().empty());
 }
 
 TEST_F(GraphesGolfe, ResultatsGlobauxUneFenetreChacun)
