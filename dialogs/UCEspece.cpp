@@ -195,18 +195,17 @@ void TConditionEspece::Modifier(TBDVasco& bd, const TMontrer& montrer)
         auto& espece = bd.Especes.A<TEspece>(i);
         TPeriodeES& s = espece.Courant();
         setWindowTitle("Conditions Espece :" + QString::fromStdString(espece.Nom));
-        do {
-            Remplir(s);
-            QLineEdit* refuse = code == 1 && QuotasCheckBox->isChecked()      ? txQuotas
-                                : code == 2 && TailleMinCheckBox->isChecked() ? txTailleMin
-                                                                              : nullptr;
-            if (refuse) {
-                refuse->setFocus();
-                refuse->selectAll();
-            }
-            if (montrer(*this) == QDialog::Accepted)
-                code = Valider(s, periodesAn);
-        } while (code != 0);
+        // A refused measure whose box is still ticked gets the focus.
+        const auto refuse = [this](int refus) -> QLineEdit* {
+            if (refus == 1 && QuotasCheckBox->isChecked())
+                return txQuotas;
+            if (refus == 2 && TailleMinCheckBox->isChecked())
+                return txTailleMin;
+            return nullptr;
+        };
+        DemanderJusquAccord(
+            *this, montrer, code, [&] { Remplir(s); }, refuse,
+            [&] { return Valider(s, periodesAn); });
     }
 }
 

@@ -173,6 +173,22 @@ int TConditionMetierSimple::Valider(TCondition& c, int periodesAn)
     return code;
 }
 
+void DemanderJusquAccord(QDialog& dialogue, const TMontrer& montrer, int& code,
+                         const std::function<void()>& remplir,
+                         const std::function<QLineEdit*(int)>& refuse,
+                         const std::function<int()>& valider)
+{
+    do {
+        remplir();
+        if (QLineEdit* champ = refuse(code)) {
+            champ->setFocus();
+            champ->selectAll();
+        }
+        if (montrer(dialogue) == QDialog::Accepted)
+            code = valider();
+    } while (code != 0);
+}
+
 void TConditionMetierSimple::Modifier(TBDVasco& bd, const TMontrer& montrer)
 {
     const int periodesAn = std::max<int>(bd.NbPeriodesAn, 1);
@@ -183,14 +199,9 @@ void TConditionMetierSimple::Modifier(TBDVasco& bd, const TMontrer& montrer)
         setWindowTitle("Conditions Metier : " + QString::fromStdString(metier.Nom));
         // Shown again, refilled from the condition, until a confirmation
         // refuses nothing or a cancel finds nothing pending.
-        do {
-            Remplir(c, periodesAn);
-            QLineEdit* focus = Champ(code);
-            focus->setFocus();
-            focus->selectAll();
-            if (montrer(*this) == QDialog::Accepted)
-                code = Valider(c, periodesAn);
-        } while (code != 0);
+        DemanderJusquAccord(
+            *this, montrer, code, [&] { Remplir(c, periodesAn); },
+            [this](int refus) { return Champ(refus); }, [&] { return Valider(c, periodesAn); });
         c.AppliquerMaillage(metier);
     }
 }

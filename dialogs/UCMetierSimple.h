@@ -35,6 +35,17 @@ QString TexteArrondi(long double valeur, int largeur);
 // A text of the model (UTF-8) for a widget.
 QString TexteModele(std::string_view texte);
 
+// Asks for one element's measures: the dialog is filled from the element
+// and shown again, the refused field (if any) selected, until a
+// confirmation refuses nothing or a cancel finds nothing pending.  code is
+// the pending-error code, carried from one element to the next; remplir
+// fills the fields, refuse gives the field of a code (or null), valider
+// stores what is accepted and returns the new code.
+void DemanderJusquAccord(QDialog& dialogue, const TMontrer& montrer, int& code,
+                         const std::function<void()>& remplir,
+                         const std::function<QLineEdit*(int)>& refuse,
+                         const std::function<int()>& valider);
+
 class TConditionMetierSimple : public QDialog {
     Q_OBJECT
 
