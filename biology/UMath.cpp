@@ -1,5 +1,6 @@
 #include "biology/UMath.h"
 
+#include <cfloat>
 #include <chrono>
 #include <cmath>
 #include <numbers>
@@ -90,6 +91,15 @@ long double ExpBorne(float x)
 {
     bool depassement;
     return ExpBorne(x, depassement);
+}
+
+float Flottant(long double valeur)
+{
+    if (valeur > FLT_MAX)
+        return FLT_MAX;
+    if (valeur < -FLT_MAX)
+        return -FLT_MAX;
+    return static_cast<float>(valeur);
 }
 
 long double Puissance(float base, float exposant)

@@ -20,6 +20,13 @@ long double TirageGaussien();
 long double ExpBorne(float x, bool& depassement);
 long double ExpBorne(float x);
 
+// A value worked out in extended precision, to be stored in a 32-bit field.
+// Beyond the float range it is held at the largest float of its sign: an
+// infinity stored there would turn the next sums and ratios into NaN (a
+// collapsed stock, 1e38 vessels, a price and a weight near the float
+// limits).  Within the range it is the plain conversion; NaN stays NaN.
+float Flottant(long double valeur);
+
 // base^exposant, with 0 for a zero base, then 1 for a zero exponent and the
 // base for an exponent of 1.
 long double Puissance(float base, float exposant);

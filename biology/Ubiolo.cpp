@@ -42,7 +42,7 @@ uint8_t LireOctet(TLecteur& lecteur, const char* quoi)
 long double FacteurAleatoire(float alea)
 {
     const long double g = TirageGaussien();
-    return ExpBorne(static_cast<float>((g - 0.5L) * alea * alea));
+    return ExpBorne(Flottant((g - 0.5L) * alea * alea));
 }
 
 // How the survivors of a class spread over the classes around their
@@ -63,13 +63,13 @@ TEtalement EtalementDe(bool croissanceAleatoire, const std::vector<TTailleC*>& s
 void Ajouter(const std::vector<TTailleES*>& effectifs, int64_t classe, long double part)
 {
     TTailleES& e = *effectifs.at(static_cast<size_t>(classe));
-    e.Effectif = static_cast<float>(e.Effectif + part);
+    e.Effectif = Flottant(e.Effectif + part);
 }
 
 void Ajouter(std::vector<float>& effectifs, int64_t classe, long double part)
 {
     float& e = effectifs.at(static_cast<size_t>(classe));
-    e = static_cast<float>(e + part);
+    e = Flottant(e + part);
 }
 
 // Moves the shares a (to class j) and b (to class j + 1) of one class.  The
@@ -184,7 +184,7 @@ void AjouterRecrues(std::vector<float>& e, int32_t premiere, const TSupListe& re
         float part = recrutements.A<TTailleR>(static_cast<int>(numero - recrutements.Premier))
                          .PartRecrutement;
         if (facteur)
-            part = static_cast<float>(static_cast<long double>(part) * *facteur);
+            part = Flottant(static_cast<long double>(part) * *facteur);
         Ajouter(e, numero - premiere, part);
     }
 }
@@ -220,7 +220,7 @@ std::unique_ptr<TTailleR> TTailleR::CreateVide()
 void TTailleR::FairePar(uint8_t phase, TContexte*, float facteur)
 {
     if (phase == PhaseRecrutement)
-        PartRecrutement = static_cast<float>(static_cast<long double>(PartRecrutement) * facteur);
+        PartRecrutement = Flottant(static_cast<long double>(PartRecrutement) * facteur);
 }
 
 void TTailleR::Combiner(TEL& autre, uint8_t phase, TContexte*)
@@ -358,8 +358,10 @@ long double TTailleES::Calcul(uint8_t code, TContexte* contexte)
 
 void TTailleES::Faire(uint8_t phase, TContexte*)
 {
-    if (phase == PhaseMortalite)
+    if (phase == PhaseMortalite) {
         F = 0;
+        FMetiers = 0;
+    }
 }
 
 // Recruitment adds recruits (the other is a TTailleR); phase 2 is the catch
@@ -368,27 +370,32 @@ void TTailleES::Combiner(TEL& autre, uint8_t phase, TContexte*)
 {
     Garder("UBiolo/TTailleES.Combiner", [&] {
         if (phase == PhaseRecrutement)
-            Effectif =
-                static_cast<float>(Effectif + static_cast<long double>(
-                                                  dynamic_cast<TTailleR&>(autre).PartRecrutement));
+            Effectif = Flottant(Effectif + static_cast<long double>(
+                                               dynamic_cast<TTailleR&>(autre).PartRecrutement));
         else if (phase == PhaseCaptures)
             Capturer(dynamic_cast<TTailleC&>(autre));
     });
 }
 
 // Baranov: of the fish that die during the period, 1 - e^-(F+M), the share
-// F / (F + M) is caught.  Less than one fish caught counts as none.  Nothing
-// is stored before the division has succeeded.
+// F / (F + M) is caught.  Less than one fish caught counts as none.
+//
+// A total mortality Z of 0 (no fishing in a class without natural deaths, or
+// a negative natural mortality that cancels F) takes the limit of
+// (1 - e^-Z) / Z, which is 1: F x N, none when F is 0.  An F held at the
+// largest float (a collapsed stock) kills every fish in the period and the
+// share F / Z is 1: the catch is the whole class, to float rounding.
 void TTailleES::Capturer(const TTailleC& saison)
 {
     const long double z = static_cast<long double>(saison.MortaliteNaturelle) + F;
-    const long double morts = 1 - ExpBorne(static_cast<float>(-z));
-    long double captures = morts * Diviser(F, z) * Effectif;
+    const long double morts = 1 - ExpBorne(Flottant(-z));
+    long double captures =
+        z == 0 ? F * static_cast<long double>(Effectif) : morts * (F / z) * Effectif;
     if (captures < 1.0L)
         captures = 0;
-    Captures = static_cast<float>(captures);
-    PoidsCaptures = static_cast<float>(static_cast<long double>(saison.Poids) * Captures);
-    Biomasse = static_cast<float>(static_cast<long double>(saison.Poids) * Effectif);
+    Captures = Flottant(captures);
+    PoidsCaptures = Flottant(static_cast<long double>(saison.Poids) * Captures);
+    Biomasse = Flottant(static_cast<long double>(saison.Poids) * Effectif);
 }
 
 void TTailleES::Inscrire(TContexte& contexte)
@@ -451,11 +458,13 @@ void TPeriodeES::Recruter(const TEspece& espece, const TPeriodeES& precedent,
     FacteurRecrutement = 1.0f;
     if (aleatoire)
         FacteurRecrutement =
-            static_cast<float>(FacteurAleatoire(espece.AleaRecrutement) * FacteurRecrutement);
+            Flottant(FacteurAleatoire(espece.AleaRecrutement) * FacteurRecrutement);
     const long double seuil = espece.SeuilRecrutement / 100.0L * espece.BiomasseFecondeVierge;
-    if (precedent.BiomasseFeconde < seuil)
+    // A threshold of 0 with a negative spawning biomass (negative weights)
+    // has no proportion to apply.
+    if (seuil != 0 && precedent.BiomasseFeconde < seuil)
         FacteurRecrutement =
-            static_cast<float>(FacteurRecrutement * Diviser(precedent.BiomasseFeconde, seuil));
+            Flottant(FacteurRecrutement * Diviser(precedent.BiomasseFeconde, seuil));
     TSupListe recrues;
     Recrues(recrues, recrutements, FacteurRecrutement);
     Tailles.Combiner(recrues, PhaseRecrutement, &contexte);
@@ -474,8 +483,7 @@ void TPeriodeES::Survivre(const TPeriodeES& precedent, const TPeriodeEAn& saison
     for (size_t i = 0; i < effectifs.size(); ++i) {
         const TTailleES& q = *avant.at(i);
         const TTailleC& classe = *c.at(i);
-        const auto z =
-            static_cast<float>(-(static_cast<long double>(classe.MortaliteNaturelle) + q.F));
+        const auto z = Flottant(-(static_cast<long double>(classe.MortaliteNaturelle) + q.F));
         Croitre(effectifs, static_cast<int64_t>(i), TCroissance(classe.Croissance),
                 q.Effectif * ExpBorne(z), etalement, !croissanceAleatoire);
     }
@@ -488,9 +496,9 @@ void TPeriodeES::SommerBiomasses(const TEspece& espece, const TPeriodeEAn& saiso
         const long double poids =
             static_cast<long double>(saison.Tailles.A<TTailleC>(static_cast<int>(i)).Poids) *
             effectifs[i]->Effectif;
-        Biomasse = static_cast<float>(Biomasse + poids);
+        Biomasse = Flottant(Biomasse + poids);
         if (Tailles.Premier + static_cast<int64_t>(i) >= espece.ClasseMaturite)
-            BiomasseFeconde = static_cast<float>(BiomasseFeconde + poids);
+            BiomasseFeconde = Flottant(BiomasseFeconde + poids);
     }
 }
 
@@ -593,7 +601,7 @@ void TEspece::StockVierge(TContexte& contexte)
                              EtalementDe(croissanceAleatoire, saisons[k].Classes));
             std::optional<float> facteur;
             if (recrutementAleatoire)
-                facteur = static_cast<float>(FacteurAleatoire(AleaRecrutement));
+                facteur = Flottant(FacteurAleatoire(AleaRecrutement));
             AjouterRecrues(effectifs, vierge.Tailles.Premier,
                            PeriodesAn.A<TPeriodeEAn>(k).Recrutements, facteur);
         }
@@ -616,10 +624,10 @@ void TEspece::BiomassesVierges()
                vierge.Tailles.A<TTailleES>(i).Effectif;
     };
     for (int i = maturite; i < n; ++i)
-        BiomasseFecondeVierge = static_cast<float>(BiomasseFecondeVierge + masse(i));
+        BiomasseFecondeVierge = Flottant(BiomasseFecondeVierge + masse(i));
     BiomasseVierge = BiomasseFecondeVierge;
     for (int i = 0; i < maturite; ++i)
-        BiomasseVierge = static_cast<float>(BiomasseVierge + masse(i));
+        BiomasseVierge = Flottant(BiomasseVierge + masse(i));
     vierge.BiomasseFeconde = BiomasseFecondeVierge;
     vierge.Biomasse = BiomasseVierge;
 }

@@ -85,8 +85,13 @@ public:
     static constexpr int Emplacement = 3;
     float Effectif = 0;
     float Biomasse = 0;
-    // Total fishing mortality of the period, summed over the métiers.
+    // Total fishing mortality of the period, summed over the métiers; held
+    // at the largest float when the sum goes beyond it.
     float F = 0;
+    // The métiers' F as each stores it (itself held at the largest float),
+    // summed in extended precision: once F is held, it divides each métier's
+    // F into its share of the catch, so that the shares still add up to 1.
+    long double FMetiers = 0;
     float Captures = 0;
     float PoidsCaptures = 0;
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cfloat>
 #include <cmath>
 
 namespace vasco {
@@ -15,7 +16,17 @@ namespace {
 
 float Ajoute(float champ, long double valeur)
 {
-    return static_cast<float>(champ + valeur);
+    return Flottant(champ + valeur);
+}
+
+// a x b x c, 0 when a factor is 0: a price or a weight beyond the range of
+// extended precision may make the product of the others infinite, and 0
+// times that infinity would be NaN where no fish, or no value, is at stake.
+long double Produit(long double a, long double b, long double c = 1)
+{
+    if (a == 0 || b == 0 || c == 0)
+        return 0;
+    return a * b * c;
 }
 
 } // namespace
@@ -67,8 +78,7 @@ void TCondition::AppliquerMaillage(const TMetierEco& metier)
     if (usuel >= MaillageReglementaire)
         MaillageEffectif = metier.MaillageUsuel;
     else
-        MaillageEffectif =
-            static_cast<float>(usuel + (MaillageReglementaire - usuel) * IndiceRepression);
+        MaillageEffectif = Flottant(usuel + (MaillageReglementaire - usuel) * IndiceRepression);
 }
 
 // The catch records of the period, and the daily costs net of the daily
@@ -87,7 +97,7 @@ void TCondition::Bilanmarginal(const TMetierEco& metier)
         }
         const long double coutJour =
             static_cast<long double>(metier.CoutJourMer) - SubventionJourMer;
-        BilanMarginal = static_cast<float>(CA - coutJour * NbJours * NbNavires);
+        BilanMarginal = Flottant(CA - coutJour * NbJours * NbNavires);
     });
 }
 
@@ -102,7 +112,7 @@ void TCondition::Bilanperiode(const TMetierEco& metier, TBD& bd)
             Ajoute(SubventionsNettes,
                    (static_cast<long double>(NbJours) * SubventionJourMer + SubventionPeriode) *
                        NbNavires);
-        Benefice = static_cast<float>(BilanMarginal - fixe);
+        Benefice = Flottant(BilanMarginal - fixe);
 
         TPeriodeBilan& b = bd.BilanEnCours();
         const long double equipage = static_cast<long double>(metier.Equipage) * NbNavires;
@@ -232,20 +242,31 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
         const TCondition& c = metier.Courante();
         const long double effort = c.Effort();
         TPeriodeES& z = x.Espece->Courant();
+        // A collapsed stock (total biomass near 1e-33) puts the ratio beyond
+        // the float range: it is held at the largest float.  A biomass of 0
+        // leaves the factor at 1.
         long double d = 1;
         if (z.Biomasse > 0)
-            d = Puissance(
-                static_cast<float>(x.Espece->BiomasseVierge / static_cast<long double>(z.Biomasse)),
-                x.ExposantCapturabilite);
+            d = Puissance(Flottant(x.Espece->BiomasseVierge / static_cast<long double>(z.Biomasse)),
+                          x.ExposantCapturabilite);
         const std::vector<long double>& selectivite =
             x.Selectivites(Tailles.Premier, Tailles.Nombre(), c);
         for (int i = 0; i < Tailles.Nombre(); ++i) {
             const int32_t taille = Tailles.Premier + i;
             const long double q = saison.CapturabiliteDe(taille);
-            const long double f = selectivite[i] * (effort * q) * d;
-            Tailles.A<TTailleS>(i).F = static_cast<float>(f);
-            if (auto* t = z.Tailles.ANumero<TTailleES>(taille))
+            long double f = selectivite[i] * (effort * q) * d;
+            // A factor of 0 against one that overflowed extended precision
+            // (a power of the ratio with a large exponent, a huge
+            // catchability) gives NaN: without selectivity, effort or
+            // catchability nothing is fished.
+            if (std::isnan(f))
+                f = 0;
+            TTailleS& s = Tailles.A<TTailleS>(i);
+            s.F = Flottant(f);
+            if (auto* t = z.Tailles.ANumero<TTailleES>(taille)) {
                 t->F = Ajoute(t->F, f);
+                t->FMetiers += s.F;
+            }
         }
     });
 }
@@ -287,7 +308,10 @@ void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
             const auto& t = z.Tailles.A<TTailleES>(j);
             auto* s = Tailles.ANumero<TTailleS>(taille);
             if (s && t.F != 0) {
-                const long double share = static_cast<long double>(s->F) / t.F;
+                // Once the total is held at the largest float, the métiers'
+                // F (each held too) are divided by their own sum.
+                const long double share =
+                    t.F < FLT_MAX ? static_cast<long double>(s->F) / t.F : s->F / t.FMetiers;
                 p.Nombre = t.Captures * share;
                 p.Poids = t.PoidsCaptures * share;
             }
@@ -299,8 +323,8 @@ void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
             NbDebarques = Ajoute(NbDebarques, p.Nombre * g);
             PoidsRejete = Ajoute(PoidsRejete, p.Poids * r);
             PoidsDebarque = Ajoute(PoidsDebarque, p.Poids * g);
-            Valeur = Ajoute(Valeur, p.Prix * p.Poids * g);
-            ValeurGrise = Ajoute(ValeurGrise, p.Prix * p.Poids * g);
+            Valeur = Ajoute(Valeur, Produit(p.Prix, p.Poids, g));
+            ValeurGrise = Ajoute(ValeurGrise, Produit(p.Prix, p.Poids, g));
         };
 
         // First legal class, clamped to the classes of the species.
@@ -315,13 +339,13 @@ void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
             if (!z.QuotaActif || PoidsDebarque < z.Quota) {
                 NbDebarques = Ajoute(NbDebarques, p.Nombre);
                 PoidsDebarque = Ajoute(PoidsDebarque, p.Poids);
-                Valeur = Ajoute(Valeur, p.Prix * p.Poids);
+                Valeur = Ajoute(Valeur, Produit(p.Prix, p.Poids));
             } else {
                 illegal(p);
             }
         }
 
-        Taxe = static_cast<float>((static_cast<long double>(Valeur) - ValeurGrise) * c.TauxTaxeCA);
+        Taxe = Flottant((static_cast<long double>(Valeur) - ValeurGrise) * c.TauxTaxeCA);
         Valeur = Ajoute(Valeur, -static_cast<long double>(Taxe));
     });
 }
@@ -454,10 +478,10 @@ long double TEspeceExp::Selectivite(int32_t taille, const TCondition& condition)
             return;
         const long double k = std::log(9.0L) / s;
         bool depassement = false;
-        const long double e1 = ExpBorne(static_cast<float>(k * (l / (m * a) - 1)), depassement);
+        const long double e1 = ExpBorne(Flottant(k * (l / (m * a) - 1)), depassement);
         r = depassement ? 1 : e1 / (e1 + 1);
         if (h > 0) {
-            const long double e2 = ExpBorne(static_cast<float>(k * (l / (m * h) - 1)), depassement);
+            const long double e2 = ExpBorne(Flottant(k * (l / (m * h) - 1)), depassement);
             r = depassement ? 0 : r / (e2 + 1);
         }
     });

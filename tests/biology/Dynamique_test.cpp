@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <numeric>
 #include <tuple>
@@ -35,11 +36,40 @@ TEST(Captures, EquationDeBaranovEtMoinsDUnPoisson)
     EXPECT_EQ(std::tuple(e.Captures, e.PoidsCaptures, e.Biomasse), std::tuple(0, 0, 10));
     EXPECT_EQ(capturer(1e6f, 0, 0.1f).Captures, 0);
     EXPECT_TRUE(messages.Textes().empty());
+}
 
-    // F + M = 0: the class keeps what it had.
-    e = capturer(1000, 0, 0);
-    EXPECT_EQ(messages.Textes(), std::vector<std::string>{"UBiolo/TTailleES.Combiner"});
-    EXPECT_EQ(std::tuple(e.Captures, e.PoidsCaptures, e.Biomasse), std::tuple(-1, -1, -1));
+// A total mortality Z of 0 takes the limit F x N; an F held at the largest
+// float (a collapsed stock) takes the whole class, to float rounding; a
+// class and a weight near the float limits give weights held at FLT_MAX.
+TEST(Captures, MortaliteNulleOuSansBorne)
+{
+    Messages messages;
+    constexpr float M = FLT_MAX;
+    const struct {
+        float N, F, Mortalite, Poids;
+        float Captures, PoidsCaptures, Biomasse;
+    } cas[] = {
+        {1000, 0, 0, 2, 0, 0, 2000},
+        {1000, 0.25f, -0.25f, 2, 250, 500, 2000},
+        {1000, M, 0.1f, 2, 1000, 2000, 2000},
+        // F + M beyond a float: still every fish.
+        {1000, M, M, 2, 500, 1000, 2000},
+        {1e30f, M, 0, 1e10f, 1e30f, M, M},
+        {M, M, 0.1f, 2, M, M, M},
+        {0.5f, M, 0.1f, 2, 0, 0, 1},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(testing::Message() << k.N << " poissons, F " << k.F << ", M " << k.Mortalite);
+        TTailleES e;
+        e.Effectif = k.N;
+        e.F = k.F;
+        auto c = TTailleC::Create(0, k.Poids, k.Mortalite);
+        e.Combiner(*c, PhaseCaptures, nullptr);
+        EXPECT_FLOAT_EQ(e.Captures, k.Captures);
+        EXPECT_FLOAT_EQ(e.PoidsCaptures, k.PoidsCaptures);
+        EXPECT_FLOAT_EQ(e.Biomasse, k.Biomasse);
+    }
+    EXPECT_EQ(messages.Textes(), std::vector<std::string>{});
 }
 
 // A species of two classes: recruits enter class 10 and everything there
@@ -86,6 +116,38 @@ TEST_F(Recrutement, SeuilDeBiomasseFeconde)
     TEspece& sansSeuil = Charger(0);
     EXPECT_EQ(Recrues(sansSeuil, 0), 100);
     EXPECT_EQ(Recrues(sansSeuil, sansSeuil.BiomasseFecondeVierge / 100), 100);
+    // A negative spawning biomass (weights below 0 are read) has no
+    // proportion of a zero threshold to take.
+    Messages messages;
+    EXPECT_EQ(Recrues(sansSeuil, -5), 100);
+    EXPECT_EQ(messages.Textes(), std::vector<std::string>{});
+}
+
+// Recruits at the largest float, a century without deaths: numbers and
+// biomasses are held at FLT_MAX where they are stored, never infinite, in
+// the virgin stock and in the periods after it.
+TEST(Bornes, EffectifsEtBiomassesTenusAuPlusGrandFlottant)
+{
+    Messages messages;
+    HoteEnregistreur hote;
+    TBDVasco bd{&hote};
+    Espece e;
+    e.Seuil = 50;
+    e.Maturite = 11;
+    e.Saisons = {SaisonDe({{0, 2, 0}, {0, 3, 0}}, 10, {FLT_MAX, FLT_MAX})};
+    ChargerTexte(bd, Fichier(1, {Texte(e)}));
+    TEspece& espece = EspeceN(bd, 0);
+    EXPECT_EQ(espece.BiomasseVierge, FLT_MAX);
+    EXPECT_EQ(espece.BiomasseFecondeVierge, FLT_MAX);
+    bd.Pas();
+    bd.Pas();
+    for (int t = 0; t < espece.Periodes.Nombre(); ++t) {
+        SCOPED_TRACE(t);
+        const TPeriodeES& p = espece.Periodes.A<TPeriodeES>(t);
+        EXPECT_EQ(Effectifs(p), (std::vector<float>{FLT_MAX, FLT_MAX}));
+        EXPECT_EQ(std::tuple(p.Biomasse, p.BiomasseFeconde), std::tuple(FLT_MAX, FLT_MAX));
+    }
+    EXPECT_EQ(messages.Textes(), std::vector<std::string>{});
 }
 
 TEST_F(Recrutement, FacteurAleatoireCommunAuxClassesPropreAChaqueEspece)

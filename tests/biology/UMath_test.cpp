@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 
 namespace vasco {
@@ -66,6 +67,23 @@ TEST(ExpBorne, BornesEtDrapeau)
         EXPECT_EQ(depassement, k.depassement);
     }
     EXPECT_EQ(ExpBorne(0.0f), 1);
+}
+
+// Within the float range the plain conversion (rounding to the nearest);
+// beyond it the largest float of the sign, never an infinity.
+TEST(Flottant, ConversionTenueAuxBornes)
+{
+    const long double max = FLT_MAX;
+    const struct {
+        long double valeur;
+        float attendu;
+    } cas[] = {{0.1L, 0.1f},          {-2.5L, -2.5f},       {max, FLT_MAX},      {-max, -FLT_MAX},
+               {max * 1.5L, FLT_MAX}, {-1e4000L, -FLT_MAX}, {INFINITY, FLT_MAX}, {1e-50L, 0.0f}};
+    for (const auto& k : cas) {
+        SCOPED_TRACE(static_cast<double>(k.valeur));
+        EXPECT_EQ(Flottant(k.valeur), k.attendu);
+    }
+    EXPECT_TRUE(std::isnan(Flottant(NAN)));
 }
 
 TEST(Puissance, CasReglesAvantLeCalcul)
