@@ -168,26 +168,29 @@ METIERS = [
 ]
 
 # Display scales: (maximum, divisor, unit label, use), k = 0..14.  Each
-# maximum has a leading digit of 2 to 8, so that the graphs' axis rounding
-# keeps it and draws 2 to 8 ticks; a family shared by all métiers or all
-# species is scaled so that the largest ones at equilibrium fill half to most
-# of the axis (the first years, fished from the virgin stock, go higher).
+# maximum is a top the graphs' axis rounding keeps (1.2, 1.5, 1.8, 2, 3, 4,
+# 5, 6, 8 or 10 times a power of ten).  Over the first sixty years at the
+# file's measures every graph fits under its top, and the global graphs, and
+# the largest species or métier of the others, reach 40 % of it, the first
+# years fished from the virgin stock included; with every fleet's vessels
+# doubled the graphs still fit, F by size aside.  The métiers' turnover and
+# weights share the global scales and fill a quarter to a half of them.
 ECHELLES = [
-    (80.0, 1.0e6, "M€", "argent : CA et bénéfices (global, métier, espèce pêchée)"),
-    (6000.0, 1000.0, "t", "poids débarqués (global, métier, espèce pêchée)"),
-    (300.0, 1000.0, "k€", "CA et bénéfice par navire"),
-    (40.0, 1000.0, "t", "poids débarqué par navire"),
-    (3000.0, 1.0, "hommes", "équipages embarqués, bilan social"),
-    (20.0, 1000.0, "milliers de jours", "effort de pêche (navires x jours de mer)"),
-    (400.0, 1.0, "navires", "nombre de navires"),
+    (200.0, 1.0e6, "M€", "argent : CA et bénéfices (global, métier, espèce pêchée)"),
+    (15000.0, 1000.0, "t", "poids débarqués (global, métier, espèce pêchée)"),
+    (800.0, 1000.0, "k€", "CA et bénéfice par navire"),
+    (80.0, 1000.0, "t", "poids débarqué par navire"),
+    (4000.0, 1.0, "hommes", "équipages embarqués, bilan social"),
+    (30.0, 1000.0, "milliers de jours", "effort de pêche (navires x jours de mer)"),
+    (600.0, 1.0, "navires", "nombre de navires"),
     (80.0, 1.0, "jours", "jours de mer par navire et par trimestre"),
     (80000.0, 1000.0, "t", "biomasse des espèces (totale et féconde)"),
-    (60.0, 1.0e6, "millions", "composition en taille (effectifs et captures)"),
-    (3000.0, 1000.0, "t", "biomasse et captures en poids par taille"),
+    (200.0, 1.0e6, "millions", "composition en taille (effectifs et captures)"),
+    (30000.0, 1000.0, "t", "biomasse et captures en poids par taille"),
     (0.08, 1.0, "F par trimestre", "mortalité par pêche selon la taille"),
-    (2000.0, 1000.0, "milliers", "captures en nombre par taille"),
-    (30.0, 1.0e6, "millions", "captures et rejets en nombre d'une espèce pêchée"),
-    (200.0, 1000.0, "t", "captures en poids par taille"),
+    (10000.0, 1000.0, "milliers", "captures en nombre par taille"),
+    (80.0, 1.0e6, "millions", "captures et rejets en nombre d'une espèce pêchée"),
+    (3000.0, 1000.0, "t", "captures en poids par taille"),
 ]
 TAILLE_GRAPHE = (4, 100)
 
