@@ -52,7 +52,7 @@ TEST(Captures, MortaliteNulleOuSansBorne)
         {1000, 0, 0, 2, 0, 0, 2000},
         {1000, 0.25f, -0.25f, 2, 250, 500, 2000},
         {1000, M, 0.1f, 2, 1000, 2000, 2000},
-        // F + M beyond a float: still every fish.
+        // F + M beyond a float: every fish dies, half of them of fishing.
         {1000, M, M, 2, 500, 1000, 2000},
         {1e30f, M, 0, 1e10f, 1e30f, M, M},
         {M, M, 0.1f, 2, M, M, M},
@@ -171,6 +171,26 @@ TEST_F(Recrutement, FacteurAleatoireCommunAuxClassesPropreAChaqueEspece)
     EXPECT_EQ(Classe(a, 1).Effectif, static_cast<float>(500.0L * a.FacteurRecrutement));
     // Each species draws its own factor, even within one period.
     EXPECT_NE(a.FacteurRecrutement, b.FacteurRecrutement);
+}
+
+// A spread at the largest float puts the exponent (g - 0.5) s^2 beyond the
+// float range: held at the largest float of its sign, e^x outside +-87 is 0,
+// and every seed gives a factor of 0, not an infinity.
+TEST_F(Recrutement, AleaAuPlusGrandFlottant)
+{
+    Espece e;
+    e.Alea = FLT_MAX;
+    e.Saisons = {SaisonDe({{1, 1, 0.1f}, {0, 1, 0.1f}}, 10, {1000})};
+    ChargerTexte(bd, Fichier(1, {Texte(e)}));
+    hote.Recrutement = true;
+    for (uint32_t graine : {1u, 2u, 99u}) {
+        SCOPED_TRACE(graine);
+        FixerGraine(graine);
+        bd.Especes.Faire(PhaseOuverture, &bd.Contexte);
+        EXPECT_EQ(EspeceN(bd, 0).Courant().FacteurRecrutement, 0);
+        EXPECT_EQ(Classe(EspeceN(bd, 0).Courant(), 0).Effectif, 0);
+        bd.Especes.Faire(PhaseRetour, &bd.Contexte);
+    }
 }
 
 // One period of survival and growth without mortality, from numbers set by

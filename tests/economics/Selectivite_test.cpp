@@ -117,6 +117,17 @@ TEST_F(Selectivite, BornesDeLExponentielle)
     const Courbe domeLointain{0.01f, 0.25f, 5};
     EXPECT_EQ(Retenue(domeLointain, 80, 21), Retenue(raide, 80, 21));
     EXPECT_GT(Retenue(domeLointain, 80, 21), 0.99L);
+
+    // A range of 1e-40 (a float the reader takes) makes the exponent beyond
+    // the float range on either side of 50 %: held at the largest float, it
+    // gives 0 or 1 as a steep curve does.
+    const Courbe verticale{1e-40f, 0.25f, -1};
+    EXPECT_EQ(Retenue(verticale, 80, 19), 0);
+    EXPECT_EQ(Retenue(verticale, 80, 20), 0.5L);
+    EXPECT_EQ(Retenue(verticale, 80, 21), 1);
+    const Courbe verticaleAvecDome{1e-40f, 0.25f, 0.5f};
+    EXPECT_EQ(Retenue(verticaleAvecDome, 80, 30), 1);
+    EXPECT_EQ(Retenue(verticaleAvecDome, 80, 41), 0);
 }
 
 // A zero mesh or a zero selection factor would divide by zero in the
