@@ -11,6 +11,7 @@
 // window only ever copies whole images to the screen.
 #pragma once
 
+#include "model/UAxe.h"
 #include "model/UContextes.h"
 #include "model/Uhote.h"
 
@@ -35,12 +36,6 @@ struct TCouleursBarre {
     QColor Face, Dessus, Cote;
 };
 bool CouleursSchema(uint8_t schema, TCouleursBarre& couleurs);
-
-// The top of an axis whose largest value is the larger of a and b: a simple
-// decimal value (1.2, 1.5, 1.8, 2, 3, 4, 5, 6, 8 or 10 times a power of ten)
-// not below it; pas receives the tick step.  Raises when the largest value
-// is not a positive finite number.
-long double MaximumArrondi(float a, float b, float& pas);
 
 // What a window draws, as a table: one row per X position shown.
 struct TTableauValeurs {

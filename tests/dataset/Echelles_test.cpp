@@ -11,6 +11,7 @@
 #include "dataset/UCatalogue.h"
 #include "dataset/Ubd.h"
 #include "economics/Ueco.h"
+#include "model/UAxe.h"
 #include "tests/support/Support.h"
 
 #include <gtest/gtest.h>
@@ -27,49 +28,11 @@ namespace vasco::test {
 namespace {
 
 // The top of a Y axis asked for with a maximum m, as the graph window
-// rounds it (MaximumArrondi of graphs/ufg.cpp, in the Qt library the model
-// tests do not link): the first row of 1.2, 1.5, 1.8, 2, 3, 4, 5, 6, 8 that
-// holds m over the next power of ten up, else that power.  Its own test,
-// below, ties it to the window's known answers.
+// rounds it.
 long double HautAxe(float maximum)
 {
-    const long double m = maximum;
-    if (m == 1)
-        return 1;
-    long double p;
-    if (m > 1) {
-        p = 10;
-        while (p < m)
-            p *= 10;
-    } else {
-        p = 0.1L;
-        while (p > m)
-            p /= 10;
-        p *= 10;
-    }
-    const long double r = m / p * 10;
-    for (long double ligne : {1.2L, 1.5L, 1.8L, 2.0L, 3.0L, 4.0L, 5.0L, 6.0L, 8.0L})
-        if (r <= ligne)
-            return ligne / 10 * p;
-    return p;
-}
-
-TEST(Echelles, HautDAxeCommeLaFenetre)
-{
-    struct Cas {
-        float Maximum;
-        long double Haut;
-    };
-    // The window's own examples, then the samples' tops: a single just
-    // above a decimal takes the next row (0.2f draws an axis of 0.3).
-    const Cas cas[] = {
-        {7, 8},         {450, 500},    {950, 1000},  {0.045f, 0.05L}, {0.05f, 0.06L}, {1, 1},
-        {13, 15},       {10, 10},      {80, 80},     {81, 100},       {15000, 15000}, {30, 30},
-        {0.08f, 0.08L}, {0.25f, 0.3L}, {0.2f, 0.3L}, {1.1f, 1.2L},    {2500, 3000},   {121, 150}};
-    for (const Cas& c : cas) {
-        const long double h = HautAxe(c.Maximum);
-        EXPECT_NEAR(static_cast<double>(h / c.Haut), 1.0, 1e-6) << c.Maximum;
-    }
+    float pas = 0;
+    return MaximumArrondi(maximum, 0, pas);
 }
 
 // The largest value of one list's elements as a window draws them: both

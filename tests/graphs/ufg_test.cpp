@@ -19,36 +19,6 @@ namespace {
 
 using namespace vasco::test;
 
-struct CasAxe {
-    float a, b;
-    long double haut;
-    float pas;
-};
-
-TEST(MaximumArrondi, ExemplesDeLAxe)
-{
-    const CasAxe cas[] = {
-        {7, 0, 8, 1},
-        {450, 0, 500, 100},
-        {950, 0, 1000, 1000},
-        {0.045f, 0, 0.05L, 0.01f},
-        {0.05f, 0, 0.06L, 0.01f},
-        {3, 3, 1, 1},
-        {1, 0, 1, 1},
-        {13, 0, 15, 10},
-        {10, 0, 10, 10},
-    };
-    for (const CasAxe& c : cas) {
-        float pas = 0;
-        const long double haut = MaximumArrondi(c.a, c.b, pas);
-        EXPECT_NEAR(double(haut), double(c.haut), 1e-9 * double(c.haut)) << c.a << " " << c.b;
-        EXPECT_FLOAT_EQ(pas, c.pas) << c.a;
-    }
-    float pas = 0;
-    EXPECT_THROW(MaximumArrondi(-1, -2, pas), ErreurModele);
-    EXPECT_THROW(MaximumArrondi(INFINITY, 0, pas), ErreurModele);
-}
-
 // Rows of column x between two rows whose pixel is black: the ticks.
 int Graduations(const QImage& image, int x, int de, int a)
 {
