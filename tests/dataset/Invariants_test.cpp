@@ -92,12 +92,20 @@ std::vector<float> Releve(const TBDVasco& bd, int p)
 
 class Partie {
 public:
-    Partie(const std::string& texte, uint32_t graine, bool aleatoire)
-        : bd_(&hote_), tirages_(graine)
+    // Without measures the file's stay in force; a catchability exponent
+    // other than 0 replaces every one of the file.
+    Partie(const std::string& texte, uint32_t graine, bool aleatoire, bool mesures = true,
+           float exposant = 0)
+        : bd_(&hote_), tirages_(graine), mesures_(mesures)
     {
         hote_.Recrutement = hote_.Croissance = aleatoire;
         FixerGraine(graine);
         ChargerTexte(bd_, texte);
+        for (int i = 0; exposant != 0 && i < bd_.Metiers.Nombre(); ++i) {
+            const auto& m = bd_.Metiers.A<TMetierEco>(i);
+            for (int k = 0; k < m.EspecesExploitees.Nombre(); ++k)
+                m.EspecesExploitees.A<TEspeceExp>(k).ExposantCapturabilite = exposant;
+        }
         for (int i = 0; i < bd_.Metiers.Nombre(); ++i)
             naviresFichier_.push_back(bd_.Metiers.A<TMetierEco>(i).Courante().NbNavires);
         prisesMax_.assign(static_cast<size_t>(bd_.Especes.Nombre()), 1);
@@ -108,7 +116,7 @@ public:
     std::string Jouer(int periodes)
     {
         for (int p = 1; p <= periodes; ++p) {
-            if (Tirage(0, 1) < 0.15)
+            if (mesures_ && Tirage(0, 1) < 0.15)
                 ChangerMesures();
             const uint32_t etat = Graine();
             bd_.Pas();
@@ -120,6 +128,9 @@ public:
         }
         return {};
     }
+
+    // Classes fished with an F beyond 1e7, which gave all their fish.
+    int Videes() const { return videes_; }
 
 private:
     long double Tirage(long double a, long double b)
@@ -221,6 +232,12 @@ private:
                     return "effectif, biomasse ou capture négatif de " + e.Nom;
                 if (c.Captures > c.Effectif * (1 + 1e-6L))
                     return "plus de captures que de poissons dans une classe de " + e.Nom;
+                // e^-F is 0 and F / (F + M) is 1 to float precision.
+                if (c.F >= 1e7f && c.Effectif >= 1) {
+                    if (std::fabs(c.Captures - c.Effectif) > 1e-6L * c.Effectif)
+                        return "une classe pêchée sans borne garde des poissons dans " + e.Nom;
+                    ++videes_;
+                }
                 captures += c.Captures;
                 poidsCaptures += c.PoidsCaptures;
             }
@@ -258,6 +275,8 @@ private:
     std::mt19937 tirages_;
     std::vector<float> naviresFichier_;
     std::vector<long double> prisesMax_; // tonnes per period, the largest seen
+    bool mesures_;
+    int videes_ = 0;
 };
 
 TEST(Invariants, MesuresAleatoiresSurLesPecheries)
@@ -288,6 +307,26 @@ TEST(Invariants, MesuresAleatoiresSurLesPecheries)
         }
     }
     std::cout << runs << " parties, " << periodes << " périodes\n";
+    EXPECT_EQ(messages.Textes(), std::vector<std::string>{});
+}
+
+// The generated fishery at the file's measures under both random options,
+// with the file's catchability exponents and with every one squared: its
+// stocks collapse, and some classes are fished without bound.
+TEST(Invariants, EffondrementsDeLaPecherieGeneree)
+{
+    Messages messages;
+    int videes = 0;
+    for (const float exposant : {0.0f, 2.0f}) {
+        for (const uint32_t graine : {1u, 2u, 3u}) {
+            Partie partie(TextePecherieGeneree(), graine, true, false, exposant);
+            EXPECT_EQ(partie.Jouer(PeriodesParDefaut), "")
+                << "graine " << graine << ", exposant " << exposant;
+            videes += partie.Videes();
+        }
+    }
+    EXPECT_GT(videes, 0);
+    EXPECT_EQ(messages.Textes(), std::vector<std::string>{});
 }
 
 } // namespace
