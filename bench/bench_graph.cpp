@@ -3,6 +3,7 @@
 // whole (axes and picture, as after a resize), and a continuous run of 240
 // periods of golfe.vsc with six graph windows open, offscreen: the time of
 // each period with its repaint, as the median and the slowest.
+#include "bench/ApplicationHorsEcran.h"
 #include "dataset/Ubd.h"
 #include "graphs/ufg.h"
 #include "model/Umessages.h"
@@ -20,18 +21,6 @@
 namespace {
 
 using namespace vasco;
-
-void Application()
-{
-    static int argc = 1;
-    static char nom[] = "bench_graph";
-    static char* argv[] = {nom, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    // Guard messages would open no box offscreen; they are not expected.
-    InstallerRecepteur([](const std::string&) {});
-}
 
 class Valeur : public TEL {
 public:
@@ -75,7 +64,7 @@ struct Fenetre3D {
 
 void BM_Recomposer3DTrentePeriodes(benchmark::State& state)
 {
-    Application();
+    ApplicationHorsEcran();
     Fenetre3D f;
     for (auto _ : state) {
         f.graphe.Recomposer();
@@ -86,7 +75,7 @@ BENCHMARK(BM_Recomposer3DTrentePeriodes)->Unit(benchmark::kMicrosecond);
 
 void BM_Repeindre3DTrentePeriodes(benchmark::State& state)
 {
-    Application();
+    ApplicationHorsEcran();
     Fenetre3D f;
     for (auto _ : state) {
         f.graphe.Paint();
@@ -99,7 +88,7 @@ BENCHMARK(BM_Repeindre3DTrentePeriodes)->Unit(benchmark::kMicrosecond);
 // bar windows on the balances and three dynamic windows of two series.
 void BM_Continu240PeriodesSixGraphes(benchmark::State& state)
 {
-    Application();
+    ApplicationHorsEcran();
     std::vector<double> periodes;
     for (auto _ : state) {
         state.PauseTiming();

@@ -6,6 +6,7 @@
 // simulation, the graphs recomposed and the windows repainted before the
 // next period: the median and the slowest, in milliseconds, and how many
 // times a graph window was painted per period.
+#include "bench/ApplicationHorsEcran.h"
 #include "dataset/Ubd.h"
 #include "model/Umessages.h"
 #include "shell/Mere.h"
@@ -29,18 +30,6 @@ using namespace vasco;
 using Horloge = std::chrono::steady_clock;
 
 constexpr int NbPeriodes = 100;
-
-void Application()
-{
-    static int argc = 1;
-    static char nom[] = "bench_graph_continu";
-    static char* argv[] = {nom, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    // Guard messages would open no box offscreen; they are not expected.
-    InstallerRecepteur([](const std::string&) {});
-}
 
 // Counts the paint events of the graph windows (the widgets inside the
 // subwindows of the client area).
@@ -79,7 +68,7 @@ bool OuvrirSixFenetres(TFenetreMere& mere)
 
 void Continu(benchmark::State& state, bool sixFenetres)
 {
-    Application();
+    ApplicationHorsEcran();
     std::vector<double> periodes;
     Peintures peintures;
     int periodesPeintes = 0;
