@@ -10,7 +10,10 @@ namespace vasco {
 namespace {
 
 // The generator's whole state.  It is seeded once: reseeding before each draw
-// would hand the same value to every draw made within one millisecond.
+// would hand the same value to every draw made within one millisecond.  Each
+// thread has its own: a run owns the thread it runs on, so that runs made
+// side by side (vasco-batch --tirages) draw exactly what they would draw
+// alone.
 struct TGenerateur {
     uint32_t graine = 0;
     bool amorce = false;
@@ -18,7 +21,7 @@ struct TGenerateur {
 
 TGenerateur& Generateur()
 {
-    static TGenerateur generateur;
+    thread_local TGenerateur generateur;
     return generateur;
 }
 
@@ -45,7 +48,10 @@ void GraineDepuisHorloge()
 
 uint32_t Graine()
 {
-    return Generateur().graine;
+    TGenerateur& g = Generateur();
+    if (!g.amorce)
+        GraineDepuisHorloge();
+    return g.graine;
 }
 
 // seed := seed * 134775813 + 1 (mod 2^32); the draw is seed / 2^32, in [0, 1).

@@ -5,9 +5,10 @@
 
 namespace vasco {
 
-// The uniform generator: a 32-bit linear congruential sequence.  It is
-// seeded once, from the clock, when the program starts (or by hand, for
-// reproducible runs) and never reseeded afterwards.
+// The uniform generator: a 32-bit linear congruential sequence, one per
+// thread.  It is seeded from the clock at each load (or by hand, for
+// reproducible runs and replayed games).  Graine() is its whole state: set
+// again with FixerGraine, the draws go on as they would have.
 void FixerGraine(uint32_t graine);
 void GraineDepuisHorloge();
 uint32_t Graine();

@@ -1,5 +1,7 @@
 #include "dataset/UScenario.h"
 
+#include "dataset/UPartie.h"
+
 #include "biology/Ubiolo.h"
 #include "economics/Ueco.h"
 #include "model/UNombres.h"
@@ -77,7 +79,7 @@ std::string Connues(bool espece)
 // The value field of a checked line: a number its measure accepts, or "off"
 // for the species measures.
 void LireValeur(TLigneScenario& l, const TDefMesure& mesure, std::string_view valeur,
-                int periodesAn)
+                int periodesAn, std::string_view document)
 {
     if (mesure.SurEspece() && valeur == "off") {
         l.Arret = true;
@@ -85,60 +87,65 @@ void LireValeur(TLigneScenario& l, const TDefMesure& mesure, std::string_view va
     }
     const TValeurMesure v = mesure.Lire(valeur, periodesAn, TSaisie::Scenario);
     if (v.Refus != TRefus::Aucun)
-        throw ErreurScenario(l.Ligne, std::string(mesure.Nom) + " : " +
-                                          mesure.Raison(v.Refus, valeur, periodesAn));
+        throw ErreurScenario(l.Ligne,
+                             std::string(mesure.Nom) + " : " +
+                                 mesure.Raison(v.Refus, valeur, periodesAn),
+                             document);
     l.Stockee = v.Stockee;
 }
 
-TLigneScenario LireLigne(std::string_view texte, int numero, const TBDVasco& bd)
+TLigneScenario LireLigne(std::string_view texte, int numero, const TBDVasco& bd,
+                         std::string_view document)
 {
+    const auto echec = [&](const std::string& raison) {
+        return ErreurScenario(numero, raison, document);
+    };
     const std::vector<std::string_view> champs = Decouper(texte, ';');
     const size_t n = champs.size();
     const std::string nbChamps =
         "5 champs attendus (PERIODE;metier|espece;NOM;MESURE;VALEUR), trouvé " + std::to_string(n);
     if (n < 5)
-        throw ErreurScenario(numero, nbChamps);
+        throw echec(nbChamps);
 
     TLigneScenario l;
     l.Ligne = numero;
     const std::string_view periode = Rogner(champs[0]);
     const auto p = LireEntier(periode);
     if (!p || *p < 0)
-        throw ErreurScenario(numero,
-                             "période : nombre entier >= 0 attendu, trouvé " + Cite(periode));
+        throw echec("période : nombre entier >= 0 attendu, trouvé " + Cite(periode));
     l.Periode = *p;
 
     const std::string_view cible = Rogner(champs[1]);
     const bool espece = cible == "espece";
     if (!espece && cible != "metier")
-        throw ErreurScenario(numero,
-                             "cible inconnue " + Cite(cible) + " (metier ou espece attendu)");
+        throw echec("cible inconnue " + Cite(cible) + " (metier ou espece attendu)");
 
     // A name is the rest of its line in the data file and may itself hold a
     // ';': the fields between the target and the measure make the name.
     const std::string nom = Joindre(champs, 2, n - 2);
     const auto index = Chercher(espece ? bd.Especes : bd.Metiers, nom);
     if (!index && n > 5)
-        throw ErreurScenario(numero, nbChamps);
+        throw echec(nbChamps);
     if (!index)
-        throw ErreurScenario(numero, (espece ? "espèce inconnue " : "métier inconnu ") + Cite(nom));
+        throw echec((espece ? "espèce inconnue " : "métier inconnu ") + Cite(nom));
     l.Index = *index;
 
     const std::string_view nomMesure = Rogner(champs[n - 2]);
     const TDefMesure* mesure = MesureNommee(nomMesure, espece);
     if (!mesure)
-        throw ErreurScenario(numero, std::string(espece ? "mesure d'espèce inconnue "
+        throw echec(std::string(espece ? "mesure d'espèce inconnue "
                                                         : "mesure de métier inconnue ") +
                                          Cite(nomMesure) + " (" + Connues(espece) + " attendu)");
     l.Mesure = mesure->Mesure;
-    LireValeur(l, *mesure, Rogner(champs[n - 1]), bd.NbPeriodesAn);
+    LireValeur(l, *mesure, Rogner(champs[n - 1]), bd.NbPeriodesAn, document);
     return l;
 }
 
 } // namespace
 
-ErreurScenario::ErreurScenario(int ligne, const std::string& raison)
-    : std::runtime_error("scenario ligne " + std::to_string(ligne) + ": " + raison), ligne_(ligne)
+ErreurScenario::ErreurScenario(int ligne, const std::string& raison, std::string_view document)
+    : std::runtime_error(std::string(document) + " ligne " + std::to_string(ligne) + ": " + raison),
+      ligne_(ligne)
 {
 }
 
@@ -156,8 +163,23 @@ TScenario::TScenario(std::string_view texte, const TBDVasco& bd)
         const std::string_view utile = Rogner(ligne);
         if (utile.empty() || utile.front() == '#')
             continue;
-        lignes_.push_back(LireLigne(ligne, static_cast<int>(i + 1), bd));
+        const int numero = static_cast<int>(i + 1);
+        if (!LignePartieSeule(ligne, numero, "scenario"))
+            lignes_.push_back(LireLigne(ligne, numero, bd, "scenario"));
     }
+    Trier();
+}
+
+TScenario::TScenario(const std::vector<std::pair<int, std::string>>& lignes, const TBDVasco& bd,
+                     std::string_view document)
+{
+    for (const auto& [numero, ligne] : lignes)
+        lignes_.push_back(LireLigne(ligne, numero, bd, document));
+    Trier();
+}
+
+void TScenario::Trier()
+{
     std::stable_sort(lignes_.begin(), lignes_.end(),
                      [](const auto& a, const auto& b) { return a.Periode < b.Periode; });
 }

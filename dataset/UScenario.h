@@ -21,10 +21,11 @@
 
 namespace vasco {
 
-// A scenario line that cannot be applied: "scenario ligne N: <reason>".
+// A scenario line that cannot be applied: "scenario ligne N: <reason>" (a
+// game file's lines say "partie ligne N: <reason>").
 class ErreurScenario : public std::runtime_error {
 public:
-    ErreurScenario(int ligne, const std::string& raison);
+    ErreurScenario(int ligne, const std::string& raison, std::string_view document = "scenario");
     int Ligne() const { return ligne_; }
 
 private:
@@ -46,7 +47,12 @@ public:
     TScenario() = default;
     // Reads and checks every line against the data set; raises
     // ErreurScenario at the first faulty line.
+    // A game file's own lines (header, option changes, generator states)
+    // are checked for form and otherwise ignored.
     TScenario(std::string_view texte, const TBDVasco& bd);
+    // Lines numbered in their file, named in errors as lines of `document`.
+    TScenario(const std::vector<std::pair<int, std::string>>& lignes, const TBDVasco& bd,
+              std::string_view document);
 
     // Applies, in file order, the lines of the given period.
     void Appliquer(int64_t periode, TBDVasco& bd) const;
@@ -54,6 +60,8 @@ public:
     const std::vector<TLigneScenario>& Lignes() const { return lignes_; }
 
 private:
+    void Trier();
+
     std::vector<TLigneScenario> lignes_;
 };
 

@@ -1,7 +1,10 @@
 #include "dataset/Ubd.h"
 
+#include "biology/UMath.h"
 #include "biology/Ubiolo.h"
+#include "dataset/UMesures.h"
 #include "economics/Ueco.h"
+#include "model/Umessages.h"
 #include "model/Uperiode.h"
 
 namespace vasco {
@@ -14,6 +17,8 @@ TBDVasco::~TBDVasco() = default;
 // constructor and appends itself to its owner's list.
 void TBDVasco::Charger(TLecteur& lecteur)
 {
+    Journal = {};
+    Journal.Graine = Graine();
     if (Contexte.Nombre() == 0) {
         Contexte.Ajouter(this);
         for (int i = 1; i < TContexte::NbEmplacements; ++i)
@@ -65,6 +70,36 @@ void TBDVasco::Charger(TLecteur& lecteur)
     TailleGraphe2 = static_cast<int16_t>(
         lecteur.LireEntierEntre("dernière taille des graphes", INT16_MIN, INT16_MAX));
     lecteur.FinDeLigne();
+    NoterMesuresChargees();
+}
+
+// The options and the measures as the data file sets them: a game file
+// writes those that changed since.
+void TBDVasco::NoterMesuresChargees()
+{
+    Journal.EtatCharge = Graine();
+    // The options the virgin stocks were built with (they cannot change
+    // during a load).  A host that cannot tell them has none ticked.
+    try {
+        Journal.Recrutement = hote_->RecrutementAleatoire();
+        Journal.Croissance = hote_->CroissanceAleatoire();
+    } catch (const ErreurModele&) {
+    }
+    for (int i = 0; i < Metiers.Nombre(); ++i) {
+        TValeursMesures v;
+        for (const TDefMesure& m : Mesures())
+            if (!m.SurEspece())
+                v[static_cast<size_t>(m.Mesure)] = {m.Valeur(Metiers.A<TMetierEco>(i).Courante())};
+        Journal.Metiers.push_back(v);
+    }
+    for (int i = 0; i < Especes.Nombre(); ++i) {
+        const TPeriodeES& z = Especes.A<TEspece>(i).Courant();
+        TValeursMesures v;
+        for (const TDefMesure& m : Mesures())
+            if (m.SurEspece())
+                v[static_cast<size_t>(m.Mesure)] = {m.Valeur(z), m.EnVigueur(z)};
+        Journal.Especes.push_back(v);
+    }
 }
 
 void TBDVasco::Charger(const std::filesystem::path& chemin)
@@ -78,6 +113,16 @@ void TBDVasco::Charger(const std::filesystem::path& chemin)
 // just before them.
 void TBDVasco::Pas()
 {
+    // The journal follows the balances, even when a phase fails half-way.
+    struct TNote {
+        TBDVasco& bd;
+        TPasJournal pas;
+        ~TNote()
+        {
+            pas.EtatApres = Graine();
+            bd.Journal.Pas.resize(static_cast<size_t>(bd.Bilans.Nombre()), pas);
+        }
+    } note{*this, {Graine(), 0, hote_->RecrutementAleatoire(), hote_->CroissanceAleatoire()}};
     Especes.Faire(PhaseMortalite, &Contexte);
     Metiers.Faire(PhaseMortalite, &Contexte);
     Especes.Faire(PhaseCaptures, &Contexte);
@@ -97,6 +142,7 @@ void TBDVasco::PasEnArriere()
     Metiers.Faire(PhaseRetour, &Contexte);
     Especes.Faire(PhaseRetour, &Contexte);
     Bilans.RetirerDernier(&Contexte);
+    Journal.Pas.resize(static_cast<size_t>(Bilans.Nombre()));
     hote_->DernierePeriode(Bilans.Nombre() - 1);
 }
 

@@ -12,8 +12,39 @@
 
 #include <array>
 #include <filesystem>
+#include <vector>
 
 namespace vasco {
+
+// A measure's value in force, as the measure table reads it.
+struct TValeurEnVigueur {
+    long double Valeur = 0;
+    bool EnVigueur = true;
+    friend bool operator==(const TValeurEnVigueur&, const TValeurEnVigueur&) = default;
+};
+using TValeursMesures = std::array<TValeurEnVigueur, 9>; // indexed by TMesure
+
+// One simulated period as a game file needs it: the generator's state before
+// and after it, and the random options it ran with.
+struct TPasJournal {
+    uint32_t EtatAvant = 0;
+    uint32_t EtatApres = 0;
+    bool Recrutement = false;
+    bool Croissance = false;
+};
+
+// What the history of a game holds beyond its records: the seed and options
+// of the load, the measures as the data file set them, and one entry per
+// simulated period (a step back drops the last).
+struct TJournalPartie {
+    uint32_t Graine = 0; // the generator's state when the load began
+    bool Recrutement = false;
+    bool Croissance = false;
+    uint32_t EtatCharge = 0; // after the load (the virgin stocks may draw)
+    std::vector<TValeursMesures> Metiers;
+    std::vector<TValeursMesures> Especes;
+    std::vector<TPasJournal> Pas;
+};
 
 class TBDVasco : public TBD {
 public:
@@ -47,11 +78,15 @@ public:
     void Pas();
     void PasEnArriere();
 
+    TJournalPartie Journal;
+
     // Simulated periods, and the elapsed years.
     int NbPeriodes() const { return Bilans.Nombre(); }
     double AnneesEcoulees() const;
 
 private:
+    void NoterMesuresChargees();
+
     THoteSansFenetre hoteParDefaut_;
     THote* hote_;
 };

@@ -77,6 +77,8 @@ public:
     virtual bool RecrutementAleatoire() const = 0;
     virtual bool CroissanceAleatoire() const = 0;
     virtual bool AffichageNumeroPeriode() const = 0;
+    // Sets the two random options, as a game being replayed changes them.
+    virtual void FixerAleatoire(bool recrutement, bool croissance) = 0;
 
     // The step control, or none.
     virtual TMagnetoBase* Magneto() = 0;
@@ -102,6 +104,11 @@ public:
     bool RecrutementAleatoire() const override { return Recrutement; }
     bool CroissanceAleatoire() const override { return Croissance; }
     bool AffichageNumeroPeriode() const override { return NumeroPeriode; }
+    void FixerAleatoire(bool recrutement, bool croissance) override
+    {
+        Recrutement = recrutement;
+        Croissance = croissance;
+    }
     TMagnetoBase* Magneto() override { return nullptr; }
     void DernierePeriode(int32_t index) override { Dernier = index; }
     void OuvrirGraphe(const TParamGraphe&) override {}

@@ -11,9 +11,11 @@ void VersErreurStandard(const std::string& texte)
     std::cerr << texte << '\n';
 }
 
+// One receiver per thread: the messages of a run made beside others go to
+// that run.
 TRecepteur& Recepteur()
 {
-    static TRecepteur recepteur = VersErreurStandard;
+    thread_local TRecepteur recepteur = VersErreurStandard;
     return recepteur;
 }
 

@@ -19,8 +19,8 @@ using TRecepteur = std::function<void(const std::string&)>;
 // Hands a text to the installed receiver.
 void Signaler(const std::string& texte);
 
-// Installs a receiver and returns the previous one (an empty receiver
-// restores the default, which writes to standard error).
+// Installs the calling thread's receiver and returns the previous one (an
+// empty receiver restores the default, which writes to standard error).
 TRecepteur InstallerRecepteur(TRecepteur recepteur);
 
 // A computation fault raised on purpose where the model relies on a failure

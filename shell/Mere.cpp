@@ -347,6 +347,11 @@ bool TFenetreMere::CroissanceAleatoire() const
 {
     return Coche("CroissanceAleatoire");
 }
+void TFenetreMere::FixerAleatoire(bool recrutement, bool croissance)
+{
+    Action("RecrutementAleatoire")->setChecked(recrutement);
+    Action("CroissanceAleatoire")->setChecked(croissance);
+}
 bool TFenetreMere::AffichageNumeroPeriode() const
 {
     return Coche("AffichageNumeroPeriode");

@@ -58,6 +58,8 @@ public:
     bool RecrutementAleatoire() const override;
     bool CroissanceAleatoire() const override;
     bool AffichageNumeroPeriode() const override;
+    // Ticks the two marks without running their handlers.
+    void FixerAleatoire(bool recrutement, bool croissance) override;
     TMagnetoBase* Magneto() override;
     void DernierePeriode(int32_t index) override;
     void OuvrirGraphe(const TParamGraphe& param) override; // MereGraphes.cpp

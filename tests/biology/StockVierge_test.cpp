@@ -73,8 +73,9 @@ TEST(Espece, LectureDuFichierAvecSaisonsEtRepetitions)
     EXPECT_EQ(sole.BiomasseFecondeVierge, 0);
 
     EXPECT_TRUE(messages.Textes().empty());
-    EXPECT_EQ(hote.LecturesRecrutement, 2);
-    EXPECT_EQ(hote.LecturesCroissance, 2);
+    // Once per species for its virgin stock, once for the game's record.
+    EXPECT_EQ(hote.LecturesRecrutement, 3);
+    EXPECT_EQ(hote.LecturesCroissance, 3);
 }
 
 // Without mortality every recruit is kept.  Class 10 grows two classes, onto

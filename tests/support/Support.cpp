@@ -1,6 +1,11 @@
 #include "tests/support/Support.h"
 
+#include "biology/Ubiolo.h"
+#include "economics/Ueco.h"
+#include "model/Uperiode.h"
+
 #include <algorithm>
+#include <initializer_list>
 
 namespace vasco::test {
 
@@ -55,6 +60,38 @@ void ChargerTexte(TBDVasco& bd, const std::string& texte)
 {
     TLecteur lecteur(texte);
     bd.Charger(lecteur);
+}
+
+std::vector<float> Releve(const TBDVasco& bd, int p)
+{
+    std::vector<float> v;
+    const auto ajouter = [&v](std::initializer_list<float> valeurs) {
+        for (float x : valeurs)
+            v.push_back(x);
+    };
+    const auto& b = bd.Bilans.A<TPeriodeBilan>(p - 1);
+    ajouter({b.PoidsDebarque, b.PoidsRejete, b.CA, b.CAGris, b.Benefice, b.SubventionsNettes,
+             b.Effectifs, b.JoursEquipage});
+    for (int i = 0; i < bd.Especes.Nombre(); ++i) {
+        const auto& z = bd.Especes.A<TEspece>(i).Periodes.A<TPeriodeES>(p - 1);
+        ajouter({z.Biomasse, z.BiomasseFeconde, z.Quota});
+        for (int t = 0; t < z.Tailles.Nombre(); ++t) {
+            const auto& c = z.Tailles.A<TTailleES>(t);
+            ajouter({c.Effectif, c.Biomasse, c.F, c.Captures, c.PoidsCaptures});
+        }
+    }
+    for (int i = 0; i < bd.Metiers.Nombre(); ++i) {
+        const auto& m = bd.Metiers.A<TMetierEco>(i);
+        const auto& c = m.Conditions.A<TCondition>(p - 1);
+        ajouter({c.MaillageEffectif, c.NbNavires, c.PoidsDebarque, c.PoidsRejete, c.CA, c.CAGris,
+                 c.BilanMarginal, c.Benefice, c.SubventionsNettes});
+        for (int k = 0; k < m.EspecesExploitees.Nombre(); ++k) {
+            const auto& r = m.EspecesExploitees.A<TEspeceExp>(k).PeriodesMS.A<TPeriodeMS>(p - 1);
+            ajouter({r.NbDebarques, r.NbRejetes, r.PoidsDebarque, r.PoidsRejete, r.Valeur,
+                     r.ValeurGrise, r.Taxe});
+        }
+    }
+    return v;
 }
 
 } // namespace vasco::test

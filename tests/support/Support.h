@@ -52,6 +52,11 @@ public:
     bool RecrutementAleatoire() const override;
     bool CroissanceAleatoire() const override;
     bool AffichageNumeroPeriode() const override { return NumeroPeriode; }
+    void FixerAleatoire(bool recrutement, bool croissance) override
+    {
+        Recrutement = recrutement;
+        Croissance = croissance;
+    }
     TMagnetoBase* Magneto() override { return &LeMagneto; }
     void DernierePeriode(int32_t index) override { Derniers.push_back(index); }
     void OuvrirGraphe(const TParamGraphe& param) override;
@@ -61,6 +66,10 @@ public:
 // Path of a file of tests/data or data/.
 std::string FichierTest(const std::string& nom);
 std::string FichierDonnees(const std::string& nom);
+
+// Every float of the records of period p (from 1): balances, species and
+// their classes, métiers and their catch records.
+std::vector<float> Releve(const TBDVasco& bd, int p);
 
 // Loads a text into a data set; raises ErreurLecture like Charger.
 void ChargerTexte(TBDVasco& bd, const std::string& texte);
