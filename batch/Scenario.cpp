@@ -4,6 +4,7 @@
 #include "economics/Ueco.h"
 #include "model/Uperiode.h"
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -21,17 +22,24 @@ std::string Format(long double v)
     return tampon;
 }
 
-void AjouterNombre(std::string& ligne, long double v)
-{
-    ligne += ',';
-    ligne += Format(v);
-}
+// A row as text, the way the CSV writes it.
+struct TChampsTexte {
+    std::string& Ligne;
+    void Nombre(long double v)
+    {
+        Ligne += ',';
+        Ligne += Format(v);
+    }
+    // Empty fields for a record the model failed to open.
+    void Vides(int n) { Ligne.append(static_cast<size_t>(n), ','); }
+};
 
-// Empty fields for a record the model failed to open.
-void AjouterVides(std::string& ligne, int n)
-{
-    ligne.append(static_cast<size_t>(n), ',');
-}
+// A row as the numbers the CSV prints, an empty field as NaN.
+struct TChampsValeurs {
+    std::vector<double>& Valeurs;
+    void Nombre(long double v) { Valeurs.push_back(static_cast<double>(v)); }
+    void Vides(int n) { Valeurs.insert(Valeurs.end(), static_cast<size_t>(n), NAN); }
+};
 
 template <class T>
 const T* Entree(const TSupListe& liste, int index)
@@ -49,30 +57,44 @@ long double PoidsCaptures(const TPeriodeES& z)
     return somme;
 }
 
-void AjouterBilan(std::string& ligne, const TPeriodeBilan* b)
+template <class Champs>
+void AjouterBilan(Champs& ligne, const TPeriodeBilan* b)
 {
     if (!b)
-        return AjouterVides(ligne, 8);
+        return ligne.Vides(8);
     for (float v : {b->PoidsDebarque, b->PoidsRejete, b->CA, b->CAGris, b->Benefice,
                     b->SubventionsNettes, b->Effectifs, b->JoursEquipage})
-        AjouterNombre(ligne, v);
+        ligne.Nombre(v);
 }
 
-void AjouterEspece(std::string& ligne, const TPeriodeES* z)
+template <class Champs>
+void AjouterEspece(Champs& ligne, const TPeriodeES* z)
 {
     if (!z)
-        return AjouterVides(ligne, 3);
-    AjouterNombre(ligne, z->Biomasse);
-    AjouterNombre(ligne, z->BiomasseFeconde);
-    AjouterNombre(ligne, PoidsCaptures(*z));
+        return ligne.Vides(3);
+    ligne.Nombre(z->Biomasse);
+    ligne.Nombre(z->BiomasseFeconde);
+    ligne.Nombre(PoidsCaptures(*z));
 }
 
-void AjouterMetier(std::string& ligne, const TCondition* c)
+template <class Champs>
+void AjouterMetier(Champs& ligne, const TCondition* c)
 {
     if (!c)
-        return AjouterVides(ligne, 5);
+        return ligne.Vides(5);
     for (float v : {c->CA, c->Benefice, c->PoidsDebarque, c->PoidsRejete, c->CAGris})
-        AjouterNombre(ligne, v);
+        ligne.Nombre(v);
+}
+
+// The fields of row p after its period number, in the header's order.
+template <class Champs>
+void AjouterChamps(Champs& ligne, const TBDVasco& bd, int p)
+{
+    AjouterBilan(ligne, Entree<TPeriodeBilan>(bd.Bilans, p - 1));
+    for (int i = 0; i < bd.Especes.Nombre(); ++i)
+        AjouterEspece(ligne, Entree<TPeriodeES>(bd.Especes.A<TEspece>(i).Periodes, p - 1));
+    for (int i = 0; i < bd.Metiers.Nombre(); ++i)
+        AjouterMetier(ligne, Entree<TCondition>(bd.Metiers.A<TMetierEco>(i).Conditions, p - 1));
 }
 
 } // namespace
@@ -105,33 +127,51 @@ std::string ChampNom(std::string_view nom, std::string_view suffixe)
     return cite + '"';
 }
 
-std::string EnTeteCsv(const TBDVasco& bd)
+std::vector<std::pair<std::string, std::string>> ColonnesCsv(const TBDVasco& bd)
 {
-    std::string ligne = "periode,PoidsDebarque,PoidsRejete,CA,CAGris,Benefice,"
-                        "SubventionsNettes,Effectifs,JoursEquipage";
+    std::vector<std::pair<std::string, std::string>> colonnes;
+    for (const char* bilan : {"PoidsDebarque", "PoidsRejete", "CA", "CAGris", "Benefice",
+                              "SubventionsNettes", "Effectifs", "JoursEquipage"})
+        colonnes.emplace_back(bilan, "");
     for (int i = 0; i < bd.Especes.Nombre(); ++i) {
         const std::string& nom = bd.Especes.A<TELaNom>(i).Nom;
         for (const char* suffixe : {":Biomasse", ":BiomasseFeconde", ":PoidsCaptures"})
-            ligne += ',' + ChampNom(nom, suffixe);
+            colonnes.emplace_back(nom, suffixe);
     }
     for (int i = 0; i < bd.Metiers.Nombre(); ++i) {
         const std::string& nom = bd.Metiers.A<TELaNom>(i).Nom;
         for (const char* suffixe :
              {":CA", ":Benefice", ":PoidsDebarque", ":PoidsRejete", ":CAGris"})
-            ligne += ',' + ChampNom(nom, suffixe);
+            colonnes.emplace_back(nom, suffixe);
     }
+    return colonnes;
+}
+
+std::string EnTeteCsv(const TBDVasco& bd)
+{
+    std::string ligne = "periode";
+    for (const auto& [nom, suffixe] : ColonnesCsv(bd))
+        ligne += ',' + ChampNom(nom, suffixe);
     return ligne + '\n';
 }
 
 std::string LigneCsv(const TBDVasco& bd, int p)
 {
     std::string ligne = std::to_string(p);
-    AjouterBilan(ligne, Entree<TPeriodeBilan>(bd.Bilans, p - 1));
-    for (int i = 0; i < bd.Especes.Nombre(); ++i)
-        AjouterEspece(ligne, Entree<TPeriodeES>(bd.Especes.A<TEspece>(i).Periodes, p - 1));
-    for (int i = 0; i < bd.Metiers.Nombre(); ++i)
-        AjouterMetier(ligne, Entree<TCondition>(bd.Metiers.A<TMetierEco>(i).Conditions, p - 1));
+    TChampsTexte champs{ligne};
+    AjouterChamps(champs, bd, p);
     return ligne + '\n';
+}
+
+void ValeursCsv(const TBDVasco& bd, int p, std::vector<double>& valeurs)
+{
+    TChampsValeurs champs{valeurs};
+    AjouterChamps(champs, bd, p);
+}
+
+std::string ChampCsv(double v)
+{
+    return Format(v);
 }
 
 void Simuler(TBDVasco& bd, const TScenario& scenario, int64_t periodes, std::ostream& sortie)

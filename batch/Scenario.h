@@ -11,6 +11,8 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vasco {
 
@@ -21,11 +23,20 @@ std::optional<std::string> LireTexte(const std::filesystem::path& chemin);
 // a quote, a line break or a leading or trailing blank.
 std::string ChampNom(std::string_view nom, std::string_view suffixe = {});
 
+// The columns after "periode", as (name, suffix) pairs: the header writes
+// ChampNom(name, suffix).  The balance columns have an empty suffix.
+std::vector<std::pair<std::string, std::string>> ColonnesCsv(const TBDVasco& bd);
+
 // The header row and the row of simulated period p (from 1), with their line
 // end.  Row p reads the balance of period p and, for species and métiers,
 // the state and condition that were in force during it (entry p - 1).
 std::string EnTeteCsv(const TBDVasco& bd);
 std::string LigneCsv(const TBDVasco& bd, int p);
+
+// The numbers of row p after its period number, appended to `valeurs` (NaN
+// for an empty field), and the text a row gives a number.
+void ValeursCsv(const TBDVasco& bd, int p, std::vector<double>& valeurs);
+std::string ChampCsv(double v);
 
 // The run: header, then for p = 1..periodes the lines of period p - 1, one
 // step and row p.

@@ -1,15 +1,23 @@
 // vasco-batch: runs a data file headless, with a management scenario, and
-// writes one CSV row per simulated period on standard output.
+// writes one CSV row per simulated period on standard output.  It also
+// replays a saved game (--partie), gives the contest balance of saved games
+// (--bilan), and draws many runs of one fishery for the quantiles of their
+// figures (--tirages).
 //
 // Exit codes: 0 done; 1 the data file cannot be read; 2 a usage or scenario
 // error; 3 the run failed otherwise (output not written, memory exhausted).
 
+#include "batch/Partie.h"
 #include "batch/Scenario.h"
+#include "batch/Tirages.h"
 #include "biology/UMath.h"
+#include "model/Ulecteur.h"
 #include "model/Umessages.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
+#include <thread>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -21,10 +29,17 @@ namespace {
 enum : int { Termine = 0, DonneesIllisibles = 1, ErreurUsage = 2, EchecExecution = 3 };
 
 constexpr int64_t MaxPeriodes = 1000000;
+constexpr int64_t MaxTirages = 100000;
+constexpr int64_t MaxFils = 1024;
 
 constexpr const char* Usage =
     "Usage : vasco-batch [--scenario FICHIER] [--graine N] [--recrutement-aleatoire]\n"
-    "                    [--croissance-aleatoire] DONNEES.vsc PERIODES\n";
+    "                    [--croissance-aleatoire] DONNEES.vsc PERIODES\n"
+    "        vasco-batch --partie PARTIE.vsp [PERIODES]\n"
+    "        vasco-batch --bilan PARTIE.vsp...\n"
+    "        vasco-batch --tirages N [--graine G] [--fils T] [--scenario FICHIER]\n"
+    "                    [--recrutement-aleatoire] [--croissance-aleatoire]\n"
+    "                    DONNEES.vsc PERIODES\n";
 
 constexpr const char* Aide =
     "\n"
@@ -51,19 +66,53 @@ constexpr const char* Aide =
     "      taille_min (cm) ; VALEUR off lève la mesure\n"
     "Une ligne s'applique quand PERIODE périodes ont été simulées (0 : avant la\n"
     "première), aux conditions de la période suivante ; les nombres s'écrivent\n"
-    "avec un point décimal.\n"
+    "avec un point ou une virgule décimale.\n"
     "\n"
-    "Codes de sortie : 0 terminé ; 1 fichier de données illisible ; 2 erreur\n"
-    "d'usage ou de scénario ; 3 autre échec (sortie impossible à écrire...).\n";
+    "Partie enregistrée (--partie PARTIE.vsp [PERIODES]) : rejoue la partie,\n"
+    "avec sa graine, ses options et ses mesures, et écrit le CSV de son\n"
+    "historique ; avec PERIODES, en simule autant, les dernières mesures restant\n"
+    "en vigueur au-delà de la partie. Le fichier de données est cherché à\n"
+    "l'emplacement écrit dans la partie, puis à côté d'elle, puis parmi les\n"
+    "pêcheries d'exemple ; son empreinte SHA-256 doit être celle de la partie.\n"
+    "\n"
+    "Bilan (--bilan PARTIE.vsp...) : rejoue chaque partie et écrit une ligne par\n"
+    "fichier : fichier,donnees,periodes,production,CA,benefices,bilan_social,erreur.\n"
+    "Les quatre moyennes par période sont celles du bilan du concours, dans les\n"
+    "unités du formulaire (production et montants divisés par le diviseur de leur\n"
+    "échelle), avec 9 chiffres significatifs. Une partie inutilisable a ses\n"
+    "chiffres vides et son message dans la colonne erreur.\n"
+    "\n"
+    "Tirages (--tirages N) : N simulations de la même pêcherie ; le tirage i\n"
+    "(de 1 à N) a pour graine (G + i × 2654435761) modulo 2^32, où G est la graine\n"
+    "donnée par --graine ou, sans elle, tirée de l'horloge. Chaque tirage donne\n"
+    "exactement les nombres de vasco-batch --graine avec sa graine. La sortie a\n"
+    "une colonne periode, puis pour chaque autre colonne du CSV ses quantiles à\n"
+    "5 %, 50 % et 95 % (suffixes :q05, :q50, :q95) sur les N tirages : la valeur\n"
+    "de rang ⌈q × N⌉ par ordre croissant ; une valeur qui n'est pas un nombre\n"
+    "compte au-dessus de tous les nombres et donne un champ vide.\n"
+    "  --fils T                 nombre de fils d'exécution (par défaut, autant que\n"
+    "                           de processeurs) ; la sortie n'en dépend pas\n"
+    "Les messages du tirage i sont écrits à la fin, dans l'ordre des tirages,\n"
+    "précédés de « tirage i : ».\n"
+    "\n"
+    "Codes de sortie : 0 terminé ; 1 fichier de données illisible, introuvable\n"
+    "ou changé ; 2 erreur d'usage, de scénario ou de partie (avec --bilan : une\n"
+    "des parties au moins est inutilisable) ; 3 autre échec (sortie impossible à\n"
+    "écrire...).\n";
 
 struct TOptions {
+    std::optional<std::string> Partie;
+    bool Bilan = false;
+    std::vector<std::string> Parties; // of --bilan
+    std::optional<int64_t> Tirages;
+    std::optional<int64_t> Fils;
     std::optional<std::string> Scenario;
     std::optional<uint32_t> Graine;
     bool Recrutement = false;
     bool Croissance = false;
     bool Aide = false;
     std::string Donnees;
-    int64_t Periodes = 0;
+    std::optional<int64_t> Periodes;
 };
 
 class ErreurOptions : public std::runtime_error {
@@ -106,6 +155,16 @@ bool LireOption(TOptions& o, std::span<char*> args, size_t& i)
     }
     if (arg == "--scenario") {
         o.Scenario = Valeur(args, i, arg, colle);
+    } else if (arg == "--partie") {
+        o.Partie = Valeur(args, i, arg, colle);
+    } else if (arg == "--tirages" || arg == "--fils") {
+        const std::string v = Valeur(args, i, arg, colle);
+        const int64_t max = arg == "--tirages" ? MaxTirages : MaxFils;
+        const auto n = Entier(v, 1, max);
+        if (!n)
+            throw ErreurOptions(std::string(arg) + " : nombre entier de 1 à " +
+                                std::to_string(max) + " attendu, trouvé « " + v + " »");
+        (arg == "--tirages" ? o.Tirages : o.Fils) = *n;
     } else if (arg == "--graine") {
         const std::string v = Valeur(args, i, arg, colle);
         const auto graine = Entier(v, 0, UINT32_MAX);
@@ -119,12 +178,57 @@ bool LireOption(TOptions& o, std::span<char*> args, size_t& i)
         o.Recrutement = true;
     } else if (arg == "--croissance-aleatoire") {
         o.Croissance = true;
+    } else if (arg == "--bilan") {
+        o.Bilan = true;
     } else if (arg == "--help") {
         o.Aide = true;
     } else {
         throw ErreurOptions("option inconnue « " + std::string(arg) + " »");
     }
     return true;
+}
+
+int64_t LirePeriodes(const std::string& texte)
+{
+    const auto periodes = Entier(texte, 0, MaxPeriodes);
+    if (!periodes)
+        throw ErreurOptions("PERIODES : nombre entier de 0 à " + std::to_string(MaxPeriodes) +
+                            " attendu, trouvé « " + texte + " »");
+    return *periodes;
+}
+
+// --partie and --bilan: the game file sets the seed, the options and the
+// measures, and --bilan reads only whole games.
+void VerifierPartie(TOptions& o, std::vector<std::string>& positions)
+{
+    if (o.Partie && o.Bilan)
+        throw ErreurOptions("--partie et --bilan ne vont pas ensemble");
+    const char* mode = o.Partie ? "--partie" : "--bilan";
+    if (o.Tirages)
+        throw ErreurOptions(std::string("--tirages et ") + mode + " ne vont pas ensemble");
+    if (o.Scenario || o.Graine || o.Recrutement || o.Croissance || o.Fils)
+        throw ErreurOptions(std::string(mode) +
+                            " : la partie fixe elle-même sa graine, ses options et ses mesures");
+    if (o.Bilan) {
+        if (positions.empty())
+            throw ErreurOptions("--bilan : au moins un fichier de partie attendu");
+        o.Parties = std::move(positions);
+        return;
+    }
+    if (positions.size() > 1)
+        throw ErreurOptions("--partie : un seul argument attendu après la partie, PERIODES");
+    if (!positions.empty())
+        o.Periodes = LirePeriodes(positions[0]);
+}
+
+void VerifierSimulation(TOptions& o, const std::vector<std::string>& positions)
+{
+    if (o.Fils && !o.Tirages)
+        throw ErreurOptions("--fils ne s'emploie qu'avec --tirages");
+    if (positions.size() != 2)
+        throw ErreurOptions("deux arguments attendus, DONNEES.vsc et PERIODES");
+    o.Donnees = positions[0];
+    o.Periodes = LirePeriodes(positions[1]);
 }
 
 TOptions LireOptions(std::span<char*> args)
@@ -143,14 +247,10 @@ TOptions LireOptions(std::span<char*> args)
     }
     if (o.Aide)
         return o;
-    if (positions.size() != 2)
-        throw ErreurOptions("deux arguments attendus, DONNEES.vsc et PERIODES");
-    o.Donnees = positions[0];
-    const auto periodes = Entier(positions[1], 0, MaxPeriodes);
-    if (!periodes)
-        throw ErreurOptions("PERIODES : nombre entier de 0 à " + std::to_string(MaxPeriodes) +
-                            " attendu, trouvé « " + positions[1] + " »");
-    o.Periodes = *periodes;
+    if (o.Partie || o.Bilan)
+        VerifierPartie(o, positions);
+    else
+        VerifierSimulation(o, positions);
     return o;
 }
 
@@ -162,6 +262,12 @@ void SignalerSurErreurStandard(const std::string& texte)
         if (c == '\n' || c == '\r')
             c = ' ';
     std::cerr << ligne << '\n';
+}
+
+void SignalerLecture(const std::string& donnees, const vasco::ErreurLecture& e)
+{
+    std::cerr << "vasco-batch : " << donnees << " : "
+              << (e.Ligne() > 0 ? std::string(e.what()) : e.Attendu()) << '\n';
 }
 
 // The seed and the two options act from the load on: the virgin stocks are
@@ -176,8 +282,7 @@ bool Charger(const TOptions& o, vasco::TBDVasco& bd)
         bd.Charger(o.Donnees);
         return true;
     } catch (const vasco::ErreurLecture& e) {
-        std::cerr << "vasco-batch : " << o.Donnees << " : "
-                  << (e.Ligne() > 0 ? std::string(e.what()) : e.Attendu()) << '\n';
+        SignalerLecture(o.Donnees, e);
         return false;
     }
 }
@@ -199,6 +304,16 @@ std::optional<vasco::TScenario> LireScenario(const TOptions& o, const vasco::TBD
     }
 }
 
+int FinSortie()
+{
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "vasco-batch : écriture impossible sur la sortie standard\n";
+        return EchecExecution;
+    }
+    return Termine;
+}
+
 int Executer(const TOptions& o)
 {
     vasco::InstallerRecepteur(SignalerSurErreurStandard);
@@ -211,13 +326,92 @@ int Executer(const TOptions& o)
     const auto scenario = LireScenario(o, bd);
     if (!scenario)
         return ErreurUsage;
-    vasco::Simuler(bd, *scenario, o.Periodes, std::cout);
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "vasco-batch : écriture impossible sur la sortie standard\n";
-        return EchecExecution;
+    vasco::Simuler(bd, *scenario, o.Periodes.value_or(0), std::cout);
+    return FinSortie();
+}
+
+// The sample fisheries where a game's data file is looked for last: data/
+// beside the program (the build folder), ../share/vasco/data once installed.
+std::vector<std::filesystem::path> DossiersExemples(const char* programme)
+{
+    namespace fs = std::filesystem;
+    std::error_code erreur;
+    fs::path chemin = fs::read_symlink("/proc/self/exe", erreur);
+    if (erreur)
+        chemin = fs::absolute(programme, erreur);
+    const fs::path dossier = chemin.parent_path();
+    return {dossier / "data", dossier / ".." / "share" / "vasco" / "data"};
+}
+
+int ExecuterPartie(const TOptions& o, const std::vector<std::filesystem::path>& dossiers)
+{
+    vasco::InstallerRecepteur(SignalerSurErreurStandard);
+    vasco::THoteSansFenetre hote;
+    vasco::TBDVasco bd(&hote);
+    try {
+        const vasco::TPartieChargee partie = vasco::ChargerPartie(*o.Partie, dossiers, bd);
+        vasco::EcrireHistorique(partie, o.Periodes.value_or(partie.Partie.Periodes), bd,
+                                std::cout);
+    } catch (const vasco::ErreurPartie& e) {
+        std::cerr << e.Prefixe << e.what() << '\n';
+        return e.Code;
     }
-    return Termine;
+    return FinSortie();
+}
+
+int ExecuterBilan(const TOptions& o, const std::vector<std::filesystem::path>& dossiers)
+{
+    vasco::InstallerRecepteur(SignalerSurErreurStandard);
+    const bool complet = vasco::EcrireBilans(o.Parties, dossiers, std::cout);
+    const int code = FinSortie();
+    return code == Termine && !complet ? ErreurUsage : code;
+}
+
+// The data file is read once; a first load checks it and the scenario, whose
+// lines then serve every run.
+int ExecuterTirages(const TOptions& o)
+{
+    vasco::TTirages t;
+    if (o.Graine) {
+        t.Graine = *o.Graine;
+    } else {
+        vasco::GraineDepuisHorloge();
+        t.Graine = vasco::Graine();
+    }
+    const auto contenu = vasco::LireTexte(o.Donnees);
+    if (!contenu) {
+        std::cerr << "vasco-batch : " << o.Donnees << " : le fichier ne peut pas être ouvert\n";
+        return DonneesIllisibles;
+    }
+    t.Donnees = *contenu;
+    // The runs report the load's guard messages themselves.
+    vasco::InstallerRecepteur([](const std::string&) {});
+    vasco::THoteSansFenetre hote;
+    hote.Recrutement = o.Recrutement;
+    hote.Croissance = o.Croissance;
+    vasco::TBDVasco bd(&hote);
+    vasco::FixerGraine(vasco::GraineTirage(t.Graine, 1));
+    try {
+        vasco::TLecteur lecteur(t.Donnees);
+        bd.Charger(lecteur);
+    } catch (const vasco::ErreurLecture& e) {
+        SignalerLecture(o.Donnees, e);
+        return DonneesIllisibles;
+    }
+    const auto scenario = LireScenario(o, bd);
+    if (!scenario)
+        return ErreurUsage;
+    vasco::InstallerRecepteur(SignalerSurErreurStandard);
+    t.Colonnes = vasco::ColonnesCsv(bd);
+    t.Scenario = &*scenario;
+    t.Nombre = *o.Tirages;
+    t.Periodes = o.Periodes.value_or(0);
+    t.Recrutement = o.Recrutement;
+    t.Croissance = o.Croissance;
+    t.Fils = static_cast<unsigned>(
+        o.Fils.value_or(std::max<int64_t>(std::thread::hardware_concurrency(), 1)));
+    vasco::Tirer(t, std::cout, std::cerr);
+    return FinSortie();
 }
 
 } // namespace
@@ -236,7 +430,16 @@ int main(int argc, char** argv)
         return Termine;
     }
     try {
+        if (options.Partie)
+            return ExecuterPartie(options, DossiersExemples(argv[0]));
+        if (options.Bilan)
+            return ExecuterBilan(options, DossiersExemples(argv[0]));
+        if (options.Tirages)
+            return ExecuterTirages(options);
         return Executer(options);
+    } catch (const vasco::ErreurLecture& e) {
+        SignalerLecture(options.Donnees, e);
+        return DonneesIllisibles;
     } catch (const std::exception& e) {
         std::cerr << "vasco-batch : " << e.what() << '\n';
         return EchecExecution;
