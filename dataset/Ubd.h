@@ -60,6 +60,8 @@ public:
     TSupListe Metiers;
 
     THote* Hote() const override { return hote_; }
+    // A game is replayed with a host of its own, then handed to the window.
+    void FixerHote(THote* hote) { hote_ = hote ? hote : &hoteParDefaut_; }
     TELaNom* EspeceNommee(const std::string& nom) const override;
     TPeriodeBilan& BilanEnCours() const override;
     bool GrapheDe(TElementGraphe element, uint8_t code) const override;

@@ -45,6 +45,8 @@ enum TContexteAide : int {
     AideRecrutementAleatoire = 108,
     AideMenuSimulations = 109,
     AideMenuVisualisations = 110,
+    AideEnregistrerPartie = 111,
+    AideOuvrirPartie = 112,
 
     // Result graphs.
     AideGlobalCA = 127,
@@ -84,7 +86,7 @@ inline constexpr TContexteAide ContextesAide[] = {
     AideMenuAide, AideMenuConditions, AideMenuFenetres, AideMenuFichier, AideChoixFichier,
     AideEnregistrerGraphique, AideQuitter, AideReutiliser, AideMenuOptions, AideConcours,
     AideCroissanceAleatoire, AideRecrutementAleatoire, AideMenuSimulations,
-    AideMenuVisualisations, AideGlobalCA, AideGlobalEffectifs, AideGlobalQuantites,
+    AideMenuVisualisations, AideEnregistrerPartie, AideOuvrirPartie, AideGlobalCA, AideGlobalEffectifs, AideGlobalQuantites,
     AideGlobalTaxes, AideEspeceBiomasseTaille, AideEspeceBiomasses, AideEspeceCapturesTaille,
     AideEspecePoidsTaille, AideEspeceComposition, AideEspeceF, AideMetierCANavire, AideMetierCA,
     AideMetierCAGris, AideMetierCAGrisNavire, AideMetierEffort, AideCapturesRejets,

@@ -121,6 +121,11 @@ TLecteur::TLecteur(std::string_view octets) : texte_(TexteUtf8(octets)) {}
 
 TLecteur TLecteur::DepuisFichier(const std::filesystem::path& chemin)
 {
+    return TLecteur(LireOctets(chemin));
+}
+
+std::string TLecteur::LireOctets(const std::filesystem::path& chemin)
+{
     std::error_code ec;
     if (!std::filesystem::exists(chemin, ec))
         throw ErreurLecture(0, "le fichier ne peut pas être ouvert");
@@ -137,7 +142,7 @@ TLecteur TLecteur::DepuisFichier(const std::filesystem::path& chemin)
     }
     if (f.bad())
         throw ErreurLecture(0, "le fichier ne peut pas être lu");
-    return TLecteur(octets);
+    return octets;
 }
 
 void TLecteur::Echec(const std::string& attendu) const

@@ -28,6 +28,9 @@ public:
     // text that is not valid UTF-8 is taken as Windows-1252.
     explicit TLecteur(std::string_view octets);
     static TLecteur DepuisFichier(const std::filesystem::path& chemin);
+    // The bytes of a file; raises ErreurLecture (line 0) when it cannot be
+    // read.
+    static std::string LireOctets(const std::filesystem::path& chemin);
 
     int32_t LireEntier(const char* quoi);
     // An integer stored in a narrower field: a value outside [min, max]

@@ -1,7 +1,9 @@
 #include "shell/Mere.h"
 
+#include "biology/UMath.h"
 #include "dataset/Ubd.h"
 #include "model/UContextes.h"
+#include "model/USha256.h"
 #include "model/Umessages.h"
 #include "shell/MereDialogues.h"
 #include "shell/MereGraphes.h"
@@ -58,7 +60,8 @@ struct TLigneEtats {
 
 const TLigneEtats TableEtats[] = {
     {{"Choixdufichierdedonnes"}, " - ++  ++"},
-    {{"FichierReutiliser"}, "+-+++  ++"},
+    {{"FichierReutiliser", "EnregistrerPartie"}, "+-+++  ++"},
+    {{"OuvrirPartie"}, " - ++  ++"},
     {{"EnregistrerGraphiqueSous", "BoutonEnregistrerGraph"}, " -++++--+"},
     {{"Quitter"}, " - ++  ++"},
     {{"Simulations"}, "+   -   -"},
@@ -103,7 +106,7 @@ TFenetreMere::TFenetreMere(QWidget* parent)
 {
     InitialiserRessources();
     setObjectName("FenetreMere");
-    setWindowTitle("Vasco  ");
+    AfficherTitre();
     setWindowIcon(QIcon(":/vasco.png"));
     zone_->setObjectName("Zone");
     zone_->setBackground(QColor(11, 42, 82));
@@ -179,6 +182,8 @@ void TFenetreMere::CreerMenus()
     reutiliser->setStatusTip("Pour réinitialiser avec le même fichier de données");
     reutiliser->setToolTip(reutiliser->statusTip());
     connect(reutiliser, &QAction::triggered, this, &TFenetreMere::FichierReutiliser);
+    fichier->addSeparator();
+    CreerCommandesPartie(fichier);
     fichier->addSeparator();
     QAction* enregistrer =
         NouvelleAction(fichier, "EnregistrerGraphiqueSous", "&Enregistrer graphique sous...",
@@ -259,7 +264,7 @@ void TFenetreMere::CreerMenus()
             &TFenetreMere::AProposdeClick);
 
     // At start only the file, options and help commands are usable.
-    for (const char* nom : {"FichierReutiliser", "EnregistrerGraphiqueSous", "Simulations",
+    for (const char* nom : {"FichierReutiliser", "EnregistrerPartie", "EnregistrerGraphiqueSous", "Simulations",
                             "Conditions", "Visualisations", "Fenetres", "Stop", "PasEnArriere"})
         Action(nom)->setEnabled(false);
 }
@@ -408,10 +413,37 @@ void TFenetreMere::ModifierEnabled(TMode mode)
 bool TFenetreMere::ChargerFichier(const QString& chemin)
 {
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
-    auto nouveau = std::make_unique<TBDVasco>(this);
+    std::string octets;
+    try {
+        octets = TLecteur::LireOctets(std::filesystem::path(QFile::encodeName(absolu).toStdString()));
+    } catch (const ErreurLecture& erreur) {
+        Signaler(std::string(EchecChargement) + '\n' +
+                 QStringLiteral("%1 : %2")
+                     .arg(absolu, QString::fromStdString(erreur.Attendu()))
+                     .toStdString());
+        return false;
+    }
+    // Each load draws a new seed, which the game file records; a file that
+    // cannot be read leaves the current game's generator as it was.
+    const uint32_t etat = Graine();
+    GraineDepuisHorloge();
+    auto nouveau = LireDonnees(absolu, octets, this);
+    if (!nouveau) {
+        FixerGraine(etat);
+        return false;
+    }
+    Installer(std::move(nouveau), absolu, octets);
+    return true;
+}
+
+std::unique_ptr<TBDVasco> TFenetreMere::LireDonnees(const QString& absolu,
+                                                    const std::string& octets, THote* hote)
+{
+    auto nouveau = std::make_unique<TBDVasco>(hote);
     QString raison;
     try {
-        nouveau->Charger(std::filesystem::path(QFile::encodeName(absolu).toStdString()));
+        TLecteur lecteur(octets);
+        nouveau->Charger(lecteur);
     } catch (const ErreurLecture& erreur) {
         const QString attendu = QString::fromStdString(erreur.Attendu());
         raison = erreur.Ligne() > 0 ? QStringLiteral("%1 : ligne %2 : %3")
@@ -426,17 +458,27 @@ bool TFenetreMere::ChargerFichier(const QString& chemin)
     // dropped and the current one keeps its windows, its file and its menus.
     if (!raison.isNull()) {
         Signaler(std::string(EchecChargement) + '\n' + raison.toStdString());
-        return false;
+        return nullptr;
     }
+    return nouveau;
+}
+
+void TFenetreMere::Installer(std::unique_ptr<TBDVasco> bd, const QString& absolu,
+                             const std::string& octets)
+{
     // The graph windows draw the lists of the old data set: they go first.
     FermerGraphes();
-    bd_ = std::move(nouveau);
+    bd_ = std::move(bd);
+    bd_->FixerHote(this);
     fichier_ = absolu;
+    empreinte_ = Sha256Hex(octets);
+    partie_.clear();
+    reference_ = TextePartie();
     magneto_->Reinitialiser();
     ModifierEnabled(TMode::Charge);
     AfficherPosition();
+    AfficherTitre();
     statusBar()->clearMessage();
-    return true;
 }
 
 QString TFenetreMere::DossierDepart() const
@@ -449,7 +491,7 @@ QString TFenetreMere::DossierDepart() const
 
 void TFenetreMere::ChoixDuFichier()
 {
-    if (EnCours || !DemanderFichier)
+    if (EnCours || !DemanderFichier || !ProposerEnregistrement())
         return;
     const QString chemin = DemanderFichier();
     if (!chemin.isEmpty())
@@ -457,19 +499,31 @@ void TFenetreMere::ChoixDuFichier()
 }
 
 // Starts again from the same file.  The contest balance uses it during a
-// continuous run: reusing then ends the run.
-void TFenetreMere::FichierReutiliser()
+// continuous run: reusing then ends the run.  False when the user keeps the
+// current game (the save question's cancel) or the file cannot be read.
+bool TFenetreMere::FichierReutiliser()
 {
-    if (fichier_.isEmpty())
-        return;
-    if (ChargerFichier(fichier_))
-        ModifierEnabled(TMode::Reutilise);
+    return !fichier_.isEmpty() && ProposerEnregistrement() && Reutiliser();
 }
 
+bool TFenetreMere::Reutiliser()
+{
+    if (fichier_.isEmpty() || !ChargerFichier(fichier_))
+        return false;
+    ModifierEnabled(TMode::Reutilise);
+    return true;
+}
+
+// A name ending in .vsp (any case) is a game, any other a data file.
 void TFenetreMere::OuvrirAuDemarrage(const QStringList& fichiers)
 {
-    if (!fichiers.isEmpty())
-        ChargerFichier(fichiers.constFirst());
+    if (fichiers.isEmpty())
+        return;
+    const QString& fichier = fichiers.constFirst();
+    if (fichier.endsWith(".vsp", Qt::CaseInsensitive))
+        OuvrirPartie(fichier);
+    else
+        ChargerFichier(fichier);
 }
 
 void TFenetreMere::FermerGraphes()
@@ -695,6 +749,13 @@ bool TFenetreMere::eventFilter(QObject* objet, QEvent* evenement)
 
 void TFenetreMere::closeEvent(QCloseEvent* evenement)
 {
+    // The close box asks to save a game that has changed (Quitter has asked
+    // already); cancelling keeps the window and its game.
+    if (!questionPosee_ && !ProposerEnregistrement()) {
+        evenement->ignore();
+        return;
+    }
+    questionPosee_ = false;
     // A run in progress ends (closing comes between two of its periods) and
     // so does a replay; the graph windows go before the data set whose
     // lists they draw.

@@ -7,7 +7,8 @@
 //                      simulation control, window commands, help;
 //   MereGraphes.cpp    graph windows: the host's OuvrirGraphe, the
 //                      "Visualisations" menu, redrawing, saving a graph;
-//   MereDialogues.cpp  condition dialogs, contest, options, quit and about.
+//   MereDialogues.cpp  condition dialogs, contest, options, quit and about;
+//   MerePartie.cpp     game files: saving, opening, the save question.
 #pragma once
 
 #include "model/Uhote.h"
@@ -16,6 +17,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QAction;
 class QLabel;
@@ -90,8 +92,9 @@ public:
     // starts over and the menus are those of a loaded file.
     bool ChargerFichier(const QString& chemin);
     void ChoixDuFichier();
-    // Loads the same file again (which also ends a run).
-    void FichierReutiliser();
+    // Loads the same file again (which also ends a run), after the save
+    // question; false when the current game stays.
+    bool FichierReutiliser();
     // Closes every child window, the last first, freed at once.
     void FermerGraphes();
     void PasAPas();
@@ -99,8 +102,8 @@ public:
     void Stop();
     void PasEnArriere();
     void OuvrirAide(int contexte);
-    // The data file named on the command line, loaded as if it had been
-    // chosen; nothing when none is given.
+    // The file named on the command line, loaded as if it had been chosen
+    // (a .vsp file opened as a game); nothing when none is given.
     void OuvrirAuDemarrage(const QStringList& fichiers);
     // The help viewer, once opened.
     TAide* Aide() const;
@@ -112,6 +115,30 @@ public:
     // The open-file dialog, replaceable by the tests: the chosen data file,
     // or an empty string when the user cancels.
     std::function<QString()> DemanderFichier;
+
+    // Game files (MerePartie.cpp).  EnregistrerPartie writes the game to a
+    // temporary file beside the target, renamed over it once complete; on
+    // failure the message says what failed and the old file is intact.
+    bool EnregistrerPartie(const QString& chemin);
+    // Opens a game: its data file loaded with its seed and options, every
+    // period replayed with its measures.  A file that cannot be used
+    // changes nothing (the message says why).
+    bool OuvrirPartie(const QString& chemin);
+    // The commands: ask for a name (and, for opening, whether to save the
+    // current game first).
+    void EnregistrerPartieSous();
+    void OuvrirPartieCommande();
+    // The game differs from its last save or opening (or from its load).
+    bool PartieModifiee() const;
+    // Asks "Enregistrer la partie ?" when the game has changed; false when
+    // the user cancels, or when the save was cancelled or failed.
+    bool ProposerEnregistrement();
+    // The game file saved or opened last, empty for a new game.
+    const QString& FichierPartie() const { return partie_; }
+    // The dialogs of the two commands, replaceable by the tests: a name, or
+    // an empty string when the user cancels.
+    std::function<QString()> DemanderPartieAOuvrir;
+    std::function<QString()> DemanderPartieAEnregistrer;
 
     // Graph windows (MereGraphes.cpp).
     void ConstruireMenuVisualisations(QMenu* menu);
@@ -152,6 +179,19 @@ private:
     void AideClick();
     void SuivreFenetresFermees();
     void PeriodeContinue();
+    // FichierReutiliser without the save question.
+    bool Reutiliser();
+    // Loads data bytes into a new data set with the host's options; null
+    // (the message shown) when they cannot be read.
+    std::unique_ptr<TBDVasco> LireDonnees(const QString& absolu, const std::string& octets,
+                                          THote* hote);
+    // Makes a loaded data set the current one.
+    void Installer(std::unique_ptr<TBDVasco> bd, const QString& absolu, const std::string& octets);
+    // The game as a file would hold it, with the data file's absolute path
+    // (the reference for PartieModifiee).
+    std::string TextePartie(bool concours = false) const;
+    void CreerCommandesPartie(QMenu* fichier);
+    void AfficherTitre();
 
     QMdiArea* zone_;
     QWidget* logo_ = nullptr;
@@ -162,6 +202,12 @@ private:
     QTimer* continu_ = nullptr;
     std::unique_ptr<TBDVasco> bd_;
     QString fichier_;
+    // SHA-256 of the data file's bytes as loaded.
+    std::string empreinte_;
+    QString partie_;
+    std::string reference_;
+    // The question has been answered for the quit under way.
+    bool questionPosee_ = false;
     std::unique_ptr<TPartieGraphes> graphes_;
     std::unique_ptr<TPartieDialogues> dialogues_;
 };

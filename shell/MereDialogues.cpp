@@ -61,17 +61,22 @@ void TFenetreMere::BilanConcours()
     });
     if (!calcule)
         return;
-    switch (d.Montrer(*d.Bilan)) {
-    case TBilan60ans::Recommencer:
-        // A new attempt: the same file read again, which also ends a run.
-        FichierReutiliser();
-        break;
-    case TBilan60ans::Visualiser:
-        // The game is over: the run stops and the result menus stay open.
-        ModifierEnabled(TMode::SuiteConcours);
-        ModifierEnabled(TMode::Visualisations);
-        break;
-    default: break;
+    for (;;) {
+        switch (d.Montrer(*d.Bilan)) {
+        case TBilan60ans::Recommencer:
+            // A new attempt: the same file read again, which also ends a
+            // run.  Cancelled at the save question, the balance stays.
+            if (!ProposerEnregistrement())
+                continue;
+            Reutiliser();
+            return;
+        case TBilan60ans::Visualiser:
+            // The game is over: the run stops and the result menus stay open.
+            ModifierEnabled(TMode::SuiteConcours);
+            ModifierEnabled(TMode::Visualisations);
+            return;
+        default: return;
+        }
     }
 }
 
@@ -79,8 +84,9 @@ void TFenetreMere::ConcoursClick()
 {
     // Qt has already toggled the check mark.  Checking it starts the
     // contest at once from the start of the data file.
-    if (Coche("Concours") && Donnees())
-        FichierReutiliser();
+    // Cancelled at the save question, the mark goes back.
+    if (Coche("Concours") && Donnees() && (!ProposerEnregistrement() || !Reutiliser()))
+        Action("Concours")->setChecked(false);
 }
 
 void TFenetreMere::AffichageNumeroPeriodeClick()
@@ -99,8 +105,9 @@ void TFenetreMere::QuitterClick()
     }
     TPartieDialogues& d = Dialogues();
     d.Montrer(*d.Quitter);
-    if (!d.Quitter->Confirme)
+    if (!d.Quitter->Confirme || !ProposerEnregistrement())
         return;
+    questionPosee_ = true;
     // Out of sight while the farewell plays; the window is closed (graph
     // windows and data set freed) once the sound has ended.  A window closed
     // while hidden does not end the program by itself: it is asked to.

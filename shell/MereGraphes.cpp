@@ -5,6 +5,7 @@
 #include "model/UContextes.h"
 #include "model/Uperiode.h"
 #include "shell/Mere.h"
+#include "shell/UChemins.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -53,18 +54,7 @@ QString DialogueEnregistrer(QWidget* parent)
                                                    : filtre == filtres[2] ? "csv"
                                                                           : "BMP");
                      });
-    // The folder must exist: a name in a missing folder is refused and the
-    // dialog shown again, as the existing file is confirmed before it is
-    // replaced.
-    while (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty()) {
-        const QString nom = dialogue.selectedFiles().first();
-        const QFileInfo fichier(nom);
-        if (fichier.absoluteDir().exists())
-            return nom;
-        Signaler("Le dossier « " + QDir::toNativeSeparators(fichier.absolutePath()).toStdString() +
-                 " » n'existe pas.\nChoisissez un dossier existant.");
-    }
-    return {};
+    return NomAEnregistrer(dialogue);
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "shell/UChemins.h"
 
+#include "model/Umessages.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 
 namespace vasco {
@@ -13,6 +16,19 @@ QString FichierProgramme(const QString& nom)
          {dossier.filePath(nom), dossier.filePath("../share/vasco/" + nom)}) {
         if (QFileInfo::exists(chemin))
             return QFileInfo(chemin).absoluteFilePath();
+    }
+    return {};
+}
+
+QString NomAEnregistrer(QFileDialog& dialogue)
+{
+    while (dialogue.exec() == QDialog::Accepted && !dialogue.selectedFiles().isEmpty()) {
+        const QString nom = dialogue.selectedFiles().first();
+        const QFileInfo fichier(nom);
+        if (fichier.absoluteDir().exists())
+            return nom;
+        Signaler("Le dossier « " + QDir::toNativeSeparators(fichier.absolutePath()).toStdString() +
+                 " » n'existe pas.\nChoisissez un dossier existant.");
     }
     return {};
 }

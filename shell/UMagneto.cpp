@@ -119,6 +119,16 @@ void TMagneto::Reinitialiser()
     AppliquerRegle();
 }
 
+void TMagneto::Suspendre(bool suspendu)
+{
+    if (Etat != EnLecture)
+        return;
+    if (suspendu)
+        lecture_->stop();
+    else
+        lecture_->start();
+}
+
 void TMagneto::Deplacer(int32_t position)
 {
     Position = position;

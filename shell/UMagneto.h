@@ -56,6 +56,8 @@ public:
     void FixerDernier(int32_t index);
     // Back to the state before the first step (a new data set).
     void Reinitialiser();
+    // Holds a replay while a modal question waits, then lets it go on.
+    void Suspendre(bool suspendu);
 
     // Presses a button as the mouse does: nothing when the control or the
     // button is disabled.  The play buttons make the first move and return:

@@ -5,9 +5,13 @@
 #include "shell/UMagneto.h"
 #include "tests/support/Support.h"
 
+#include <QAbstractButton>
 #include <QByteArray>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFile>
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
@@ -57,5 +61,40 @@ inline bool AttendreFin(const TMagneto& m)
 {
     return AttendreQue([&] { return m.Etat != TMagneto::EnLecture; });
 }
+
+// The save question ("Enregistrer la partie ?") is answered by the button of
+// this caption as soon as it shows, in every window test: a test that never
+// looks at it goes on as if the player did not save.  Each question shown is
+// counted.
+struct TReponseQuestion {
+    QString Bouton = "Ne pas enregistrer";
+    int Posees = 0;
+};
+inline TReponseQuestion& ReponseQuestion()
+{
+    static TReponseQuestion reponse;
+    return reponse;
+}
+
+class TRepondeurQuestion : public QObject {
+public:
+    bool eventFilter(QObject* objet, QEvent* evenement) override
+    {
+        if (evenement->type() != QEvent::Show || objet->objectName() != "QuestionEnregistrer")
+            return false;
+        auto* boite = qobject_cast<QMessageBox*>(objet);
+        if (!boite)
+            return false;
+        ++ReponseQuestion().Posees;
+        QTimer::singleShot(0, boite, [boite = QPointer<QMessageBox>(boite)] {
+            if (!boite)
+                return;
+            for (QAbstractButton* bouton : boite->buttons())
+                if (bouton->text() == ReponseQuestion().Bouton)
+                    bouton->click();
+        });
+        return false;
+    }
+};
 
 } // namespace vasco

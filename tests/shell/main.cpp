@@ -2,6 +2,8 @@
 // platform defaults to offscreen, also when test discovery runs this program
 // outside ctest.
 
+#include "tests/shell/Fenetre.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -11,5 +13,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
+    vasco::TRepondeurQuestion repondeur;
+    application.installEventFilter(&repondeur);
     return RUN_ALL_TESTS();
 }
