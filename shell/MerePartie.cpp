@@ -107,14 +107,26 @@ bool TFenetreMere::EnregistrerPartie(const QString& chemin)
         EcrirePartie(*bd_, CheminDonnees(Chemin(fichier_), Chemin(absolu)), empreinte_,
                      Coche("Concours"));
     // QSaveFile writes beside the target and renames over it on commit: a
-    // failed write leaves the previous file whole.
+    // failed write leaves the previous file whole.  A short write (a full
+    // disk, a size limit) is not always an error of the file: the size
+    // written is checked before the rename.
     QSaveFile fichier(absolu);
     const auto taille = static_cast<qint64>(texte.size());
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(texte.data(), taille) != taille ||
-        !fichier.commit()) {
+    QString raison;
+    if (!fichier.open(QIODevice::WriteOnly)) {
+        raison = fichier.errorString();
+    } else if (fichier.write(texte.data(), taille) != taille || !fichier.flush() ||
+               fichier.size() != taille) {
+        raison = fichier.error() != QFileDevice::NoError
+                     ? fichier.errorString()
+                     : QStringLiteral("écriture incomplète (disque plein ?)");
+        fichier.cancelWriting();
+    } else if (!fichier.commit()) {
+        raison = fichier.errorString();
+    }
+    if (!raison.isNull()) {
         Signaler("La partie n'a pas pu être enregistrée\n« " +
-                 QDir::toNativeSeparators(absolu).toStdString() +
-                 " » : " + fichier.errorString().toStdString());
+                 QDir::toNativeSeparators(absolu).toStdString() + " » : " + raison.toStdString());
         return false;
     }
     partie_ = absolu;
