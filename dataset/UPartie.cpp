@@ -365,8 +365,13 @@ TPartie LirePartie(std::string_view octets)
         }
     });
     if (!premierePeriode) {
+        // Reported on the last line (the empty piece after a final line
+        // end is no line).
         int lignes = 0;
-        ParLigne(texte, [&](std::string_view, int) { ++lignes; });
+        ParLigne(texte, [&](std::string_view ligne, int numero) {
+            if (!ligne.empty() || numero == 1)
+                lignes = numero;
+        });
         for (size_t i = 0; i < 4; ++i)
             if (!vus[i])
                 throw ErreurScenario(lignes, "ligne " + Cite(NomsEnTete[i]) + " attendue",

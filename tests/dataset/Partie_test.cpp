@@ -178,7 +178,7 @@ TEST(Partie, FichiersRefuses)
         const char* attendu;
     } cas[] = {
         {EnTete().substr(0, 40), 2, "empreinte SHA-256"},
-        {EnTete().substr(0, EnTete().size() - 11), 5, "« periodes » attendue"},
+        {EnTete().substr(0, EnTete().size() - 11), 4, "« periodes » attendue"},
         {EnTete("graine;13\n"), 6, "« graine » en double"},
         {"donnees;a.vsc;" + std::string(64, 'F') + "\ngraine;1\noptions;0;0;0\n0;metier;M;navires;3\n", 4,
          "« periodes » attendue avant"},
@@ -190,6 +190,7 @@ TEST(Partie, FichiersRefuses)
         {EnTete("x;metier;M;navires;3\n"), 6, "période : nombre entier"},
         {"graine;-1\n", 1, "graine : nombre entier"},
         {"options;0;1\n", 1, "4 champs attendus"},
+        {"graine;1\noptions;0;1;0\n", 2, "« donnees » attendue"},
     };
     for (const auto& c : cas) {
         try {
