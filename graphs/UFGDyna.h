@@ -38,6 +38,7 @@ public:
 
 protected:
     bool ChoisirListe() override { return Periodes.Choisir(FListe, FPeriode); }
+    bool AxeDesTailles() const override { return true; }
 
     TPeriodesDyna Periodes;
 };

@@ -1,13 +1,18 @@
 #include "graphs/ufg.h"
 
+#include "graphs/UFGAccessible.h"
 #include "model/Uliste.h"
 #include "model/Umessages.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,6 +50,28 @@ void Ecrire(QPainter& p, int x, int y, const QString& texte)
     p.drawText(x, y + p.fontMetrics().ascent(), texte);
 }
 
+// The read-out writes values as whole numbers, rounded to the nearest.
+qint64 Arrondi(long double valeur)
+{
+    const long double arrondi = std::clamp(std::round(valeur), -1e15L, 1e15L);
+    return static_cast<qint64>(std::isnan(arrondi) ? 0 : arrondi);
+}
+
+// An axis bound as a listener hears it: French decimals, no exponent, the
+// float's noise beyond six decimals dropped.
+QString Nombre(float valeur)
+{
+    QLocale francais(QLocale::French);
+    francais.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString texte = francais.toString(static_cast<double>(valeur), 'f', 6);
+    const QString virgule = francais.decimalPoint();
+    while (texte.endsWith('0'))
+        texte.chop(1);
+    if (texte.endsWith(virgule))
+        texte.chop(virgule.size());
+    return texte == "-0" ? "0" : texte;
+}
+
 QString Champ(QString texte)
 {
     if (texte.contains(',') || texte.contains('"') || texte.contains('\n'))
@@ -77,6 +104,9 @@ TFG::TFG(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setMinimumSize(120, 90);
+    // Click or Ctrl+Tab between sub-windows gives the keyboard read-out.
+    setFocusPolicy(Qt::StrongFocus);
+    InstallerAccessibiliteGraphes();
     // A pixel-sized font draws the same in the bitmaps as on the screen;
     // without antialiasing every pixel has one of the drawing colours.
     QFont police = font();
@@ -406,11 +436,32 @@ void TFG::EcrirePeriode(QPainter& p)
 
 void TFG::Afficher()
 {
-    if (!FListe)
+    if (!FListe) {
+        Decrire();
         return;
+    }
     FEcran = FImage;
     update();
     FColonne = -1;
+    // A new picture drops the read-out, the keyboard's as the mouse's; the
+    // cursor keeps its column for the next key.
+    lectureClavier_ = false;
+    ++versionTexte_;
+    try {
+        tableau_ = Tableau(premierIndex_);
+    } catch (...) {
+        // The picture has reported the value; the table stays empty.
+        tableau_.Codes = CodesTableau();
+        tableau_.Etiquettes.clear();
+        tableau_.Lignes.clear();
+    }
+    curseur_ = std::min(curseur_, LignesTexte() - 1);
+    Decrire();
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent changement(this,
+                                                    QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&changement);
+    }
 }
 
 void TFG::TracerBarres(QPainter& p, const TSerie& serie, int recul)
@@ -598,9 +649,7 @@ void TFG::EcritNumBitMap(QPainter& p, int x, int y, long double valeur) const
 {
     // Rounded to the nearest whole number, right-aligned in nine columns,
     // on an opaque box of the background colour.
-    const long double arrondi = std::clamp(std::round(valeur), -1e15L, 1e15L);
-    const QString texte =
-        QString("%1").arg(static_cast<qint64>(std::isnan(arrondi) ? 0 : arrondi), 9);
+    const QString texte = QString("%1").arg(Arrondi(valeur), 9);
     const QFontMetrics fm(font());
     QImage etiquette(fm.horizontalAdvance(texte) + 1, fm.height() + 2, QImage::Format_RGB32);
     etiquette.fill(FCouleurFond);
@@ -618,6 +667,13 @@ void TFG::paintEvent(QPaintEvent*)
     p.fillRect(rect(), FCouleurFond);
     if (!FEcran.isNull())
         p.drawImage(0, 0, FEcran);
+    // The focus frame is drawn on the screen only: the pictures, saved or
+    // copied, never carry it.
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 void TFG::resizeEvent(QResizeEvent* evenement)
@@ -663,14 +719,22 @@ bool TFG::Enregistrer(const QString& chemin)
 
 TTableauValeurs TFG::Valeurs()
 {
+    int premier = 0;
+    return Tableau(premier);
+}
+
+TTableauValeurs TFG::Tableau(int& premier)
+{
     TTableauValeurs t;
     t.Titre = windowTitle();
     t.TitreX = FTitreX;
     t.Unite = FTitreY;
     t.Codes = CodesTableau();
     int x = 0, iMin = 0, iMax = -1;
+    premier = 0;
     if (!ChoisirListe() || !Fenetre(x, iMin, iMax))
         return t;
+    premier = iMin;
     for (int i = iMin; i <= iMax; ++i) {
         t.Etiquettes.push_back(EtiquetteX(i));
         std::vector<long double> ligne;
@@ -701,6 +765,163 @@ bool TFG::EcrireCsv(const QString& chemin)
     }
     sortie.flush();
     return sortie.status() == QTextStream::Ok && fichier.error() == QFileDevice::NoError;
+}
+
+QStringList TFG::NomsSeries() const
+{
+    const size_t nombre = CodesTableau().size();
+    if (nombre == 1)
+        return {windowTitle().trimmed()};
+    QStringList noms;
+    for (size_t k = 1; k <= nombre; ++k)
+        noms << QString("Série %1").arg(k);
+    return noms;
+}
+
+QString TFG::TexteCellule(int ligne, int colonne) const
+{
+    if (ligne < 0 || ligne >= LignesTexte() || colonne < 0 || colonne >= ColonnesTexte())
+        return {};
+    const auto l = static_cast<size_t>(ligne);
+    if (colonne == 0)
+        return QString::number(tableau_.Etiquettes[l]);
+    return QString::number(Arrondi(tableau_.Lignes[l][static_cast<size_t>(colonne - 1)]));
+}
+
+QString TFG::EnTeteColonne(int colonne) const
+{
+    if (colonne == 0)
+        return FTitreX.isEmpty() ? QString("X") : FTitreX;
+    const QStringList noms = NomsSeries();
+    return colonne > 0 && colonne <= noms.size() ? noms[colonne - 1] : QString();
+}
+
+QRect TFG::ZoneLigne(int ligne) const
+{
+    if (!FListe || ligne < 0 || ligne >= LignesTexte())
+        return {};
+    return {BordBarre(premierIndex_ + ligne), 0, FLargeur, height()};
+}
+
+QString TFG::Description() const
+{
+    QString texte;
+    const int n = LignesTexte();
+    const QString unite = FTitreY;
+    if (lectureClavier_ && curseur_ >= 0 && curseur_ < n) {
+        // The column read comes first: it is what a listener waits for
+        // after each key.
+        const QString etiquette = TexteCellule(curseur_, 0);
+        const QString position = AxeDesTailles() ? QString("Taille %1 %2").arg(etiquette, FTitreX)
+                                                 : QString("%1 %2").arg(FTitreX, etiquette);
+        QStringList valeurs;
+        for (int colonne = 1; colonne < ColonnesTexte(); ++colonne) {
+            const QString valeur = TexteCellule(curseur_, colonne);
+            valeurs << (ColonnesTexte() == 2
+                            ? QString("%1 %2").arg(valeur, unite)
+                            : QString("%1 : %2 %3").arg(EnTeteColonne(colonne), valeur, unite));
+        }
+        texte += QString("%1 : %2. ").arg(position, valeurs.join(", "));
+    }
+    texte += QString("%1. Axe vertical de %2 à %3 %4. ")
+                 .arg(windowTitle().trimmed(), Nombre(FYMin), Nombre(FYMax), unite);
+    if (n == 0)
+        texte += "Aucune valeur.";
+    else if (AxeDesTailles())
+        texte +=
+            QString("Tailles %1 à %2 %3.").arg(TexteCellule(0, 0), TexteCellule(n - 1, 0), FTitreX);
+    else
+        texte += QString("%1 %2 à %3.").arg(FTitreX, TexteCellule(0, 0), TexteCellule(n - 1, 0));
+    return texte;
+}
+
+void TFG::Decrire()
+{
+    const QString nom = windowTitle();
+    const QString description = Description();
+    const bool change = description != accessibleDescription() || nom != accessibleName();
+    setAccessibleName(nom);
+    setAccessibleDescription(description);
+    // The sub-window that holds the graph is what a screen reader meets
+    // first when it moves between windows: it says the same.
+    if (auto* fenetre = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        fenetre->setAccessibleName(nom);
+        fenetre->setAccessibleDescription(description);
+    }
+    if (change && QAccessible::isActive()) {
+        QAccessibleEvent evenement(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&evenement);
+    }
+}
+
+void TFG::PlacerCurseur(int ligne)
+{
+    curseur_ = ligne;
+    lectureClavier_ = false;
+    Garder(LieuLecture(), [&] {
+        if (!ChoisirListe() || FImage.isNull())
+            return;
+        // Taken before it is drawn, as with the mouse: a column that cannot
+        // be read is reported once.
+        FColonne = premierIndex_ + ligne;
+        lectureClavier_ = true;
+        DessinerLecture(FColonne);
+    });
+    update();
+    Decrire();
+}
+
+void TFG::EffacerLecture()
+{
+    if (FColonne < 0 && !lectureClavier_)
+        return;
+    FEcran = FImage;
+    FColonne = -1;
+    lectureClavier_ = false;
+    update();
+    Decrire();
+}
+
+void TFG::keyPressEvent(QKeyEvent* e)
+{
+    const int n = LignesTexte();
+    const bool seule = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    int ligne = -1;
+    switch (seule ? e->key() : 0) {
+    case Qt::Key_Left: ligne = curseur_ < 0 ? n - 1 : std::max(curseur_ - 1, 0); break;
+    case Qt::Key_Right: ligne = curseur_ < 0 ? 0 : std::min(curseur_ + 1, n - 1); break;
+    case Qt::Key_Home: ligne = 0; break;
+    case Qt::Key_End: ligne = n - 1; break;
+    case Qt::Key_Escape:
+        if (!lectureClavier_)
+            return QWidget::keyPressEvent(e);
+        EffacerLecture();
+        return;
+    default: return QWidget::keyPressEvent(e);
+    }
+    if (n > 0)
+        PlacerCurseur(ligne);
+}
+
+void TFG::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void TFG::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    if (lectureClavier_)
+        EffacerLecture();
+    update();
+}
+
+void TFG::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::ParentChange || e->type() == QEvent::WindowTitleChange)
+        Decrire();
 }
 
 } // namespace vasco

@@ -9,6 +9,14 @@
 // the background, axes and titles, FImage the composed picture, and FEcran
 // what the window shows, which is FImage plus the mouse read-out.  The
 // window only ever copies whole images to the screen.
+//
+// A window is also read without being seen: its accessible name is its
+// title and its description says in figures what is drawn (the quantity,
+// the Y range and unit, the periods or sizes covered, the column under the
+// keyboard cursor).  With the focus, the arrow keys move that cursor over
+// the columns and draw the same read-out as the mouse.  The values drawn
+// form a table of words (TexteCellule) that the accessible interface of
+// graphs/UFGAccessible.h offers as an accessible table.
 #pragma once
 
 #include "model/UAxe.h"
@@ -18,7 +26,9 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <vector>
@@ -104,6 +114,22 @@ public:
     // The read-out driver: the read-out follows the pointer while the left
     // button alone is held (FLectureClic), or on every move.
     void MouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, int x, int y);
+    // The column of the keyboard cursor among those drawn (-1 before the
+    // first key); its read-out shows only while the window has the focus.
+    int CurseurClavier() const { return curseur_; }
+
+    // The values drawn, in words, as of the last paint: one row per column
+    // shown, the X label then each series' value rounded as the read-out
+    // writes it.  Headers: the X title, then the series' names.
+    int LignesTexte() const { return static_cast<int>(tableau_.Lignes.size()); }
+    int ColonnesTexte() const { return static_cast<int>(tableau_.Codes.size()) + 1; }
+    QString TexteCellule(int ligne, int colonne) const;
+    QString EnTeteColonne(int colonne) const;
+    // Changes each time the table may have changed, so that cached cells
+    // are known to be stale.
+    uint64_t VersionTexte() const { return versionTexte_; }
+    // Where a column is drawn, in the window's coordinates.
+    QRect ZoneLigne(int ligne) const;
 
     // The composed picture, without read-out, and what the window shows.
     const QImage& Image() const { return FImage; }
@@ -136,6 +162,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* evenement) override;
     void mousePressEvent(QMouseEvent* evenement) override;
     void contextMenuEvent(QContextMenuEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void focusInEvent(QFocusEvent* evenement) override;
+    void focusOutEvent(QFocusEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
 
     // A family is a TFG that answers some of the hooks below its own way.
     // The base answers them for its own family: one series of the feeder's
@@ -170,6 +200,12 @@ protected:
     // The quantities of the table of values (the CSV): by default the codes
     // of the series.
     virtual std::vector<uint8_t> CodesTableau() const;
+    // The names of the table's quantities, one per code of CodesTableau,
+    // as a listener hears them: the window's title for a single series.
+    virtual QStringList NomsSeries() const;
+    // The X axis counts size classes (its title is then the length unit),
+    // not periods.
+    virtual bool AxeDesTailles() const { return false; }
 
     // Drawing helpers for the families.
     //
@@ -231,6 +267,17 @@ private:
     void EcritNumBitMap(QPainter& p, int x, int y, long double valeur) const;
     // The read-out's shift of the period window (0 without step control).
     int64_t DecalageLecture() const;
+    // The table of values and the list index of its first row; raises when
+    // a value cannot be computed.
+    TTableauValeurs Tableau(int& premier);
+    // The keyboard cursor to a row of the table, its read-out drawn and
+    // told; -1 hides it.
+    void PlacerCurseur(int ligne);
+    void EffacerLecture();
+    // The accessible name and description from what is drawn, given to
+    // the sub-window that holds the window too, and announced.
+    void Decrire();
+    QString Description() const;
 
     // The range asked for, kept so that an automatic range follows the
     // list and a window cut to its width regains positions when enlarged.
@@ -238,6 +285,12 @@ private:
     bool yAuto_ = false;
     int32_t xMaxDemande_ = 0;
     QString titreYAffiche_;
+    // The values drawn (CSV order) and the list index of their first row.
+    TTableauValeurs tableau_;
+    int premierIndex_ = 0;
+    uint64_t versionTexte_ = 0;
+    int curseur_ = -1;
+    bool lectureClavier_ = false;
 };
 
 } // namespace vasco

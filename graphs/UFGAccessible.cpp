@@ -1,0 +1,200 @@
+#include "graphs/UFGAccessible.h"
+
+#include "graphs/ufg.h"
+
+#include <QWidget>
+#include <QWindow>
+
+namespace vasco {
+
+namespace {
+
+QAccessibleInterface* Fabrique(const QString&, QObject* objet)
+{
+    if (auto* graphe = qobject_cast<TFG*>(objet))
+        return new TFGAccessible(graphe);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallerAccessibiliteGraphes()
+{
+    static const bool installee = [] {
+        QAccessible::installFactory(&Fabrique);
+        return true;
+    }();
+    (void)installee;
+}
+
+TFGAccessible::TFGAccessible(TFG* graphe) : QAccessibleWidget(graphe, QAccessible::Table)
+{
+    version_ = graphe->VersionTexte();
+}
+
+TFGAccessible::~TFGAccessible()
+{
+    OublierCellules();
+}
+
+TFG* TFGAccessible::Graphe() const
+{
+    return static_cast<TFG*>(widget());
+}
+
+void TFGAccessible::OublierCellules() const
+{
+    // Taken out first: deleting a cell must not meet the map half cleared.
+    const auto cellules = std::move(cellules_);
+    cellules_.clear();
+    for (const auto& [position, id] : cellules)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+void TFGAccessible::Suivre() const
+{
+    const uint64_t version = Graphe()->VersionTexte();
+    if (version == version_)
+        return;
+    OublierCellules();
+    version_ = version;
+}
+
+void TFGAccessible::modelChange(QAccessibleTableModelChangeEvent*)
+{
+    Suivre();
+}
+
+void* TFGAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TableInterface)
+        return static_cast<QAccessibleTableInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+int TFGAccessible::rowCount() const
+{
+    return Graphe()->LignesTexte();
+}
+
+int TFGAccessible::columnCount() const
+{
+    return Graphe()->ColonnesTexte();
+}
+
+int TFGAccessible::childCount() const
+{
+    return rowCount() * columnCount();
+}
+
+QAccessibleInterface* TFGAccessible::child(int index) const
+{
+    const int colonnes = columnCount();
+    if (index < 0 || colonnes == 0)
+        return nullptr;
+    return cellAt(index / colonnes, index % colonnes);
+}
+
+int TFGAccessible::indexOfChild(const QAccessibleInterface* enfant) const
+{
+    // Only a cell of this table, made for the table as it is now, counts.
+    Suivre();
+    for (const auto& [position, id] : cellules_)
+        if (QAccessible::accessibleInterface(id) == enfant)
+            return position.first * columnCount() + position.second;
+    return -1;
+}
+
+QAccessibleInterface* TFGAccessible::childAt(int x, int y) const
+{
+    const QPoint point = Graphe()->mapFromGlobal(QPoint(x, y));
+    if (!Graphe()->rect().contains(point))
+        return nullptr;
+    for (int ligne = 0; ligne < rowCount(); ++ligne)
+        if (Graphe()->ZoneLigne(ligne).contains(point))
+            return cellAt(ligne, columnCount() > 1 ? 1 : 0);
+    return nullptr;
+}
+
+QAccessibleInterface* TFGAccessible::cellAt(int ligne, int colonne) const
+{
+    if (ligne < 0 || ligne >= rowCount() || colonne < 0 || colonne >= columnCount())
+        return nullptr;
+    Suivre();
+    const auto position = std::make_pair(ligne, colonne);
+    const auto trouvee = cellules_.find(position);
+    if (trouvee != cellules_.end())
+        return QAccessible::accessibleInterface(trouvee->second);
+    auto* cellule = new TCelluleFG(Graphe(), ligne, colonne);
+    cellules_[position] = QAccessible::registerAccessibleInterface(cellule);
+    return cellule;
+}
+
+QString TFGAccessible::columnDescription(int colonne) const
+{
+    return Graphe()->EnTeteColonne(colonne);
+}
+
+QString TFGAccessible::rowDescription(int ligne) const
+{
+    return Graphe()->TexteCellule(ligne, 0);
+}
+
+TCelluleFG::TCelluleFG(TFG* graphe, int ligne, int colonne)
+    : graphe_(graphe), ligne_(ligne), colonne_(colonne)
+{
+}
+
+bool TCelluleFG::isValid() const
+{
+    return graphe_ && ligne_ < graphe_->LignesTexte() && colonne_ < graphe_->ColonnesTexte();
+}
+
+QWindow* TCelluleFG::window() const
+{
+    return graphe_ ? graphe_->window()->windowHandle() : nullptr;
+}
+
+QAccessibleInterface* TCelluleFG::parent() const
+{
+    return graphe_ ? QAccessible::queryAccessibleInterface(graphe_.data()) : nullptr;
+}
+
+QString TCelluleFG::text(QAccessible::Text quoi) const
+{
+    if (!graphe_)
+        return {};
+    switch (quoi) {
+    case QAccessible::Name: return graphe_->TexteCellule(ligne_, colonne_);
+    case QAccessible::Description:
+        return QString("%1 : %2").arg(graphe_->EnTeteColonne(colonne_),
+                                      graphe_->TexteCellule(ligne_, colonne_));
+    default: return {};
+    }
+}
+
+QRect TCelluleFG::rect() const
+{
+    if (!graphe_)
+        return {};
+    const QRect zone = graphe_->ZoneLigne(ligne_);
+    return zone.isNull() ? QRect() : QRect(graphe_->mapToGlobal(zone.topLeft()), zone.size());
+}
+
+QAccessible::State TCelluleFG::state() const
+{
+    QAccessible::State etat;
+    etat.readOnly = true;
+    if (!graphe_ || !graphe_->isVisible())
+        etat.invisible = true;
+    return etat;
+}
+
+void* TCelluleFG::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TableCellInterface)
+        return static_cast<QAccessibleTableCellInterface*>(this);
+    return nullptr;
+}
+
+} // namespace vasco
