@@ -271,7 +271,10 @@ bool TFenetreMere::OuvrirPartie(const QString& chemin)
     FixerAleatoire(hote.Recrutement, hote.Croissance);
     // The contest mark as it was, without its handler (which reloads).
     Action("Concours")->setChecked(partie.Concours);
+    // As after a step: the step control at the last period, and the
+    // turnover graph shown, drawn once.
     if (Donnees()->NbPeriodes() > 0) {
+        OuvrirCAEtBenefices();
         magneto_->FixerDernier(Donnees()->NbPeriodes() - 1);
         ModifierEnabled(TMode::ApresPas);
     }
