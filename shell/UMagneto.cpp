@@ -1,5 +1,6 @@
 #include "shell/UMagneto.h"
 
+#include "shell/UMagnetoAccessible.h"
 #include "shell/URessources.h"
 
 #include <QHelpEvent>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
+#include <utility>
 
 namespace vasco {
 
@@ -20,16 +22,23 @@ constexpr std::array<const char*, NbBoutonsMagneto> NomsImages = {
     "MPLAY",        "MPlayAn", "MPAUSE",        "MSTop",   "MDebut",
     "MPeriodePlus", "MANPLUS", "MPeriodeMoins", "MAnMoins"};
 
-constexpr std::array<const char*, NbBoutonsMagneto> Bulles = {
-    "Rejouer période par période",
-    "Rejouer année par année",
-    "Pause (appuyer à nouveau pour reprendre)",
-    "Arrêter la lecture",
-    "Revenir à la première période",
-    "Période suivante",
-    "Année suivante",
-    "Période précédente",
-    "Année précédente"};
+// What each button is called, left to right: the short name a screen reader
+// speaks, and the hint shown in its tooltip and read as its description.
+struct TLibelle {
+    const char* Nom;
+    const char* Bulle;
+};
+constexpr std::array<TLibelle, NbBoutonsMagneto> Libelles = {{
+    {"Lecture par période", "Rejouer période par période"},
+    {"Lecture par année", "Rejouer année par année"},
+    {"Pause", "Pause (appuyer à nouveau pour reprendre)"},
+    {"Arrêt", "Arrêter la lecture"},
+    {"Début", "Revenir à la première période"},
+    {"Période suivante", "Période suivante"},
+    {"Année suivante", "Année suivante"},
+    {"Période précédente", "Période précédente"},
+    {"Année précédente", "Année précédente"},
+}};
 
 QPixmap Image(const char* etat, const char* nom)
 {
@@ -61,7 +70,9 @@ TMagneto::TMagneto(QWidget* parent) : QWidget(parent)
     lecture_->setSingleShot(true);
     lecture_->setTimerType(Qt::PreciseTimer);
     connect(lecture_, &QTimer::timeout, this, &TMagneto::Avancer);
-    AppliquerRegle();
+    actifs_ = Regle();
+    annonce_ = Vu();
+    InstallerMagnetoAccessible();
 }
 
 QSize TMagneto::sizeHint() const
@@ -80,24 +91,41 @@ bool TMagneto::BoutonActif(TMPBtnType bouton) const
     return AutoEnable ? actifs_[bouton] : EnabledButtons[bouton];
 }
 
+QString TMagneto::NomBouton(TMPBtnType bouton)
+{
+    return QString::fromUtf8(Libelles[bouton].Nom);
+}
+
+QString TMagneto::BulleBouton(TMPBtnType bouton)
+{
+    return QString::fromUtf8(Libelles[bouton].Bulle);
+}
+
 // While a replay runs only Pause and Stop make sense.  Otherwise a move is
 // offered when it stays within the simulated periods 0 .. Max; a paused
 // replay can also be resumed (Pause again) or stopped.
+TButtonSet TMagneto::Regle() const
+{
+    TButtonSet actifs;
+    if (Etat == EnLecture) {
+        actifs[btPause] = actifs[btStop] = true;
+        return actifs;
+    }
+    const int32_t p = Position;
+    const int32_t y = PasAn;
+    actifs[btPlay] = actifs[btPeriodePlus] = p < Max;
+    actifs[btPlayAn] = actifs[btAnPlus] = p + y <= Max;
+    actifs[btDebut] = actifs[btPeriodeMoins] = p > 0;
+    actifs[btAnMoins] = p >= y;
+    actifs[btPause] = actifs[btStop] = Etat == EnPause;
+    return actifs;
+}
+
 void TMagneto::AppliquerRegle()
 {
-    actifs_.reset();
-    if (Etat == EnLecture) {
-        actifs_[btPause] = actifs_[btStop] = true;
-    } else {
-        const int32_t p = Position;
-        const int32_t y = PasAn;
-        actifs_[btPlay] = actifs_[btPeriodePlus] = p < Max;
-        actifs_[btPlayAn] = actifs_[btAnPlus] = p + y <= Max;
-        actifs_[btDebut] = actifs_[btPeriodeMoins] = p > 0;
-        actifs_[btAnMoins] = p >= y;
-        actifs_[btPause] = actifs_[btStop] = Etat == EnPause;
-    }
+    actifs_ = Regle();
     update();
+    Annoncer();
 }
 
 void TMagneto::FixerDernier(int32_t index)
@@ -133,7 +161,24 @@ void TMagneto::Deplacer(int32_t position)
 {
     Position = position;
     update();
+    Annoncer();
     emit Deplace();
+}
+
+TMagneto::TAnnonce TMagneto::Vu() const
+{
+    TAnnonce vu{.Offerts = {}, .Position = Position, .Max = Max};
+    for (int i = 0; i < NbBoutonsMagneto; ++i)
+        vu.Offerts[i] = isEnabled() && BoutonActif(TMPBtnType(i));
+    return vu;
+}
+
+void TMagneto::Annoncer()
+{
+    const TAnnonce vu = Vu();
+    if (vu == annonce_)
+        return;
+    AnnoncerMagneto(*this, std::exchange(annonce_, vu), vu);
 }
 
 void TMagneto::Appuyer(TMPBtnType bouton)
@@ -210,7 +255,7 @@ bool TMagneto::event(QEvent* evenement)
         auto* aide = static_cast<QHelpEvent*>(evenement);
         const int bouton = BoutonEn(aide->pos());
         if (bouton >= 0)
-            QToolTip::showText(aide->globalPos(), QString::fromUtf8(Bulles[bouton]), this,
+            QToolTip::showText(aide->globalPos(), BulleBouton(TMPBtnType(bouton)), this,
                                RectBouton(TMPBtnType(bouton)));
         else
             QToolTip::hideText();
@@ -219,8 +264,18 @@ bool TMagneto::event(QEvent* evenement)
     return QWidget::event(evenement);
 }
 
+void TMagneto::changeEvent(QEvent* evenement)
+{
+    QWidget::changeEvent(evenement);
+    if (evenement->type() == QEvent::EnabledChange)
+        Annoncer();
+}
+
 void TMagneto::paintEvent(QPaintEvent*)
 {
+    // The owner may have chosen the buttons or changed the state directly
+    // and asked for a repaint: what is drawn is what is announced.
+    Annoncer();
     QPainter peintre(this);
     const QPalette& p = palette();
     for (int i = 0; i < NbBoutonsMagneto; ++i) {
@@ -246,8 +301,12 @@ void TMagneto::paintEvent(QPaintEvent*)
         peintre.drawPixmap(coin, image);
     }
     if (hasFocus()) {
+        // The control takes the focus only from the keyboard or from
+        // assistive technology, never from a click: its frame always shows,
+        // even with styles that keep it for focus moved by Tab.
         QStyleOptionFocusRect option;
         option.initFrom(this);
+        option.state |= QStyle::State_KeyboardFocusChange;
         option.rect = rect().adjusted(2, 2, -2, -2);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &peintre, this);
     }

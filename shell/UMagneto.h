@@ -6,6 +6,7 @@
 #include "model/Uhote.h"
 
 #include <QPixmap>
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <bitset>
@@ -65,6 +66,22 @@ public:
     void Appuyer(TMPBtnType bouton);
     bool BoutonActif(TMPBtnType bouton) const;
     QRect RectBouton(TMPBtnType bouton) const;
+    // The button under a point of the control, -1 between or beside them.
+    int BoutonEn(const QPoint& point) const;
+    // What a button is called: the short name a screen reader speaks, and
+    // the hint its tooltip shows.
+    static QString NomBouton(TMPBtnType bouton);
+    static QString BulleBouton(TMPBtnType bouton);
+
+    // What assistive technology was last told of the control: the buttons
+    // that can be pressed and the position it describes.  A change of
+    // either is announced, whatever made it.
+    struct TAnnonce {
+        TButtonSet Offerts;
+        int32_t Position = -1;
+        int32_t Max = -1;
+        bool operator==(const TAnnonce&) const = default;
+    };
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -75,6 +92,7 @@ signals:
 
 protected:
     bool event(QEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
     void paintEvent(QPaintEvent* evenement) override;
     void mousePressEvent(QMouseEvent* evenement) override;
     void mouseMoveEvent(QMouseEvent* evenement) override;
@@ -82,13 +100,16 @@ protected:
     void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
+    TButtonSet Regle() const;
     void AppliquerRegle();
     void Deplacer(int32_t position);
     void Jouer(int32_t pas);
     void Avancer();
-    int BoutonEn(const QPoint& point) const;
+    TAnnonce Vu() const;
+    void Annoncer();
 
     TButtonSet actifs_;
+    TAnnonce annonce_;
     int enfonce_ = -1;
     bool sousLaSouris_ = false;
     // The replay's step, a period or a year, and its timer.
