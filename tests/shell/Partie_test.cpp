@@ -2,6 +2,7 @@
 // and option changes opens in another window with the same numbers in every
 // global graph; files that cannot be used change nothing; a failed write
 // keeps the old file; the save question's three answers.
+#include "batch/Scenario.h"
 #include "biology/UMath.h"
 #include "biology/Ubiolo.h"
 #include "dataset/UCatalogue.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -141,6 +143,28 @@ TEST(Partie, EnregistreeEtRouverteAuBitPres)
     EXPECT_EQ(Releve(b, b.NbPeriodes()), Releve(a, a.NbPeriodes()));
     EXPECT_TRUE(messages.Textes().empty());
 }
+
+#ifdef VASCO_BATCH
+// vasco-batch replays a game saved by the program: its CSV is the program's
+// history, column for column.
+TEST(Partie, RejoueeParVascoBatch)
+{
+    QTemporaryDir dossier;
+    TFenetreMere f;
+    Jouer(f);
+    const QString chemin = dossier.filePath("eleve.vsp");
+    ASSERT_TRUE(f.EnregistrerPartie(chemin));
+    QProcess batch;
+    batch.start(VASCO_BATCH, {"--partie", chemin});
+    ASSERT_TRUE(batch.waitForFinished(60000));
+    EXPECT_EQ(batch.exitCode(), 0) << batch.readAllStandardError().toStdString();
+    const TBDVasco& bd = *f.Donnees();
+    std::string attendu = EnTeteCsv(bd);
+    for (int p = 1; p <= bd.NbPeriodes(); ++p)
+        attendu += LigneCsv(bd, p);
+    EXPECT_EQ(batch.readAllStandardOutput().toStdString(), attendu);
+}
+#endif
 
 // A game that cannot be used leaves the current one as it was: its data
 // set, windows, caption, options and generator.
