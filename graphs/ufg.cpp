@@ -839,7 +839,8 @@ void TFG::Decrire()
 {
     const QString nom = windowTitle();
     const QString description = Description();
-    const bool change = description != accessibleDescription() || nom != accessibleName();
+    // Qt announces a changed name or description (NameChanged,
+    // DescriptionChanged) to assistive technology itself.
     setAccessibleName(nom);
     setAccessibleDescription(description);
     // The sub-window that holds the graph is what a screen reader meets
@@ -847,10 +848,6 @@ void TFG::Decrire()
     if (auto* fenetre = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         fenetre->setAccessibleName(nom);
         fenetre->setAccessibleDescription(description);
-    }
-    if (change && QAccessible::isActive()) {
-        QAccessibleEvent evenement(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&evenement);
     }
 }
 
