@@ -28,6 +28,17 @@ struct Cas {
     QString plageY, plageX;
 };
 
+// The case's window of a family, opened with a block over its list.
+std::unique_ptr<Cas> Ouvrir(std::unique_ptr<Cas> c, std::unique_ptr<TFG> g, TParamGraphe p,
+                            const char* plageY, const char* plageX)
+{
+    c->g = std::move(g);
+    c->g->resize(600, 300);
+    c->g->Transferer(p);
+    std::tie(c->plageY, c->plageX) = std::pair(plageY, plageX);
+    return c;
+}
+
 // A time graph of two series: forty periods, the last thirty drawn.
 std::unique_ptr<Cas> Temps()
 {
@@ -38,12 +49,8 @@ std::unique_ptr<Cas> Temps()
     TParamGraphe p = Param(c->liste, 0, 10);
     std::tie(p.Titre, p.TitreX, p.Magneto, p.XMax) =
         std::tuple("Biomasses", "Trimestres", &c->magneto, 29);
-    c->g = std::make_unique<TFGSDouble>();
-    c->g->resize(700, 300);
-    c->g->Transferer(p);
-    std::tie(c->plageY, c->plageX) =
-        std::pair("Axe vertical de 0 à 10 tonnes.", "Trimestres 10 à 39.");
-    return c;
+    return Ouvrir(std::move(c), std::make_unique<TFGSDouble>(), p, "Axe vertical de 0 à 10 tonnes.",
+                  "Trimestres 10 à 39.");
 }
 
 // The size composition of the period the step control selects.
@@ -59,31 +66,22 @@ std::unique_ptr<Cas> Tailles()
     }
     c->magneto.Position = 1;
     TParamGraphe p = Param(c->liste, 0, 2500, TTypeGraphe::Histo3D);
-    std::tie(p.Titre, p.TitreX, p.TitreY, p.Magneto) =
-        std::tuple("Captures", "cm", "milliers", &c->magneto);
-    std::tie(p.XMin, p.XMax) = std::pair(8, 16);
-    c->g = std::make_unique<TFGDyna>();
-    c->g->resize(500, 300);
-    c->g->Transferer(p);
-    std::tie(c->plageY, c->plageX) =
-        std::pair("Axe vertical de 0 à 3000 milliers.", "Tailles 10 à 15 cm.");
-    return c;
+    std::tie(p.Titre, p.TitreX, p.TitreY, p.Magneto, p.XMin, p.XMax) =
+        std::tuple("Captures", "cm", "milliers", &c->magneto, 8, 16);
+    return Ouvrir(std::move(c), std::make_unique<TFGDyna>(), p,
+                  "Axe vertical de 0 à 3000 milliers.", "Tailles 10 à 15 cm.");
 }
 
 // Stacked economic bars in relief, counted from 1.
 std::unique_ptr<Cas> Economie()
 {
     auto c = std::make_unique<Cas>();
-    Ajouter(c->liste, 52.5L, 7.25L);
-    Ajouter(c->liste, 40.2L, -3.5L);
-    Ajouter(c->liste, 61.49L, 0.51L);
+    for (auto [ca, benefice] : {std::pair(52.5L, 7.25L), {40.2L, -3.5L}, {61.49L, 0.51L}})
+        Ajouter(c->liste, ca, benefice);
     TParamGraphe p = Param(c->liste, 0, 80, TTypeGraphe::Histo3D);
     std::tie(p.Titre, p.TitreX, p.TitreY) = std::tuple("CA et Coûts flottille", "Trimestres", "M€");
-    c->g = std::make_unique<TFGSEco>();
-    c->g->resize(500, 300);
-    c->g->Transferer(p);
-    std::tie(c->plageY, c->plageX) = std::pair("Axe vertical de 0 à 80 M€.", "Trimestres 1 à 3.");
-    return c;
+    return Ouvrir(std::move(c), std::make_unique<TFGSEco>(), p, "Axe vertical de 0 à 80 M€.",
+                  "Trimestres 1 à 3.");
 }
 
 using Fabrique = std::unique_ptr<Cas> (*)();
