@@ -2,12 +2,12 @@
 
 #include "biology/Ubiolo.h"
 #include "economics/Ueco.h"
+#include "model/Ulecteur.h"
+#include "model/Umessages.h"
 #include "model/Uperiode.h"
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace vasco {
 
@@ -101,14 +101,11 @@ void AjouterChamps(Champs& ligne, const TBDVasco& bd, int p)
 
 std::optional<std::string> LireTexte(const std::filesystem::path& chemin)
 {
-    std::ifstream fichier(chemin, std::ios::binary);
-    if (!fichier)
+    try {
+        return TLecteur::LireOctets(chemin);
+    } catch (const ErreurLecture&) {
         return std::nullopt;
-    std::ostringstream texte;
-    texte << fichier.rdbuf();
-    if (fichier.bad())
-        return std::nullopt;
-    return std::move(texte).str();
+    }
 }
 
 std::string ChampNom(std::string_view nom, std::string_view suffixe)

@@ -2,48 +2,23 @@
 
 #include "biology/UMath.h"
 #include "biology/Ubiolo.h"
+#include "dataset/UChamps.h"
 #include "economics/Ueco.h"
 #include "model/UNombres.h"
 #include "model/USha256.h"
 #include "model/Uhote.h"
+#include "model/Ulecteur.h"
+#include "model/Umessages.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 namespace vasco {
 
 namespace {
 
-constexpr std::string_view Blancs = " \t";
 constexpr int64_t MaxPeriodes = 1000000;
-
-std::string_view Rogner(std::string_view s)
-{
-    const size_t debut = s.find_first_not_of(Blancs);
-    if (debut == std::string_view::npos)
-        return {};
-    return s.substr(debut, s.find_last_not_of(Blancs) - debut + 1);
-}
-
-std::vector<std::string_view> Decouper(std::string_view ligne)
-{
-    std::vector<std::string_view> champs;
-    for (size_t debut = 0;;) {
-        const size_t fin = ligne.find(';', debut);
-        champs.push_back(ligne.substr(debut, fin - debut));
-        if (fin == std::string_view::npos)
-            return champs;
-        debut = fin + 1;
-    }
-}
-
-std::string Cite(std::string_view s)
-{
-    return "« " + std::string(s) + " »";
-}
 
 // A whole number from 0 to max, in decimal digits.
 std::optional<int64_t> Naturel(std::string_view s, int64_t max)
@@ -284,14 +259,11 @@ void LignesMesures(std::string& texte, int64_t p, bool espece, const std::string
 
 std::optional<std::string> Lire(const std::filesystem::path& chemin)
 {
-    std::ifstream fichier(chemin, std::ios::binary);
-    if (!fichier)
+    try {
+        return TLecteur::LireOctets(chemin);
+    } catch (const ErreurLecture&) {
         return std::nullopt;
-    std::ostringstream texte;
-    texte << fichier.rdbuf();
-    if (fichier.bad())
-        return std::nullopt;
-    return std::move(texte).str();
+    }
 }
 
 } // namespace

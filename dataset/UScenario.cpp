@@ -1,8 +1,8 @@
 #include "dataset/UScenario.h"
 
-#include "dataset/UPartie.h"
-
 #include "biology/Ubiolo.h"
+#include "dataset/UChamps.h"
+#include "dataset/UPartie.h"
 #include "economics/Ueco.h"
 #include "model/UNombres.h"
 
@@ -12,33 +12,6 @@
 namespace vasco {
 
 namespace {
-
-constexpr std::string_view Blancs = " \t";
-
-std::string_view Rogner(std::string_view s)
-{
-    const size_t debut = s.find_first_not_of(Blancs);
-    if (debut == std::string_view::npos)
-        return {};
-    return s.substr(debut, s.find_last_not_of(Blancs) - debut + 1);
-}
-
-std::vector<std::string_view> Decouper(std::string_view ligne, char separateur)
-{
-    std::vector<std::string_view> champs;
-    for (size_t debut = 0;;) {
-        const size_t fin = ligne.find(separateur, debut);
-        champs.push_back(ligne.substr(debut, fin - debut));
-        if (fin == std::string_view::npos)
-            return champs;
-        debut = fin + 1;
-    }
-}
-
-std::string Cite(std::string_view s)
-{
-    return "« " + std::string(s) + " »";
-}
 
 // The first element of the list named exactly so (blanks count).
 std::optional<int> Chercher(const TSupListe& liste, std::string_view nom)

@@ -1,0 +1,38 @@
+// The fields of a line of a scenario or a game file: separated by ';', with
+// blanks around them that do not count, quoted in messages as « field ».
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vasco {
+
+inline constexpr std::string_view Blancs = " \t";
+
+inline std::string_view Rogner(std::string_view s)
+{
+    const size_t debut = s.find_first_not_of(Blancs);
+    if (debut == std::string_view::npos)
+        return {};
+    return s.substr(debut, s.find_last_not_of(Blancs) - debut + 1);
+}
+
+inline std::vector<std::string_view> Decouper(std::string_view ligne, char separateur = ';')
+{
+    std::vector<std::string_view> champs;
+    for (size_t debut = 0;;) {
+        const size_t fin = ligne.find(separateur, debut);
+        champs.push_back(ligne.substr(debut, fin - debut));
+        if (fin == std::string_view::npos)
+            return champs;
+        debut = fin + 1;
+    }
+}
+
+inline std::string Cite(std::string_view s)
+{
+    return "« " + std::string(s) + " »";
+}
+
+} // namespace vasco
