@@ -111,11 +111,12 @@ private:
 // control dies; the buttons go with it.
 class TMagnetoAccessible : public QAccessibleWidget {
 public:
-    explicit TMagnetoAccessible(TMagneto* magneto) : QAccessibleWidget(magneto, QAccessible::Grouping)
+    explicit TMagnetoAccessible(TMagneto* magneto)
+        : QAccessibleWidget(magneto, QAccessible::Grouping)
     {
         for (int i = 0; i < NbBoutonsMagneto; ++i)
-            boutons_[i] =
-                QAccessible::registerAccessibleInterface(new TBoutonAccessible(magneto, TMPBtnType(i)));
+            boutons_[i] = QAccessible::registerAccessibleInterface(
+                new TBoutonAccessible(magneto, TMPBtnType(i)));
     }
     ~TMagnetoAccessible() override
     {
