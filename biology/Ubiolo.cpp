@@ -1,6 +1,7 @@
 #include "biology/Ubiolo.h"
 
 #include "biology/UMath.h"
+#include "model/UTraduction.h"
 #include "model/UVue.h"
 
 #include <algorithm>
@@ -207,7 +208,7 @@ void Recrues(TSupListe& recrues, TSupListe& recrutements, float facteur)
 std::unique_ptr<TTailleR> TTailleR::Create(TLecteur& lecteur)
 {
     auto r = std::make_unique<TTailleR>();
-    r->PartRecrutement = lecteur.LireReel32("part de recrutement");
+    r->PartRecrutement = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "part de recrutement"));
     lecteur.FinDeLigne();
     return r;
 }
@@ -260,12 +261,14 @@ TPeriodeEAn::TPeriodeEAn(TLecteur& lecteur, TContexte* contexte, const TPeriodeE
 
 void TPeriodeEAn::LireRecrutements(TLecteur& lecteur, TContexte* contexte)
 {
-    const int32_t debut = lecteur.LireEntier("première classe de recrutement");
-    const int32_t fin = lecteur.LireEntier("dernière classe de recrutement");
+    const int32_t debut =
+        lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "première classe de recrutement"));
+    const int32_t fin =
+        lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "dernière classe de recrutement"));
     const int64_t n = debut > 0 ? std::max<int64_t>(int64_t(fin) - debut + 1, 0) : 0;
-    lecteur.VerifierTaille(n, "classes de recrutement");
-    lecteur.CompterEntrees(n, "classes de recrutement");
-    lecteur.VerifierNumeros(debut, n, "classes de recrutement");
+    lecteur.VerifierTaille(n, QT_TRANSLATE_NOOP("Modele", "classes de recrutement"));
+    lecteur.CompterEntrees(n, QT_TRANSLATE_NOOP("Modele", "classes de recrutement"));
+    lecteur.VerifierNumeros(debut, n, QT_TRANSLATE_NOOP("Modele", "classes de recrutement"));
     lecteur.FinDeLigne();
     if (debut <= 0)
         return;
@@ -280,44 +283,54 @@ void TPeriodeEAn::LireRecrutements(TLecteur& lecteur, TContexte* contexte)
 // growth leading out of the classes, would fail every period: refused here.
 void TPeriodeEAn::LireTailles(TLecteur& lecteur, TContexte* contexte, const TPeriodeEAn* reference)
 {
-    const int32_t debut = lecteur.LireEntier("première classe de taille");
-    const int32_t fin = lecteur.LireEntier("dernière classe de taille");
-    const int32_t repetitions = lecteur.LireEntier("nombre de répétitions");
+    const int32_t debut =
+        lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "première classe de taille"));
+    const int32_t fin =
+        lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "dernière classe de taille"));
+    const int32_t repetitions =
+        lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "nombre de répétitions"));
     const int64_t lignes = std::max<int64_t>(int64_t(fin) - debut + 1, 0);
     const int64_t copies = std::max<int32_t>(repetitions, 0);
-    lecteur.VerifierTaille(lignes, "classes de taille");
-    lecteur.VerifierTaille(lignes * copies, "entrées de taille");
+    lecteur.VerifierTaille(lignes, QT_TRANSLATE_NOOP("Modele", "classes de taille"));
+    lecteur.VerifierTaille(lignes * copies, QT_TRANSLATE_NOOP("Modele", "entrées de taille"));
     const int64_t entrees = lignes * copies;
-    lecteur.CompterEntrees(entrees, "entrées de taille");
-    lecteur.VerifierNumeros(debut, entrees, "classes de taille");
+    lecteur.CompterEntrees(entrees, QT_TRANSLATE_NOOP("Modele", "entrées de taille"));
+    lecteur.VerifierNumeros(debut, entrees, QT_TRANSLATE_NOOP("Modele", "classes de taille"));
     const int64_t n = reference ? reference->Tailles.Nombre() : entrees;
     if (!reference && n == 0)
-        lecteur.Echec("au moins une classe de taille attendue (dernière classe ≥ première, "
-                      "répétitions ≥ 1)");
+        lecteur.Echec(Traduire(QT_TRANSLATE_NOOP(
+            "Modele", "au moins une classe de taille attendue (dernière classe ≥ première, "
+                      "répétitions ≥ 1)")));
     if (reference && debut != reference->Tailles.Premier)
-        lecteur.Echec("première classe de taille " + std::to_string(reference->Tailles.Premier) +
-                      " attendue, comme à la première saison");
+        lecteur.Echec(Composer(QT_TRANSLATE_NOOP("Modele", "première classe de taille %1 "
+                                                           "attendue, comme à la première saison"),
+                               {std::to_string(reference->Tailles.Premier)}));
     if (entrees < n)
-        lecteur.Echec("au moins " + std::to_string(n) +
-                      " entrées de taille attendues, comme à la première saison");
+        lecteur.Echec(Composer(QT_TRANSLATE_NOOP("Modele", "au moins %1 entrées de taille "
+                                                           "attendues, comme à la première saison"),
+                               {std::to_string(n)}));
     lecteur.FinDeLigne();
 
     Tailles.Numeroter(debut);
     for (int64_t ligne = 0; ligne < lignes; ++ligne) {
-        const float croissance = lecteur.LireReel32("croissance");
-        const float poids = lecteur.LireReel32("poids");
-        const float mortalite = lecteur.LireReel32("mortalité naturelle");
+        const float croissance = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "croissance"));
+        const float poids = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "poids"));
+        const float mortalite =
+            lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "mortalité naturelle"));
         // The entries of this line are the positions first .. last; only
         // those below n are ever grown.
         const int64_t premier = ligne * copies;
         const int64_t dernier = std::min(premier + copies - 1, n - 1);
         const long double saut = std::trunc(static_cast<long double>(croissance));
         if (premier <= dernier && premier + saut < 0)
-            lecteur.Echec("croissance attendue sans descendre sous la classe " +
-                          std::to_string(debut));
+            lecteur.Echec(Composer(
+                QT_TRANSLATE_NOOP("Modele", "croissance attendue sans descendre sous la classe %1"),
+                {std::to_string(debut)}));
         if (premier <= dernier && dernier + saut > n - 1)
-            lecteur.Echec("croissance attendue sans dépasser la dernière classe " +
-                          std::to_string(debut + n - 1));
+            lecteur.Echec(
+                Composer(QT_TRANSLATE_NOOP(
+                             "Modele", "croissance attendue sans dépasser la dernière classe %1"),
+                         {std::to_string(debut + n - 1)}));
         lecteur.FinDeLigne();
         for (int64_t k = 0; k < copies; ++k)
             Tailles.AjouterElement(TTailleC::Create(croissance, poids, mortalite), contexte);
@@ -530,17 +543,17 @@ TSupListe* TPeriodeES::SousListe(uint8_t)
 TEspece::TEspece(TLecteur& lecteur, TContexte& contexte)
 {
     Garder("UBiolo/TEspece.Create", [&] {
-        Nom = lecteur.LireChaine("nom de l'espèce");
+        Nom = lecteur.LireChaine(QT_TRANSLATE_NOOP("Modele", "nom de l'espèce"));
         lecteur.FinDeLigne();
-        lecteur.SauterLigne("ligne après le nom de l'espèce");
+        lecteur.SauterLigne(QT_TRANSLATE_NOOP("Modele", "ligne après le nom de l'espèce"));
         Periodes.AjouterElement(TPeriodeES::CreateVide(), nullptr);
-        AleaRecrutement = lecteur.LireReel32("aléa du recrutement");
+        AleaRecrutement = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "aléa du recrutement"));
         lecteur.FinDeLigne();
-        Entier1 = LireOctet(lecteur, "entier de l'espèce");
+        Entier1 = LireOctet(lecteur, QT_TRANSLATE_NOOP("Modele", "entier de l'espèce"));
         lecteur.FinDeLigne();
         SeuilRecrutement = LireOctet(lecteur, "seuil de recrutement (%)");
         lecteur.FinDeLigne();
-        ClasseMaturite = LireOctet(lecteur, "classe de maturité");
+        ClasseMaturite = LireOctet(lecteur, QT_TRANSLATE_NOOP("Modele", "classe de maturité"));
         const int ligneMaturite = lecteur.Ligne();
         lecteur.FinDeLigne();
         LireSaisons(lecteur, contexte.En<TBD>());

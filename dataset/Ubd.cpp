@@ -4,6 +4,7 @@
 #include "biology/Ubiolo.h"
 #include "dataset/UMesures.h"
 #include "economics/Ueco.h"
+#include "model/UTraduction.h"
 #include "model/Umessages.h"
 #include "model/Uperiode.h"
 
@@ -28,47 +29,52 @@ void TBDVasco::Charger(TLecteur& lecteur)
     // destroys the lists, and no slot may keep their elements.
     Contexte.Fixer(Emplacement, this);
 
-    const int32_t nbCommentaires = lecteur.LireEntier("nombre de lignes d'en-tête");
+    const int32_t nbCommentaires =
+        lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "nombre de lignes d'en-tête"));
     lecteur.FinDeLigne();
     for (int32_t i = 0; i < nbCommentaires; ++i)
-        lecteur.SauterLigne("ligne d'en-tête");
+        lecteur.SauterLigne(QT_TRANSLATE_NOOP("Modele", "ligne d'en-tête"));
 
     // At least one season: every period is one of them.
-    NbPeriodesAn =
-        static_cast<uint8_t>(lecteur.LireEntierEntre("nombre de périodes par an", 1, UINT8_MAX));
+    NbPeriodesAn = static_cast<uint8_t>(lecteur.LireEntierEntre(
+        QT_TRANSLATE_NOOP("Modele", "nombre de périodes par an"), 1, UINT8_MAX));
     lecteur.FinDeLigne();
-    Titre = lecteur.LireChaine("titre de l'axe des périodes");
+    Titre = lecteur.LireChaine(QT_TRANSLATE_NOOP("Modele", "titre de l'axe des périodes"));
     lecteur.FinDeLigne();
 
-    const int32_t nbEspeces = lecteur.LireEntier("nombre d'espèces");
-    lecteur.VerifierTaille(nbEspeces, "nombre d'espèces");
+    const int32_t nbEspeces = lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "nombre d'espèces"));
+    lecteur.VerifierTaille(nbEspeces, QT_TRANSLATE_NOOP("Modele", "nombre d'espèces"));
     lecteur.FinDeLigne();
     Metiers.Vider();
     Especes.Vider();
     for (int32_t i = 0; i < nbEspeces; ++i)
         Especes.AjouterElement(std::make_unique<TEspece>(lecteur, Contexte), &Contexte);
 
-    lecteur.SauterLigne("ligne de séparation avant les métiers");
-    const int32_t nbMetiers = lecteur.LireEntier("nombre de métiers");
-    lecteur.VerifierTaille(nbMetiers, "nombre de métiers");
+    lecteur.SauterLigne(QT_TRANSLATE_NOOP("Modele", "ligne de séparation avant les métiers"));
+    const int32_t nbMetiers = lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "nombre de métiers"));
+    lecteur.VerifierTaille(nbMetiers, QT_TRANSLATE_NOOP("Modele", "nombre de métiers"));
     lecteur.FinDeLigne();
     for (int32_t i = 0; i < nbMetiers; ++i)
         Metiers.AjouterElement(std::make_unique<TMetierEco>(lecteur, Contexte), &Contexte);
 
-    lecteur.SauterLigne("ligne de séparation avant les échelles");
+    lecteur.SauterLigne(QT_TRANSLATE_NOOP("Modele", "ligne de séparation avant les échelles"));
     Bilans.Vider();
     for (int k = 0; k < NbEchelles; ++k) {
-        const std::string quoi = "échelle " + std::to_string(k);
-        EchelleMax[k] = lecteur.LireReel32((quoi + " : maximum").c_str());
-        EchelleDiviseur[k] = lecteur.LireReel32((quoi + " : diviseur").c_str());
+        const std::string echelle = std::to_string(k);
+        const auto quoi = [&](const char* champ) { return Composer(champ, {echelle}); };
+        EchelleMax[k] =
+            lecteur.LireReel32(quoi(QT_TRANSLATE_NOOP("Modele", "échelle %1 : maximum")).c_str());
+        EchelleDiviseur[k] =
+            lecteur.LireReel32(quoi(QT_TRANSLATE_NOOP("Modele", "échelle %1 : diviseur")).c_str());
         lecteur.FinDeLigne();
-        EchelleUnite[k] = lecteur.LireChaine((quoi + " : unité").c_str());
+        EchelleUnite[k] =
+            lecteur.LireChaine(quoi(QT_TRANSLATE_NOOP("Modele", "échelle %1 : unité")).c_str());
         lecteur.FinDeLigne();
     }
-    TailleGraphe1 = static_cast<int16_t>(
-        lecteur.LireEntierEntre("première taille des graphes", INT16_MIN, INT16_MAX));
-    TailleGraphe2 = static_cast<int16_t>(
-        lecteur.LireEntierEntre("dernière taille des graphes", INT16_MIN, INT16_MAX));
+    TailleGraphe1 = static_cast<int16_t>(lecteur.LireEntierEntre(
+        QT_TRANSLATE_NOOP("Modele", "première taille des graphes"), INT16_MIN, INT16_MAX));
+    TailleGraphe2 = static_cast<int16_t>(lecteur.LireEntierEntre(
+        QT_TRANSLATE_NOOP("Modele", "dernière taille des graphes"), INT16_MIN, INT16_MAX));
     lecteur.FinDeLigne();
     NoterMesuresChargees();
 }

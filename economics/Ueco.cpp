@@ -2,6 +2,7 @@
 
 #include "biology/UMath.h"
 #include "biology/Ubiolo.h"
+#include "model/UTraduction.h"
 #include "model/UVue.h"
 #include "model/Uperiode.h"
 
@@ -40,9 +41,10 @@ std::unique_ptr<TCondition> TCondition::Createpremier(TLecteur& lecteur, TContex
         const TMetierEco& metier = contexte.En<TMetierEco>();
         c->MaillageEffectif = metier.MaillageUsuel;
         c->NbJours = metier.JoursMerInitial;
-        c->NbNavires = lecteur.LireReel32("nombre de navires");
+        c->NbNavires = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "nombre de navires"));
         lecteur.FinDeLigne();
-        c->MaillageReglementaire = lecteur.LireReel32("maillage réglementaire");
+        c->MaillageReglementaire =
+            lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "maillage réglementaire"));
         lecteur.FinDeLigne();
         if (c->MaillageReglementaire != 0)
             c->AppliquerMaillage(metier);
@@ -172,24 +174,33 @@ void TTailleAn::Inscrire(TContexte& contexte)
 TPeriodeAn::TPeriodeAn(TLecteur& lecteur, TContexte* contexte)
 {
     Garder("UEco/TPeriodeAn.Create", [&] {
-        const int32_t nbLignes = lecteur.LireEntier("nombre de tranches de tailles");
-        lecteur.VerifierTaille(nbLignes, "nombre de tranches de tailles");
+        const int32_t nbLignes =
+            lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "nombre de tranches de tailles"));
+        lecteur.VerifierTaille(nbLignes,
+                               QT_TRANSLATE_NOOP("Modele", "nombre de tranches de tailles"));
         lecteur.FinDeLigne();
-        const int32_t premiere = lecteur.LireEntier("première taille de la saison de pêche");
+        const int32_t premiere = lecteur.LireEntier(
+            QT_TRANSLATE_NOOP("Modele", "première taille de la saison de pêche"));
         lecteur.FinDeLigne();
         Tailles.Numeroter(premiere);
         int64_t total = 0;
         for (int32_t l = 0; l < nbLignes; ++l) {
-            const int32_t de = lecteur.LireEntier("taille de début de tranche");
-            const int32_t a = lecteur.LireEntier("taille de fin de tranche");
-            const long double prix = lecteur.LireReel("prix");
-            const long double capturabilite = lecteur.LireReel("capturabilité");
+            const int32_t de =
+                lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "taille de début de tranche"));
+            const int32_t a =
+                lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "taille de fin de tranche"));
+            const long double prix = lecteur.LireReel(QT_TRANSLATE_NOOP("Modele", "prix"));
+            const long double capturabilite =
+                lecteur.LireReel(QT_TRANSLATE_NOOP("Modele", "capturabilité"));
             lecteur.FinDeLigne();
             const int64_t nb = std::max<int64_t>(0, int64_t(a) - de + 1);
             total += nb;
-            lecteur.VerifierTaille(total, "tailles de la saison de pêche");
-            lecteur.CompterEntrees(nb, "tailles de la saison de pêche");
-            lecteur.VerifierNumeros(premiere, total, "tailles de la saison de pêche");
+            lecteur.VerifierTaille(total,
+                                   QT_TRANSLATE_NOOP("Modele", "tailles de la saison de pêche"));
+            lecteur.CompterEntrees(nb,
+                                   QT_TRANSLATE_NOOP("Modele", "tailles de la saison de pêche"));
+            lecteur.VerifierNumeros(premiere, total,
+                                    QT_TRANSLATE_NOOP("Modele", "tailles de la saison de pêche"));
             for (int64_t t = 0; t < nb; ++t) {
                 Tailles.AjouterElement(std::make_unique<TTailleAn>(prix, capturabilite), contexte);
                 if (Tailles.Nombre() > static_cast<int>(prix_.size())) {
@@ -396,9 +407,11 @@ TEspeceExp::TEspeceExp(TLecteur& lecteur, TContexte& contexte)
 {
     Garder("UEco/TEspeceExp.Create", [&] {
         const int ligneNom = lecteur.Ligne();
-        const std::string nom = lecteur.LireChaine("nom de l'espèce exploitée");
+        const std::string nom =
+            lecteur.LireChaine(QT_TRANSLATE_NOOP("Modele", "nom de l'espèce exploitée"));
         lecteur.FinDeLigne();
-        lecteur.SauterLigne("ligne après le nom de l'espèce exploitée");
+        lecteur.SauterLigne(
+            QT_TRANSLATE_NOOP("Modele", "ligne après le nom de l'espèce exploitée"));
         const TBD& bd = DonneesDe(&contexte);
         Espece = dynamic_cast<TEspece*>(bd.EspeceNommee(nom));
         // A métier fishing a species that does not exist would index
@@ -406,13 +419,14 @@ TEspeceExp::TEspeceExp(TLecteur& lecteur, TContexte& contexte)
         if (!Espece)
             throw ErreurLecture(ligneNom,
                                 "nom d'une espèce déjà décrite attendu, trouvé « " + nom + " »");
-        ExposantCapturabilite = lecteur.LireReel32("exposant de capturabilité");
+        ExposantCapturabilite =
+            lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "exposant de capturabilité"));
         lecteur.FinDeLigne();
-        FacteurSelection = lecteur.LireReel32("facteur de sélection");
+        FacteurSelection = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "facteur de sélection"));
         lecteur.FinDeLigne();
-        EtendueSelection = lecteur.LireReel32("étendue de sélection");
+        EtendueSelection = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "étendue de sélection"));
         lecteur.FinDeLigne();
-        FacteurDome = lecteur.LireReel32("facteur de dôme");
+        FacteurDome = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "facteur de dôme"));
         lecteur.FinDeLigne();
         for (int k = 0; k < bd.NbPeriodesAn; ++k)
             PeriodesAn.AjouterElement(std::make_unique<TPeriodeAn>(lecteur, &contexte), &contexte);
@@ -553,29 +567,30 @@ TMetierEco::TMetierEco(TLecteur& lecteur, TContexte& contexte)
 {
     int32_t nbEspeces = 0;
     Garder("UEco/TMetierEco.Create", [&] {
-        Nom = lecteur.LireChaine("nom du métier");
+        Nom = lecteur.LireChaine(QT_TRANSLATE_NOOP("Modele", "nom du métier"));
         lecteur.FinDeLigne();
-        lecteur.SauterLigne("ligne après le nom du métier");
-        CoutFixeAn = lecteur.LireReel32("coût fixe annuel par navire");
+        lecteur.SauterLigne(QT_TRANSLATE_NOOP("Modele", "ligne après le nom du métier"));
+        CoutFixeAn = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "coût fixe annuel par navire"));
         lecteur.FinDeLigne();
-        CoutJourMer = lecteur.LireReel32("coût par jour de mer");
+        CoutJourMer = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "coût par jour de mer"));
         lecteur.FinDeLigne();
-        Equipage =
-            static_cast<uint8_t>(lecteur.LireEntierEntre("équipage par navire", 0, UINT8_MAX));
+        Equipage = static_cast<uint8_t>(lecteur.LireEntierEntre(
+            QT_TRANSLATE_NOOP("Modele", "équipage par navire"), 0, UINT8_MAX));
         lecteur.FinDeLigne();
-        JoursMerInitial = static_cast<uint16_t>(
-            lecteur.LireEntierEntre("jours de mer par période", 0, UINT16_MAX));
+        JoursMerInitial = static_cast<uint16_t>(lecteur.LireEntierEntre(
+            QT_TRANSLATE_NOOP("Modele", "jours de mer par période"), 0, UINT16_MAX));
         lecteur.FinDeLigne();
-        MaillageUsuel = lecteur.LireReel32("maillage usuel");
+        MaillageUsuel = lecteur.LireReel32(QT_TRANSLATE_NOOP("Modele", "maillage usuel"));
         lecteur.FinDeLigne();
-        nbEspeces = lecteur.LireEntier("nombre d'espèces exploitées");
-        lecteur.VerifierTaille(nbEspeces, "nombre d'espèces exploitées");
+        nbEspeces = lecteur.LireEntier(QT_TRANSLATE_NOOP("Modele", "nombre d'espèces exploitées"));
+        lecteur.VerifierTaille(nbEspeces,
+                               QT_TRANSLATE_NOOP("Modele", "nombre d'espèces exploitées"));
         lecteur.FinDeLigne();
     });
     for (int32_t i = 0; i < nbEspeces; ++i)
         EspecesExploitees.AjouterElement(std::make_unique<TEspeceExp>(lecteur, contexte),
                                          &contexte);
-    lecteur.SauterLigne("ligne avant la première condition du métier");
+    lecteur.SauterLigne(QT_TRANSLATE_NOOP("Modele", "ligne avant la première condition du métier"));
     Inscrire(contexte);
     Conditions.AjouterElement(TCondition::Createpremier(lecteur, contexte), &contexte);
 }

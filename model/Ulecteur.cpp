@@ -1,5 +1,6 @@
 #include "model/Ulecteur.h"
 
+#include "model/UTraduction.h"
 #include "model/Umessages.h"
 
 #include <algorithm>
@@ -128,20 +129,25 @@ std::string TLecteur::LireOctets(const std::filesystem::path& chemin)
 {
     std::error_code ec;
     if (!std::filesystem::exists(chemin, ec))
-        throw ErreurLecture(0, "le fichier ne peut pas être ouvert");
+        throw ErreurLecture(
+            0, Traduire(QT_TRANSLATE_NOOP("Modele", "le fichier ne peut pas être ouvert")));
     if (!std::filesystem::is_regular_file(chemin, ec))
-        throw ErreurLecture(0, "ce n'est pas un fichier ordinaire");
+        throw ErreurLecture(
+            0, Traduire(QT_TRANSLATE_NOOP("Modele", "ce n'est pas un fichier ordinaire")));
     std::ifstream f(chemin, std::ios::binary);
     if (!f)
-        throw ErreurLecture(0, "le fichier ne peut pas être ouvert");
+        throw ErreurLecture(
+            0, Traduire(QT_TRANSLATE_NOOP("Modele", "le fichier ne peut pas être ouvert")));
     std::string octets;
     try {
         octets.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     } catch (const std::exception&) {
-        throw ErreurLecture(0, "le fichier ne peut pas être lu");
+        throw ErreurLecture(
+            0, Traduire(QT_TRANSLATE_NOOP("Modele", "le fichier ne peut pas être lu")));
     }
     if (f.bad())
-        throw ErreurLecture(0, "le fichier ne peut pas être lu");
+        throw ErreurLecture(
+            0, Traduire(QT_TRANSLATE_NOOP("Modele", "le fichier ne peut pas être lu")));
     return octets;
 }
 
@@ -174,7 +180,8 @@ std::string_view TLecteur::Jeton(const char* quoi)
         }
     }
     if (pos_ >= texte_.size())
-        Echec(std::string(quoi) + " attendu, fin du fichier atteinte");
+        Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 attendu, fin du fichier atteinte"),
+                       {Traduire(quoi)}));
     const size_t debut = pos_;
     while (pos_ < texte_.size() && !EstBlanc(texte_[pos_]))
         ++pos_;
@@ -201,9 +208,11 @@ int32_t TLecteur::LireEntier(const char* quoi)
     const auto [fin, ec] =
         std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur);
     if (chiffres.empty() || ec != std::errc() || fin != chiffres.data() + chiffres.size())
-        Echec(std::string(quoi) + " attendu (nombre entier), trouvé " + Cite(jeton));
+        Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 attendu (nombre entier), trouvé %2"),
+                       {Traduire(quoi), Cite(jeton)}));
     if (valeur < INT32_MIN || valeur > INT32_MAX)
-        Echec(std::string(quoi) + " attendu, nombre entier trop grand : " + Cite(jeton));
+        Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 attendu, nombre entier trop grand : %2"),
+                       {Traduire(quoi), Cite(jeton)}));
     return static_cast<int32_t>(valeur);
 }
 
@@ -211,8 +220,9 @@ int32_t TLecteur::LireEntierEntre(const char* quoi, int32_t min, int32_t max)
 {
     const int32_t v = LireEntier(quoi);
     if (v < min || v > max)
-        Echec(std::string(quoi) + " : entier de " + std::to_string(min) + " à " +
-              std::to_string(max) + " attendu, trouvé " + std::to_string(v));
+        Echec(Composer(
+            QT_TRANSLATE_NOOP("Modele", "%1 : entier de %2 à %3 attendu, trouvé %4"),
+            {Traduire(quoi), std::to_string(min), std::to_string(max), std::to_string(v)}));
     return v;
 }
 
@@ -225,7 +235,8 @@ long double TLecteur::LireReel(const char* quoi)
                                            valeur, std::chars_format::general);
     if (chiffres.empty() || ec != std::errc() || fin != chiffres.data() + chiffres.size() ||
         !std::isfinite(valeur))
-        Echec(std::string(quoi) + " attendu (nombre réel fini), trouvé " + Cite(jeton));
+        Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 attendu (nombre réel fini), trouvé %2"),
+                       {Traduire(quoi), Cite(jeton)}));
     return valeur;
 }
 
@@ -234,14 +245,16 @@ float TLecteur::LireReel32(const char* quoi)
     const long double valeur = LireReel(quoi);
     const auto f = static_cast<float>(valeur);
     if (!std::isfinite(f))
-        Echec(std::string(quoi) + " : nombre réel trop grand");
+        Echec(
+            Composer(QT_TRANSLATE_NOOP("Modele", "%1 : nombre réel trop grand"), {Traduire(quoi)}));
     return f;
 }
 
 std::string TLecteur::LireChaine(const char* quoi)
 {
     if (pos_ >= texte_.size())
-        Echec(std::string(quoi) + " attendu, fin du fichier atteinte");
+        Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 attendu, fin du fichier atteinte"),
+                       {Traduire(quoi)}));
     const size_t debut = pos_;
     while (pos_ < texte_.size() && !EstFinDeLigne(texte_[pos_]))
         ++pos_;
@@ -261,7 +274,8 @@ void TLecteur::FinDeLigne()
 void TLecteur::SauterLigne(const char* quoi)
 {
     if (pos_ >= texte_.size())
-        Echec(std::string(quoi) + " attendue, fin du fichier atteinte");
+        Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 attendue, fin du fichier atteinte"),
+                       {Traduire(quoi)}));
     FinDeLigne();
 }
 
@@ -269,21 +283,23 @@ void TLecteur::CompterEntrees(int64_t n, const char* quoi)
 {
     entrees_ += std::max<int64_t>(n, 0);
     if (entrees_ > MaxEntreesFichier)
-        Echec(std::string(quoi) + " : le fichier décrit plus de " +
-              std::to_string(MaxEntreesFichier) + " entrées de taille en tout");
+        Echec(Composer(QT_TRANSLATE_NOOP(
+                           "Modele", "%1 : le fichier décrit plus de %2 entrées de taille en tout"),
+                       {Traduire(quoi), std::to_string(MaxEntreesFichier)}));
 }
 
 void TLecteur::VerifierNumeros(int64_t premier, int64_t n, const char* quoi) const
 {
     if (premier + std::max<int64_t>(n, 0) > INT32_MAX)
-        Echec(std::string(quoi) + " : numéros de classe trop grands");
+        Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 : numéros de classe trop grands"),
+                       {Traduire(quoi)}));
 }
 
 void TLecteur::VerifierTaille(int64_t n, const char* quoi) const
 {
     if (n > MaxEntrees)
-        Echec(std::string(quoi) + " : " + std::to_string(n) + " entrées, au plus " +
-              std::to_string(MaxEntrees) + " sont admises");
+        Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 : %2 entrées, au plus %3 sont admises"),
+                       {Traduire(quoi), std::to_string(n), std::to_string(MaxEntrees)}));
 }
 
 } // namespace vasco
