@@ -6,6 +6,7 @@
 #include "economics/Ueco.h"
 #include "model/UNombres.h"
 #include "model/USha256.h"
+#include "model/UTraduction.h"
 #include "model/Uhote.h"
 #include "model/Ulecteur.h"
 #include "model/Umessages.h"
@@ -33,11 +34,21 @@ std::optional<int64_t> Naturel(std::string_view s, int64_t max)
 
 bool Hexadecimal(std::string_view s)
 {
-    return s.size() == 64 && s.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+    return s.size() == 64 &&
+           s.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
 }
 
 // The kinds of line of a game file.
-enum class TGenre : uint8_t { Vide, Donnees, Graine, Options, Periodes, Mesure, Option, Generateur };
+enum class TGenre : uint8_t {
+    Vide,
+    Donnees,
+    Graine,
+    Options,
+    Periodes,
+    Mesure,
+    Option,
+    Generateur
+};
 
 constexpr std::string_view NomsEnTete[] = {"donnees", "graine", "options", "periodes"};
 
@@ -139,7 +150,8 @@ public:
                 Echec("période : nombre entier >= 0 attendu, trouvé " + Cite(tete));
             l.Periode = *p;
             if (cible == "option") {
-                NbChamps(champs, 5, "PERIODE;option;;recrutement_aleatoire|croissance_aleatoire;0|1");
+                NbChamps(champs, 5,
+                         "PERIODE;option;;recrutement_aleatoire|croissance_aleatoire;0|1");
                 const std::string_view nom = Rogner(champs[3]);
                 if (nom != "recrutement_aleatoire" && nom != "croissance_aleatoire")
                     Echec("option inconnue " + Cite(nom) +
@@ -149,9 +161,9 @@ public:
                 l.Genre = TGenre::Option;
                 l.Option = nom == "recrutement_aleatoire" ? TOptionAleatoire::Recrutement
                                                           : TOptionAleatoire::Croissance;
-                l.Drapeaux[0] = Drapeau(champs[4], nom == "recrutement_aleatoire"
-                                                       ? "recrutement_aleatoire"
-                                                       : "croissance_aleatoire");
+                l.Drapeaux[0] =
+                    Drapeau(champs[4], nom == "recrutement_aleatoire" ? "recrutement_aleatoire"
+                                                                      : "croissance_aleatoire");
                 return l;
             }
             NbChamps(champs, 5, "PERIODE;generateur;;etat;N");
@@ -249,8 +261,9 @@ void LignesMesures(std::string& texte, int64_t p, bool espece, const std::string
             // A lifted measure keeps its value for when it is put in force
             // again: a new value that the table can store is written before
             // it is lifted.
-            if (valeur && m.Lire(ValeurEcrite(m, b.Valeur, periodesAn), periodesAn,
-                                 TSaisie::Scenario).Refus == TRefus::Aucun)
+            if (valeur &&
+                m.Lire(ValeurEcrite(m, b.Valeur, periodesAn), periodesAn, TSaisie::Scenario)
+                        .Refus == TRefus::Aucun)
                 Ligne(texte, p, cible, nom, m.Nom, ValeurEcrite(m, b.Valeur, periodesAn));
             Ligne(texte, p, cible, nom, m.Nom, "off");
         }
@@ -388,9 +401,8 @@ void AppliquerPeriode(const TPartie& partie, const TScenario& mesures, int64_t p
         }
     }
     mesures.Appliquer(p, bd);
-    const auto [debut, fin] =
-        std::equal_range(partie.Generateur.begin(), partie.Generateur.end(),
-                         TLigneGenerateur{.Periode = p}, parPeriode);
+    const auto [debut, fin] = std::equal_range(partie.Generateur.begin(), partie.Generateur.end(),
+                                               TLigneGenerateur{.Periode = p}, parPeriode);
     if (debut != fin)
         FixerGraine(std::prev(fin)->Etat);
 }
@@ -470,9 +482,9 @@ std::string EcrirePartie(const TBDVasco& bd, std::string_view donnees, std::stri
         for (int i = 0; i < bd.Especes.Nombre(); ++i) {
             const auto& espece = bd.Especes.A<TEspece>(i);
             const TValeursMesures apres = ValeursEspece(espece.Periodes.A<TPeriodeES>(p));
-            const TValeursMesures avant =
-                p == 0 ? j.Especes.at(static_cast<size_t>(i))
-                       : ValeursEspece(espece.Periodes.A<TPeriodeES>(p - 1));
+            const TValeursMesures avant = p == 0
+                                              ? j.Especes.at(static_cast<size_t>(i))
+                                              : ValeursEspece(espece.Periodes.A<TPeriodeES>(p - 1));
             LignesMesures(texte, p, true, espece.Nom, avant, apres, periodesAn);
         }
 
@@ -517,14 +529,16 @@ TDonneesTrouvees TrouverDonnees(const TPartie& partie, const std::filesystem::pa
 
 std::string MessageDonneesChangees(const std::string& donnees)
 {
-    return "Le fichier de données " + std::filesystem::path(donnees).filename().string() +
-           " a changé depuis l'enregistrement de la partie";
+    return Composer(QT_TRANSLATE_NOOP("Modele", "Le fichier de données %1 a changé depuis "
+                                                "l'enregistrement de la partie"),
+                    {std::filesystem::path(donnees).filename().string()});
 }
 
 std::string MessageDonneesIntrouvables(const std::string& donnees)
 {
-    return "Le fichier de données " + std::filesystem::path(donnees).filename().string() +
-           " de la partie est introuvable";
+    return Composer(
+        QT_TRANSLATE_NOOP("Modele", "Le fichier de données %1 de la partie est introuvable"),
+        {std::filesystem::path(donnees).filename().string()});
 }
 
 std::string CheminDonnees(const std::filesystem::path& donnees,

@@ -15,7 +15,7 @@
 #include <string>
 
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(contexte, texte) texte
+#define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
 namespace vasco {

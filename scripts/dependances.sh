@@ -4,13 +4,14 @@
 
 # Build and tests: compiler, CMake, GoogleTest, Google Benchmark, Qt 6
 # Widgets and Multimedia, libjpeg (the logo), OpenGL headers (Qt's CMake
-# files ask for them), a font for the text of windows and graphs, and Qt's
-# French translation for its standard dialogs.
+# files ask for them), a font for the text of windows and graphs, Qt's
+# French translation for its standard dialogs, and Qt's translation tools
+# (lrelease compiles the English translation at build time).
 VASCO_PAQUETS=(
     build-essential cmake g++
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libjpeg-dev libgl-dev
-    fonts-dejavu-core qt6-translations-l10n
+    fonts-dejavu-core qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
 )
 
 # The loader's fuzz target: clang with libFuzzer and the sanitizer runtimes.

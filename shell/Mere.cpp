@@ -9,11 +9,13 @@
 #include "shell/MereGraphes.h"
 #include "shell/UAide.h"
 #include "shell/UChemins.h"
+#include "shell/ULangue.h"
 #include "shell/ULogo.h"
 #include "shell/UMagneto.h"
 #include "shell/URessources.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -128,8 +130,8 @@ TFenetreMere::TFenetreMere(QWidget* parent)
     qApp->installEventFilter(this);
 
     DemanderFichier = [this] {
-        QFileDialog dialogue(this, "Choix du fichier de données", DossierDepart(),
-                             "Fichiers de données Vasco (*.vsc *.VSC);;Tous les fichiers (*)");
+        QFileDialog dialogue(this, tr("Choix du fichier de données"), DossierDepart(),
+                             tr("Fichiers de données Vasco (*.vsc *.VSC);;Tous les fichiers (*)"));
         dialogue.setObjectName("DialogueOuvrir");
         dialogue.setProperty(ProprieteAide, AideChoixFichier);
         dialogue.setFileMode(QFileDialog::ExistingFile);
@@ -172,68 +174,69 @@ void TFenetreMere::CreerMenus()
         return menu;
     };
 
-    QMenu* fichier = nouveauMenu("Fichier", "&Fichier", AideMenuFichier);
+    QMenu* fichier = nouveauMenu("Fichier", tr("&Fichier"), AideMenuFichier);
     QAction* choix = NouvelleAction(fichier, "Choixdufichierdedonnes",
-                                    "&Choix du fichier de données", AideChoixFichier);
+                                    tr("&Choix du fichier de données"), AideChoixFichier);
     choix->setShortcut(QKeySequence::Open);
     connect(choix, &QAction::triggered, this, &TFenetreMere::ChoixDuFichier);
     QAction* reutiliser =
-        NouvelleAction(fichier, "FichierReutiliser", "Réutiliser", AideReutiliser);
-    reutiliser->setStatusTip("Pour réinitialiser avec le même fichier de données");
+        NouvelleAction(fichier, "FichierReutiliser", tr("Réutiliser"), AideReutiliser);
+    reutiliser->setStatusTip(tr("Pour réinitialiser avec le même fichier de données"));
     reutiliser->setToolTip(reutiliser->statusTip());
     connect(reutiliser, &QAction::triggered, this, &TFenetreMere::FichierReutiliser);
     fichier->addSeparator();
     CreerCommandesPartie(fichier);
     fichier->addSeparator();
     QAction* enregistrer =
-        NouvelleAction(fichier, "EnregistrerGraphiqueSous", "&Enregistrer graphique sous...",
+        NouvelleAction(fichier, "EnregistrerGraphiqueSous", tr("&Enregistrer graphique sous..."),
                        AideEnregistrerGraphique);
     enregistrer->setShortcut(QKeySequence::Save);
     connect(enregistrer, &QAction::triggered, this, &TFenetreMere::EnregistrerGraphiqueSous);
     fichier->addSeparator();
-    QAction* quitter = NouvelleAction(fichier, "Quitter", "&Quitter", AideQuitter);
+    QAction* quitter = NouvelleAction(fichier, "Quitter", tr("&Quitter"), AideQuitter);
     quitter->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quitter->setMenuRole(QAction::NoRole);
     connect(quitter, &QAction::triggered, this, &TFenetreMere::QuitterClick);
 
-    QMenu* simulations = nouveauMenu("Simulations", "&Simulations", AideMenuSimulations);
-    connect(NouvelleAction(simulations, "PasAPas", "&Pas à pas"), &QAction::triggered, this,
+    QMenu* simulations = nouveauMenu("Simulations", tr("&Simulations"), AideMenuSimulations);
+    connect(NouvelleAction(simulations, "PasAPas", tr("&Pas à pas")), &QAction::triggered, this,
             &TFenetreMere::PasAPas);
-    connect(NouvelleAction(simulations, "EnContinu", "En &continu"), &QAction::triggered, this,
+    connect(NouvelleAction(simulations, "EnContinu", tr("En &continu")), &QAction::triggered, this,
             &TFenetreMere::EnContinu);
     simulations->addSeparator();
-    connect(NouvelleAction(simulations, "Stop", "&Stop"), &QAction::triggered, this,
+    connect(NouvelleAction(simulations, "Stop", tr("&Stop")), &QAction::triggered, this,
             &TFenetreMere::Stop);
     simulations->addSeparator();
-    connect(NouvelleAction(simulations, "PasEnArriere", "Pas en arrière"), &QAction::triggered,
+    connect(NouvelleAction(simulations, "PasEnArriere", tr("Pas en arrière")), &QAction::triggered,
             this, &TFenetreMere::PasEnArriere);
 
-    QMenu* conditions = nouveauMenu("Conditions", "Conditions", AideMenuConditions);
+    QMenu* conditions = nouveauMenu("Conditions", tr("Conditions"), AideMenuConditions);
     connect(NouvelleAction(conditions, "ModificationdesconditionsMetier",
-                           " Modification des conditions / &Métier ...", AideConditionsMetier),
+                           tr(" Modification des conditions / &Métier ..."), AideConditionsMetier),
             &QAction::triggered, this, &TFenetreMere::ModificationdesconditionsMetierClick);
     connect(NouvelleAction(conditions, "ModificationdesConditionsEspece",
-                           "Modification des conditions / &Espèce ...", AideConditionsEspece),
+                           tr("Modification des conditions / &Espèce ..."), AideConditionsEspece),
             &QAction::triggered, this, &TFenetreMere::ModificationdesConditionsEspeceClick);
 
-    QMenu* visualisations = nouveauMenu("Visualisations", "Visualisations", AideMenuVisualisations);
+    QMenu* visualisations =
+        nouveauMenu("Visualisations", tr("Visualisations"), AideMenuVisualisations);
     ConstruireMenuVisualisations(visualisations);
     connect(visualisations, &QMenu::aboutToShow, this,
             [this] { ModifierEnabled(TMode::Visualisations); });
 
-    QMenu* fenetres = nouveauMenu("Fenetres", "Fenêtres", AideMenuFenetres);
-    connect(NouvelleAction(fenetres, "FenetreCascade", "&Cascade"), &QAction::triggered, this,
+    QMenu* fenetres = nouveauMenu("Fenetres", tr("Fenêtres"), AideMenuFenetres);
+    connect(NouvelleAction(fenetres, "FenetreCascade", tr("&Cascade")), &QAction::triggered, this,
             [this] {
                 logo_->hide();
                 zone_->cascadeSubWindows();
             });
-    connect(NouvelleAction(fenetres, "FenetreMosaique", "&Mosaîque"), &QAction::triggered, this,
+    connect(NouvelleAction(fenetres, "FenetreMosaique", tr("&Mosaîque")), &QAction::triggered, this,
             [this] {
                 logo_->hide();
                 zone_->tileSubWindows();
             });
-    connect(NouvelleAction(fenetres, "FenetreSupprimer", "&Supprimer"), &QAction::triggered, this,
-            [this] {
+    connect(NouvelleAction(fenetres, "FenetreSupprimer", tr("&Supprimer")), &QAction::triggered,
+            this, [this] {
                 FermerGraphes();
                 ModifierEnabled(TMode::FenetresFermees);
             });
@@ -242,31 +245,63 @@ void TFenetreMere::CreerMenus()
 
     // The options are check marks read when they are needed; each handler
     // runs after Qt has toggled its mark.
-    QMenu* options = nouveauMenu("Options", "Options", AideMenuOptions);
+    QMenu* options = nouveauMenu("Options", tr("Options"), AideMenuOptions);
     auto option = [&](const char* nom, const QString& texte, int aide, bool coche) {
         QAction* action = NouvelleAction(options, nom, texte, aide);
         action->setCheckable(true);
         action->setChecked(coche);
         return action;
     };
-    option("RecrutementAleatoire", "Recrutement aléatoire", AideRecrutementAleatoire, false);
-    option("CroissanceAleatoire", "Croissance aléatoire", AideCroissanceAleatoire, false);
-    option("son", "Son", -1, false);
-    connect(option("AffichageNumeroPeriode", "Affichage numéro période", -1, true),
+    option("RecrutementAleatoire", tr("Recrutement aléatoire"), AideRecrutementAleatoire, false);
+    option("CroissanceAleatoire", tr("Croissance aléatoire"), AideCroissanceAleatoire, false);
+    option("son", tr("Son"), -1, false);
+    connect(option("AffichageNumeroPeriode", tr("Affichage numéro période"), -1, true),
             &QAction::triggered, this, &TFenetreMere::AffichageNumeroPeriodeClick);
-    connect(option("Concours", "Concours", AideConcours, false), &QAction::triggered, this,
+    connect(option("Concours", tr("Concours"), AideConcours, false), &QAction::triggered, this,
             &TFenetreMere::ConcoursClick);
+    CreerMenuLangue(options);
 
-    QMenu* aide = nouveauMenu("Aide1", "&Aide", AideMenuAide);
-    connect(NouvelleAction(aide, "Index", "&Aide"), &QAction::triggered, this,
+    QMenu* aide = nouveauMenu("Aide1", tr("&Aide"), AideMenuAide);
+    connect(NouvelleAction(aide, "Index", tr("&Aide")), &QAction::triggered, this,
             [this] { OuvrirAide(AideSommaire); });
-    connect(NouvelleAction(aide, "AProposde", "&A Propos de..."), &QAction::triggered, this,
+    connect(NouvelleAction(aide, "AProposde", tr("&A Propos de...")), &QAction::triggered, this,
             &TFenetreMere::AProposdeClick);
 
     // At start only the file, options and help commands are usable.
-    for (const char* nom : {"FichierReutiliser", "EnregistrerPartie", "EnregistrerGraphiqueSous", "Simulations",
-                            "Conditions", "Visualisations", "Fenetres", "Stop", "PasEnArriere"})
+    for (const char* nom :
+         {"FichierReutiliser", "EnregistrerPartie", "EnregistrerGraphiqueSous", "Simulations",
+          "Conditions", "Visualisations", "Fenetres", "Stop", "PasEnArriere"})
         Action(nom)->setEnabled(false);
+}
+
+void TFenetreMere::CreerMenuLangue(QMenu* options)
+{
+    // Written in both languages: whoever cannot read the one spoken finds it.
+    QMenu* menu = options->addMenu(QStringLiteral("Langue / Language"));
+    menu->setObjectName("Langue");
+    menu->menuAction()->setObjectName("Langue");
+    menu->menuAction()->setProperty(ProprieteAide, AideMenuOptions);
+    auto* groupe = new QActionGroup(menu);
+    const TLangue enregistree = LangueEnregistree();
+    const struct {
+        const char* nom;
+        QString texte;
+        TLangue langue;
+    } choix[] = {{"LangueSysteme", tr("Système"), TLangue::Systeme},
+                 {"LangueFrancais", QStringLiteral("Français"), TLangue::Francais},
+                 {"LangueAnglais", QStringLiteral("English"), TLangue::Anglais}};
+    for (const auto& c : choix) {
+        QAction* action = menu->addAction(c.texte);
+        action->setObjectName(c.nom);
+        action->setCheckable(true);
+        action->setChecked(c.langue == enregistree);
+        groupe->addAction(action);
+        connect(action, &QAction::triggered, this, [this, langue = c.langue] {
+            EnregistrerLangue(langue);
+            statusBar()->showMessage(
+                tr("La langue choisie s'appliquera au prochain démarrage de Vasco."), 8000);
+        });
+    }
 }
 
 QAction* TFenetreMere::NouveauBouton(const char* nom, const char* image, const QString& bulle)
@@ -282,30 +317,30 @@ QAction* TFenetreMere::NouveauBouton(const char* nom, const char* image, const Q
 
 void TFenetreMere::CreerBarres()
 {
-    QToolBar* barre = addToolBar("Barre d'outils");
+    QToolBar* barre = addToolBar(tr("Barre d'outils"));
     barre->setObjectName("BarreOutils");
     barre->setMovable(false);
     barre->setIconSize(QSize(24, 24));
 
-    QAction* cascade = NouveauBouton("BoutonCascade", "cascade", "Cascade");
+    QAction* cascade = NouveauBouton("BoutonCascade", "cascade", tr("Cascade"));
     connect(cascade, &QAction::triggered, zone_, &QMdiArea::cascadeSubWindows);
-    QAction* mosaique = NouveauBouton("BoutonMosaique", "mosaique", "Mosaïque");
+    QAction* mosaique = NouveauBouton("BoutonMosaique", "mosaique", tr("Mosaïque"));
     connect(mosaique, &QAction::triggered, zone_, &QMdiArea::tileSubWindows);
-    QAction* aide = NouveauBouton("aide", "aide", "Aide");
+    QAction* aide = NouveauBouton("aide", "aide", tr("Aide"));
     aide->setEnabled(true);
     aide->setProperty(ProprieteAide, AideCommentJouer);
     connect(aide, &QAction::triggered, this, &TFenetreMere::AideClick);
     QAction* enregistrer =
-        NouveauBouton("BoutonEnregistrerGraph", "enregistrer", "Enregistrer graphique");
+        NouveauBouton("BoutonEnregistrerGraph", "enregistrer", tr("Enregistrer graphique"));
     connect(enregistrer, &QAction::triggered, this, &TFenetreMere::EnregistrerGraphiqueSous);
-    QAction* continu = NouveauBouton("BoutonContinu", "continu", "Simulation en continue");
+    QAction* continu = NouveauBouton("BoutonContinu", "continu", tr("Simulation en continue"));
     connect(continu, &QAction::triggered, this, &TFenetreMere::EnContinu);
-    QAction* stop = NouveauBouton("BoutonStop", "stop", "Stop simulation en continu");
+    QAction* stop = NouveauBouton("BoutonStop", "stop", tr("Stop simulation en continu"));
     connect(stop, &QAction::triggered, this, &TFenetreMere::Stop);
-    QAction* pas = NouveauBouton("BoutonPasAPas", "pasapas", "Simulation Pas à Pas");
+    QAction* pas = NouveauBouton("BoutonPasAPas", "pasapas", tr("Simulation Pas à Pas"));
     connect(pas, &QAction::triggered, this, &TFenetreMere::PasAPas);
-    QAction* arriere =
-        NouveauBouton("BoutonPasEnArriere", "pasenarriere", "Effacer le dernier pas de simulation");
+    QAction* arriere = NouveauBouton("BoutonPasEnArriere", "pasenarriere",
+                                     tr("Effacer le dernier pas de simulation"));
     connect(arriere, &QAction::triggered, this, &TFenetreMere::PasEnArriere);
 
     barre->addActions({cascade, mosaique});
@@ -319,10 +354,12 @@ void TFenetreMere::CreerBarres()
     // The step control sits on its own row below the toolbar, with the
     // period it shows.
     addToolBarBreak();
-    QToolBar* rangee = addToolBar("Magnétoscope");
+    QToolBar* rangee = addToolBar(tr("Magnétoscope"));
     rangee->setObjectName("BarreMagneto");
     rangee->setMovable(false);
-    auto* titre = new QLabel(" Revoir les périodes : ");
+    // Alt+R gives the step control the keyboard focus, wherever it is.
+    auto* titre = new QLabel(tr(" &Revoir les périodes : "));
+    titre->setBuddy(magneto_);
     rangee->addWidget(titre);
     rangee->addWidget(magneto_);
     magneto_->setEnabled(false);
@@ -332,7 +369,7 @@ void TFenetreMere::CreerBarres()
     position_->setObjectName("LbPosition");
     position_->setContentsMargins(12, 0, 0, 0);
     rangee->addWidget(position_);
-    statusBar()->showMessage("Choisissez un fichier de données (menu Fichier) pour commencer.");
+    statusBar()->showMessage(tr("Choisissez un fichier de données (menu Fichier) pour commencer."));
 }
 
 TMagnetoBase* TFenetreMere::Magneto()
@@ -415,7 +452,8 @@ bool TFenetreMere::ChargerFichier(const QString& chemin)
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
     std::string octets;
     try {
-        octets = TLecteur::LireOctets(std::filesystem::path(QFile::encodeName(absolu).toStdString()));
+        octets =
+            TLecteur::LireOctets(std::filesystem::path(QFile::encodeName(absolu).toStdString()));
     } catch (const ErreurLecture& erreur) {
         Signaler(std::string(EchecChargement) + '\n' +
                  QStringLiteral("%1 : %2")
@@ -446,7 +484,7 @@ std::unique_ptr<TBDVasco> TFenetreMere::LireDonnees(const QString& absolu,
         nouveau->Charger(lecteur);
     } catch (const ErreurLecture& erreur) {
         const QString attendu = QString::fromStdString(erreur.Attendu());
-        raison = erreur.Ligne() > 0 ? QStringLiteral("%1 : ligne %2 : %3")
+        raison = erreur.Ligne() > 0 ? tr("%1 : ligne %2 : %3")
                                           .arg(QFileInfo(absolu).fileName())
                                           .arg(erreur.Ligne())
                                           .arg(attendu)
@@ -621,10 +659,13 @@ void TFenetreMere::OuvrirAide(int contexte)
     else if (aide_->parentWidget() != proprietaire)
         aide_->setParent(proprietaire, Qt::Window);
     if (!aide_->Charge()) {
-        const QString chemin = FichierProgramme("Vasco.hlp");
+        const QString nomAide = FichierAide();
+        const QString chemin = FichierProgramme(nomAide);
         if (chemin.isEmpty() || !aide_->Charger(chemin)) {
-            Signaler("Le fichier d'aide « Vasco.hlp » est introuvable ou illisible.\n"
-                     "Il doit se trouver à côté du programme ou dans son dossier share/vasco.");
+            Signaler(tr("Le fichier d'aide « %1 » est introuvable ou illisible.\n"
+                        "Il doit se trouver à côté du programme ou dans son dossier share/vasco.")
+                         .arg(nomAide)
+                         .toStdString());
             return;
         }
     }
@@ -703,11 +744,11 @@ void TFenetreMere::AfficherPosition()
     const QString nom = QFileInfo(fichier_).fileName();
     const int32_t p = magneto_->Position;
     if (p < 0) {
-        position_->setText(QStringLiteral("%1 : aucune période simulée").arg(nom));
+        position_->setText(tr("%1 : aucune période simulée").arg(nom));
         return;
     }
     const int parAn = bd_->NbPeriodesAn > 0 ? bd_->NbPeriodesAn : 1;
-    position_->setText(QStringLiteral("%1 : période %2 sur %3 (année %4, période %5 de l'année)")
+    position_->setText(tr("%1 : période %2 sur %3 (année %4, période %5 de l'année)")
                            .arg(nom)
                            .arg(p + 1)
                            .arg(magneto_->Max + 1)

@@ -191,6 +191,8 @@ private:
     // (the reference for PartieModifiee).
     std::string TextePartie(bool concours = false) const;
     void CreerCommandesPartie(QMenu* fichier);
+    // "Options | Langue / Language": the choice stored for the next start.
+    void CreerMenuLangue(QMenu* options);
     void AfficherTitre();
 
     QMdiArea* zone_;

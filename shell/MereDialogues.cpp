@@ -100,7 +100,7 @@ void TFenetreMere::AffichageNumeroPeriodeClick()
 void TFenetreMere::QuitterClick()
 {
     if (EnCours) {
-        Signaler("Impossible de Quitter : \"simulation en cours\"");
+        Signaler(tr("Impossible de Quitter : \"simulation en cours\"").toStdString());
         return;
     }
     TPartieDialogues& d = Dialogues();
@@ -114,7 +114,7 @@ void TFenetreMere::QuitterClick()
     hide();
     if (Coche("son") && !d.Jouer("Wagner.wav", true)) {
         Action("son")->setChecked(false);
-        Signaler("Imposible de lire le fichier son.");
+        Signaler(tr("Imposible de lire le fichier son.").toStdString());
     }
     if (close())
         QCoreApplication::quit();
@@ -125,9 +125,9 @@ void TFenetreMere::AProposdeClick()
     TPartieDialogues& d = Dialogues();
     if (Coche("son") && !d.Jouer("harp2.wav", false)) {
         Action("son")->setChecked(false);
-        Signaler("Erreur lors de la lecture du fichier son.");
+        Signaler(tr("Erreur lors de la lecture du fichier son.").toStdString());
     }
-    d.Propos->setWindowTitle("A Propos " + windowTitle());
+    d.Propos->setWindowTitle(tr("A Propos %1").arg(windowTitle()));
     d.Montrer(*d.Propos);
 }
 

@@ -3,10 +3,12 @@
 #include "dataset/Ubd.h"
 #include "graphs/UFamilles.h"
 #include "model/UContextes.h"
+#include "model/UTraduction.h"
 #include "model/Uperiode.h"
 #include "shell/Mere.h"
 #include "shell/UChemins.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,12 +41,13 @@ void OuvrirCommande(TFenetreMere& mere, const TLigneGraphe& ligne)
 
 QString DialogueEnregistrer(QWidget* parent)
 {
-    QFileDialog dialogue(parent, "Enregistrer graphique sous");
+    QFileDialog dialogue(parent, TFenetreMere::tr("Enregistrer graphique sous"));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setFileMode(QFileDialog::AnyFile);
     dialogue.setDefaultSuffix("BMP");
-    const QStringList filtres = {"Fichiers Images (*.BMP *.bmp)", "Images PNG (*.png)",
-                                 "Valeurs (*.csv)", "Tout Fichiers  (*.*)"};
+    const QStringList filtres = {
+        TFenetreMere::tr("Fichiers Images (*.BMP *.bmp)"), TFenetreMere::tr("Images PNG (*.png)"),
+        TFenetreMere::tr("Valeurs (*.csv)"), TFenetreMere::tr("Tout Fichiers  (*.*)")};
     dialogue.setNameFilters(filtres);
     dialogue.selectNameFilter(filtres.first());
     // The format follows the extension; the filter chosen gives the default.
@@ -79,13 +82,14 @@ void TFenetreMere::ConstruireMenuVisualisations(QMenu* menu)
     std::vector<QMenu*> sousMenus;
     for (const TMenuGraphes& m : MenusGraphes()) {
         QMenu* parent = m.Parent < 0 ? menu : sousMenus.at(static_cast<size_t>(m.Parent));
-        QMenu* sousMenu = parent->addMenu(m.Libelle);
+        QMenu* sousMenu = parent->addMenu(QCoreApplication::translate(ContexteModele, m.Libelle));
         sousMenu->setObjectName(m.Nom);
         sousMenus.push_back(sousMenu);
         for (const TLigneGraphe& ligne : CatalogueGraphes()) {
             if (ligne.Element != m.Element || !ligne.Commande)
                 continue;
-            QAction* action = sousMenu->addAction(ligne.Libelle);
+            QAction* action =
+                sousMenu->addAction(QCoreApplication::translate(ContexteModele, ligne.Libelle));
             action->setObjectName(ligne.Commande);
             action->setProperty(ProprieteAide, ligne.AideCommande);
             connect(action, &QAction::triggered, this,
@@ -115,14 +119,14 @@ void TFenetreMere::EnregistrerGraphiqueSous()
             return;
         const auto fenetres = Zone()->subWindowList(QMdiArea::ActivationHistoryOrder);
         if (fenetres.isEmpty()) {
-            Signaler("Aucune Fenêtre Graphique Ouverte");
+            Signaler(tr("Aucune Fenêtre Graphique Ouverte").toStdString());
             return;
         }
         QMdiSubWindow* active = Zone()->activeSubWindow();
         auto* graphe = qobject_cast<TFG*>((active ? active : fenetres.last())->widget());
         if (graphe && !graphe->Enregistrer(nom))
-            Signaler("Exception dans EnregistrerGraphiqueSous1Click\nLe fichier « " +
-                     nom.toStdString() + " » n'a pas pu être écrit.");
+            Signaler("Exception dans EnregistrerGraphiqueSous1Click\n" +
+                     tr("Le fichier « %1 » n'a pas pu être écrit.").arg(nom).toStdString());
     } catch (...) {
         Signaler("Exception dans EnregistrerGraphiqueSous1Click");
     }

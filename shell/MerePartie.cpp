@@ -28,8 +28,10 @@ namespace vasco {
 
 namespace {
 
-constexpr const char* EchecOuverture = "La partie ne peut pas être ouverte";
-constexpr const char* FiltrePartie = "Parties Vasco (*.vsp)";
+constexpr const char* EchecOuverture =
+    QT_TRANSLATE_NOOP("vasco::TFenetreMere", "La partie ne peut pas être ouverte");
+constexpr const char* FiltrePartie =
+    QT_TRANSLATE_NOOP("vasco::TFenetreMere", "Parties Vasco (*.vsp)");
 
 std::filesystem::path Chemin(const QString& chemin)
 {
@@ -46,11 +48,11 @@ QString Nom(const std::filesystem::path& chemin)
 void TFenetreMere::CreerCommandesPartie(QMenu* fichier)
 {
     QAction* ouvrir =
-        NouvelleAction(fichier, "OuvrirPartie", "Ouvrir une partie...", AideOuvrirPartie);
+        NouvelleAction(fichier, "OuvrirPartie", tr("Ouvrir une partie..."), AideOuvrirPartie);
     ouvrir->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     connect(ouvrir, &QAction::triggered, this, &TFenetreMere::OuvrirPartieCommande);
-    QAction* enregistrer = NouvelleAction(fichier, "EnregistrerPartie", "Enregistrer la partie...",
-                                          AideEnregistrerPartie);
+    QAction* enregistrer = NouvelleAction(fichier, "EnregistrerPartie",
+                                          tr("Enregistrer la partie..."), AideEnregistrerPartie);
     enregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(enregistrer, &QAction::triggered, this, &TFenetreMere::EnregistrerPartieSous);
 
@@ -60,7 +62,7 @@ void TFenetreMere::CreerCommandesPartie(QMenu* fichier)
         return partie_.isEmpty() ? DossierDepart() : QFileInfo(partie_).absolutePath();
     };
     DemanderPartieAEnregistrer = [this, dossier] {
-        QFileDialog dialogue(this, "Enregistrer la partie", dossier(), FiltrePartie);
+        QFileDialog dialogue(this, tr("Enregistrer la partie"), dossier(), tr(FiltrePartie));
         dialogue.setObjectName("DialogueEnregistrerPartie");
         dialogue.setProperty(ProprieteAide, AideEnregistrerPartie);
         dialogue.setAcceptMode(QFileDialog::AcceptSave);
@@ -69,8 +71,8 @@ void TFenetreMere::CreerCommandesPartie(QMenu* fichier)
         return NomAEnregistrer(dialogue);
     };
     DemanderPartieAOuvrir = [this, dossier] {
-        QFileDialog dialogue(this, "Ouvrir une partie", dossier(),
-                             QStringLiteral("%1;;Tous les fichiers (*)").arg(FiltrePartie));
+        QFileDialog dialogue(this, tr("Ouvrir une partie"), dossier(),
+                             tr("%1;;Tous les fichiers (*)").arg(tr(FiltrePartie)));
         dialogue.setObjectName("DialogueOuvrirPartie");
         dialogue.setProperty(ProprieteAide, AideOuvrirPartie);
         dialogue.setFileMode(QFileDialog::ExistingFile);
@@ -103,9 +105,8 @@ bool TFenetreMere::EnregistrerPartie(const QString& chemin)
     if (!bd_)
         return false;
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
-    const std::string texte =
-        EcrirePartie(*bd_, CheminDonnees(Chemin(fichier_), Chemin(absolu)), empreinte_,
-                     Coche("Concours"));
+    const std::string texte = EcrirePartie(*bd_, CheminDonnees(Chemin(fichier_), Chemin(absolu)),
+                                           empreinte_, Coche("Concours"));
     // QSaveFile writes beside the target and renames over it on commit: a
     // failed write leaves the previous file whole.  A short write (a full
     // disk, a size limit) is not always an error of the file: the size
@@ -119,20 +120,22 @@ bool TFenetreMere::EnregistrerPartie(const QString& chemin)
                fichier.size() != taille) {
         raison = fichier.error() != QFileDevice::NoError
                      ? fichier.errorString()
-                     : QStringLiteral("écriture incomplète (disque plein ?)");
+                     : tr("écriture incomplète (disque plein ?)");
         fichier.cancelWriting();
     } else if (!fichier.commit()) {
         raison = fichier.errorString();
     }
     if (!raison.isNull()) {
-        Signaler("La partie n'a pas pu être enregistrée\n« " +
-                 QDir::toNativeSeparators(absolu).toStdString() + " » : " + raison.toStdString());
+        Signaler(tr("La partie n'a pas pu être enregistrée\n« %1 » : %2")
+                     .arg(QDir::toNativeSeparators(absolu), raison)
+                     .toStdString());
         return false;
     }
     partie_ = absolu;
     reference_ = TextePartie();
     AfficherTitre();
-    statusBar()->showMessage("Partie enregistrée dans " + QFileInfo(absolu).fileName(), 5000);
+    statusBar()->showMessage(tr("Partie enregistrée dans %1").arg(QFileInfo(absolu).fileName()),
+                             5000);
     return true;
 }
 
@@ -154,17 +157,16 @@ bool TFenetreMere::ProposerEnregistrement()
     const bool enCours = EnCours;
     continu_->stop();
     magneto_->Suspendre(true);
-    QMessageBox boite(QMessageBox::Question, "Vasco", "Enregistrer la partie ?",
+    QMessageBox boite(QMessageBox::Question, "Vasco", tr("Enregistrer la partie ?"),
                       QMessageBox::NoButton, this);
     boite.setObjectName("QuestionEnregistrer");
     boite.setInformativeText(
-        partie_.isEmpty()
-            ? QStringLiteral("La partie en cours n'a pas été enregistrée.")
-            : QStringLiteral("La partie « %1 » a changé depuis son dernier enregistrement.")
-                  .arg(QFileInfo(partie_).fileName()));
-    QPushButton* oui = boite.addButton("Enregistrer", QMessageBox::AcceptRole);
-    QPushButton* non = boite.addButton("Ne pas enregistrer", QMessageBox::DestructiveRole);
-    QPushButton* annuler = boite.addButton("Annuler", QMessageBox::RejectRole);
+        partie_.isEmpty() ? tr("La partie en cours n'a pas été enregistrée.")
+                          : tr("La partie « %1 » a changé depuis son dernier enregistrement.")
+                                .arg(QFileInfo(partie_).fileName()));
+    QPushButton* oui = boite.addButton(tr("Enregistrer"), QMessageBox::AcceptRole);
+    QPushButton* non = boite.addButton(tr("Ne pas enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton* annuler = boite.addButton(tr("Annuler"), QMessageBox::RejectRole);
     boite.setDefaultButton(oui);
     boite.setEscapeButton(annuler);
     boite.exec();
@@ -201,13 +203,14 @@ bool TFenetreMere::OuvrirPartie(const QString& chemin)
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
     const QString nom = QFileInfo(absolu).fileName();
     const auto echec = [&](const std::string& raison) {
-        Signaler(std::string(EchecOuverture) + '\n' + raison);
+        Signaler(tr(EchecOuverture).toStdString() + '\n' + raison);
         return false;
     };
     QFile fichier(absolu);
     if (!fichier.open(QIODevice::ReadOnly))
-        return echec(QDir::toNativeSeparators(absolu).toStdString() +
-                     " : le fichier ne peut pas être ouvert");
+        return echec(tr("%1 : le fichier ne peut pas être ouvert")
+                         .arg(QDir::toNativeSeparators(absolu))
+                         .toStdString());
     TPartie partie;
     try {
         partie = LirePartie(fichier.readAll().toStdString());
@@ -222,8 +225,9 @@ bool TFenetreMere::OuvrirPartie(const QString& chemin)
         exemples.push_back(Chemin(dossier));
     TDonneesTrouvees donnees = TrouverDonnees(partie, Chemin(absolu), exemples);
     if (donnees.Chemin.empty()) {
-        statusBar()->showMessage(QString::fromStdString(MessageDonneesIntrouvables(partie.Donnees)) +
-                                 " : choisissez-le.");
+        statusBar()->showMessage(
+            tr("%1 : choisissez-le.")
+                .arg(QString::fromStdString(MessageDonneesIntrouvables(partie.Donnees))));
         const QString choisi = DemanderFichier ? DemanderFichier() : QString();
         statusBar()->clearMessage();
         if (choisi.isEmpty())
@@ -283,8 +287,10 @@ bool TFenetreMere::OuvrirPartie(const QString& chemin)
     AfficherTitre();
     AfficherPosition();
     if (!messages.empty())
-        Signaler(std::to_string(messages.size()) +
-                 " message(s) pendant la reprise de la partie, le premier :\n" + messages.front());
+        Signaler(tr("%1 message(s) pendant la reprise de la partie, le premier :\n%2")
+                     .arg(messages.size())
+                     .arg(QString::fromStdString(messages.front()))
+                     .toStdString());
     return true;
 }
 

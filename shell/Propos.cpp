@@ -31,17 +31,17 @@ TAPropos::TAPropos(QWidget* parent) : QDialog(parent)
     grand.setPointSizeF(grand.pointSizeF() * 2);
     grand.setBold(true);
     NomProduit->setFont(grand);
-    Version = new QLabel("Version 4.0", this);
+    Version = new QLabel(tr("Version 4.0"), this);
     Version->setObjectName("Version");
-    auto* credits = new QLabel("Simulation bio-économique d'une pêcherie\n"
-                               "mixte, multi-espèces et multi-flottilles.\n"
-                               "Jeu de gestion pour l'enseignement.\n\n"
-                               "Conception et programmation : l'équipe Vasco.\n"
-                               "Image et sons : créés pour Vasco.",
+    auto* credits = new QLabel(tr("Simulation bio-économique d'une pêcherie\n"
+                                  "mixte, multi-espèces et multi-flottilles.\n"
+                                  "Jeu de gestion pour l'enseignement.\n\n"
+                                  "Conception et programmation : l'équipe Vasco.\n"
+                                  "Image et sons : créés pour Vasco."),
                                this);
     credits->setObjectName("Credits");
 
-    OKButton = new QPushButton("OK", this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName("OKButton");
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -14,12 +14,12 @@ namespace vasco {
 TFQuitter::TFQuitter(QWidget* parent) : QDialog(parent)
 {
     setObjectName("FQuitter");
-    setWindowTitle("Quitter");
+    setWindowTitle(tr("Quitter"));
     // A dialog border without title-bar buttons: the answer is OK or Cancel.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setProperty(ProprieteAide, AideQuitter);
 
-    Message = new QLineEdit("Voulez vous vraiment quitter cette Application?", this);
+    Message = new QLineEdit(tr("Voulez vous vraiment quitter cette Application?"), this);
     Message->setObjectName("Message");
     Message->setReadOnly(true);
     Message->setFrame(false);
@@ -29,10 +29,10 @@ TFQuitter::TFQuitter(QWidget* parent) : QDialog(parent)
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     Message->setPalette(palette);
     Message->setMinimumWidth(Message->fontMetrics().horizontalAdvance(Message->text()) + 16);
-    OKBtn = new QPushButton("OK", this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName("OKBtn");
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Annuler", this);
+    CancelBtn = new QPushButton(tr("Annuler"), this);
     CancelBtn->setObjectName("CancelBtn");
 
     auto* boutons = new QHBoxLayout;

@@ -60,24 +60,24 @@ QVariant TNavigateurAide::loadResource(int type, const QUrl& nom)
     const int contexte = nom.path().toInt(&nombre);
     const auto sujet = Sujets.find(nombre ? contexte : 0);
     if (sujet == Sujets.end())
-        return QStringLiteral("<p>Cette rubrique de l'aide n'existe pas.</p>");
+        return QStringLiteral("<p>%1</p>").arg(TAide::tr("Cette rubrique de l'aide n'existe pas."));
     return QStringLiteral("<h1>%1</h1>\n%2").arg(sujet->second.Titre, sujet->second.Html);
 }
 
 TAide::TAide(QWidget* parent) : QWidget(parent, Qt::Window), navigateur_(new TNavigateurAide)
 {
     setObjectName("Aide");
-    setWindowTitle("Aide de Vasco");
+    setWindowTitle(tr("Aide de Vasco"));
     resize(720, 560);
     navigateur_->setObjectName("NavigateurAide");
     navigateur_->document()->setDefaultStyleSheet(QString::fromUtf8(StyleAide));
 
     auto* sommaire = new QToolButton;
-    sommaire->setText("&Sommaire");
+    sommaire->setText(tr("&Sommaire"));
     precedent_ = new QToolButton;
-    precedent_->setText("< &Précédent");
+    precedent_->setText(tr("< &Précédent"));
     suivant_ = new QToolButton;
-    suivant_->setText("Su&ivant >");
+    suivant_->setText(tr("Su&ivant >"));
     precedent_->setEnabled(false);
     suivant_->setEnabled(false);
     connect(sommaire, &QToolButton::clicked, this, [this] { Afficher(0); });
@@ -119,8 +119,8 @@ void TAide::SourceChangee(const QUrl& source)
     contexte_ = nombre ? contexte : 0;
     const auto sujet = navigateur_->Sujets.find(contexte_);
     setWindowTitle(sujet == navigateur_->Sujets.end()
-                       ? QStringLiteral("Aide de Vasco")
-                       : QStringLiteral("Aide de Vasco – %1").arg(sujet->second.Titre));
+                       ? tr("Aide de Vasco")
+                       : tr("Aide de Vasco – %1").arg(sujet->second.Titre));
 }
 
 } // namespace vasco

@@ -27,8 +27,11 @@ QString NomAEnregistrer(QFileDialog& dialogue)
         const QFileInfo fichier(nom);
         if (fichier.absoluteDir().exists())
             return nom;
-        Signaler("Le dossier « " + QDir::toNativeSeparators(fichier.absolutePath()).toStdString() +
-                 " » n'existe pas.\nChoisissez un dossier existant.");
+        Signaler(QCoreApplication::translate("vasco::TFenetreMere",
+                                             "Le dossier « %1 » n'existe pas.\n"
+                                             "Choisissez un dossier existant.")
+                     .arg(QDir::toNativeSeparators(fichier.absolutePath()))
+                     .toStdString());
     }
     return {};
 }

@@ -29,15 +29,24 @@ struct TLibelle {
     const char* Bulle;
 };
 constexpr std::array<TLibelle, NbBoutonsMagneto> Libelles = {{
-    {"Lecture par période", "Rejouer période par période"},
-    {"Lecture par année", "Rejouer année par année"},
-    {"Pause", "Pause (appuyer à nouveau pour reprendre)"},
-    {"Arrêt", "Arrêter la lecture"},
-    {"Début", "Revenir à la première période"},
-    {"Période suivante", "Période suivante"},
-    {"Année suivante", "Année suivante"},
-    {"Période précédente", "Période précédente"},
-    {"Année précédente", "Année précédente"},
+    {QT_TRANSLATE_NOOP("vasco::TMagneto", "Lecture par période"),
+     QT_TRANSLATE_NOOP("vasco::TMagneto", "Rejouer période par période")},
+    {QT_TRANSLATE_NOOP("vasco::TMagneto", "Lecture par année"),
+     QT_TRANSLATE_NOOP("vasco::TMagneto", "Rejouer année par année")},
+    {QT_TRANSLATE_NOOP("vasco::TMagneto", "Pause"),
+     QT_TRANSLATE_NOOP("vasco::TMagneto", "Pause (appuyer à nouveau pour reprendre)")},
+    {QT_TRANSLATE_NOOP("vasco::TMagneto", "Arrêt"),
+     QT_TRANSLATE_NOOP("vasco::TMagneto", "Arrêter la lecture")},
+    {QT_TRANSLATE_NOOP("vasco::TMagneto", "Début"),
+     QT_TRANSLATE_NOOP("vasco::TMagneto", "Revenir à la première période")},
+    {QT_TRANSLATE_NOOP("vasco::TMagneto", "Période suivante"),
+     QT_TRANSLATE_NOOP("vasco::TMagneto", "Période suivante")},
+    {QT_TRANSLATE_NOOP("vasco::TMagneto", "Année suivante"),
+     QT_TRANSLATE_NOOP("vasco::TMagneto", "Année suivante")},
+    {QT_TRANSLATE_NOOP("vasco::TMagneto", "Période précédente"),
+     QT_TRANSLATE_NOOP("vasco::TMagneto", "Période précédente")},
+    {QT_TRANSLATE_NOOP("vasco::TMagneto", "Année précédente"),
+     QT_TRANSLATE_NOOP("vasco::TMagneto", "Année précédente")},
 }};
 
 QPixmap Image(const char* etat, const char* nom)
@@ -93,12 +102,12 @@ bool TMagneto::BoutonActif(TMPBtnType bouton) const
 
 QString TMagneto::NomBouton(TMPBtnType bouton)
 {
-    return QString::fromUtf8(Libelles[bouton].Nom);
+    return tr(Libelles[bouton].Nom);
 }
 
 QString TMagneto::BulleBouton(TMPBtnType bouton)
 {
-    return QString::fromUtf8(Libelles[bouton].Bulle);
+    return tr(Libelles[bouton].Bulle);
 }
 
 // While a replay runs only Pause and Stop make sense.  Otherwise a move is

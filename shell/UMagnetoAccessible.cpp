@@ -8,13 +8,13 @@ namespace vasco {
 
 namespace {
 
-const char* const NomMagneto = "Magnétoscope";
+const char* const NomMagneto = QT_TRANSLATE_NOOP("vasco::TMagneto", "Magnétoscope");
 
 QString DescriptionPosition(const TMagneto& magneto)
 {
     if (magneto.Position < 0)
-        return QStringLiteral("Aucune période simulée");
-    return QStringLiteral("Période %1 sur %2").arg(magneto.Position + 1).arg(magneto.Max + 1);
+        return TMagneto::tr("Aucune période simulée");
+    return TMagneto::tr("Période %1 sur %2").arg(magneto.Position + 1).arg(magneto.Max + 1);
 }
 
 // The control, or nothing once it is gone or being destroyed: a cast that
@@ -153,7 +153,7 @@ public:
         if (!m)
             return {};
         switch (quoi) {
-        case QAccessible::Name: return QString::fromUtf8(NomMagneto);
+        case QAccessible::Name: return TMagneto::tr(NomMagneto);
         case QAccessible::Description: return DescriptionPosition(*m);
         default: return QAccessibleWidget::text(quoi);
         }

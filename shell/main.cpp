@@ -1,20 +1,20 @@
 // The program: one main window, the message loop until it closes.
 //
 //   vasco [FICHIER.vsc]   a data file given here is loaded at start, as if
-//                         it had been chosen with "Choix du fichier de données".
+//                         it had been chosen with "Choix du fichier de données";
+//   vasco PARTIE.vsp      a game file is opened as with "Ouvrir une partie...".
 
 #include "biology/UMath.h"
 #include "model/Umessages.h"
 #include "shell/Mere.h"
+#include "shell/ULangue.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -22,21 +22,22 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Vasco");
     QApplication::setApplicationVersion("4.0");
     QApplication::setDesktopFileName("vasco");
-    // The program speaks French: so do the standard dialogs and buttons of
-    // the window library (open and save dialogs, message boxes), whatever the
-    // system's language, when its French translation is installed.
-    QTranslator traductionQt;
-    if (traductionQt.load(QLocale(QLocale::French, QLocale::France), "qtbase", "_",
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductionQt);
+    // The program speaks French, or English when the system's locale or the
+    // user's choice says so; the standard dialogs of the window library speak
+    // the same language.
+    vasco::InstallerLangue(vasco::EnAnglais(vasco::LangueEnregistree(), QLocale::system()));
 
     QCommandLineParser arguments;
-    arguments.setApplicationDescription(
-        "Vasco : simulation bio-économique d'une pêcherie (jeu de gestion).");
+    arguments.setApplicationDescription(QCoreApplication::translate(
+        "main", "Vasco : simulation bio-économique d'une pêcherie (jeu de gestion)."));
     arguments.addHelpOption();
     arguments.addVersionOption();
-    arguments.addPositionalArgument("fichier", "Fichier de données (.vsc) à charger au démarrage.",
-                                    "[FICHIER.vsc]");
+    arguments.addPositionalArgument(
+        QCoreApplication::translate("main", "fichier"),
+        QCoreApplication::translate(
+            "main",
+            "Fichier de données (.vsc) à charger, ou partie (.vsp) à ouvrir, au démarrage."),
+        QCoreApplication::translate("main", "[FICHIER.vsc | PARTIE.vsp]"));
     arguments.process(application);
 
     // The random draws of recruitment and growth follow one sequence, seeded

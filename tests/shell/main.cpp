@@ -5,6 +5,7 @@
 #include "tests/shell/Fenetre.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
@@ -12,6 +13,10 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
+    // The tests never read nor write the user's settings (the language
+    // chosen), and speak French whatever the system's language: no
+    // translation is installed unless a test installs one.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     vasco::TRepondeurQuestion repondeur;
     application.installEventFilter(&repondeur);
