@@ -22,7 +22,7 @@ namespace {
 
 // An edit that keeps its place in the layout while hidden, so that the
 // dialog does not jump when a box is ticked.
-QLineEdit* Champ(QWidget* parent, const char* nom, const char* bulle)
+QLineEdit* Champ(QWidget* parent, const char* nom, const QString& bulle)
 {
     auto* champ = new QLineEdit(parent);
     champ->setObjectName(nom);
@@ -34,7 +34,7 @@ QLineEdit* Champ(QWidget* parent, const char* nom, const char* bulle)
     return champ;
 }
 
-QCheckBox* Case(QWidget* parent, const char* nom, const char* bulle)
+QCheckBox* Case(QWidget* parent, const char* nom, const QString& bulle)
 {
     auto* c = new QCheckBox(parent);
     c->setObjectName(nom);
@@ -61,17 +61,17 @@ TConditionEspece::TConditionEspece(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setProperty(ProprieteAide, AideConditionsEspece);
 
-    QuotasCheckBox = Case(this, "QuotasCheckBox", "Cocher cette case s'il y a un quotas");
-    txQuotas = Champ(this, "txQuotas", "Entrer la valeur du quotas pour la période");
+    QuotasCheckBox = Case(this, "QuotasCheckBox", tr("Cocher cette case s'il y a un quotas"));
+    txQuotas = Champ(this, "txQuotas", tr("Entrer la valeur du quotas pour la période"));
     TailleMinCheckBox =
-        Case(this, "TailleMinCheckBox", "Cocher cette case s'il y a une taille marchande");
-    txTailleMin = Champ(this, "txTailleMin", "Entrer la taille marchande (cm)");
-    btOk = new QPushButton("OK", this);
+        Case(this, "TailleMinCheckBox", tr("Cocher cette case s'il y a une taille marchande"));
+    txTailleMin = Champ(this, "txTailleMin", tr("Entrer la taille marchande (cm)"));
+    btOk = new QPushButton(tr("OK"), this);
     btOk->setObjectName("btOk");
     btOk->setDefault(true);
-    BtAnnuler = new QPushButton("Annuler", this);
+    BtAnnuler = new QPushButton(tr("Annuler"), this);
     BtAnnuler->setObjectName("BtAnnuler");
-    btAide = new QPushButton("Aide", this);
+    btAide = new QPushButton(tr("Aide"), this);
     btAide->setObjectName("btAide");
     btAide->setProperty(ProprieteAide, AideConditionsEspece);
 
@@ -171,7 +171,7 @@ int TConditionEspece::Valider(TPeriodeES& s, int periodesAn)
             m.Appliquer(s, v.Stockee);
             return;
         }
-        Signaler(std::string(m.Message(v.Refus)));
+        Signaler(TexteModele(m.Message(v.Refus)).toStdString());
         if (v.Refus == TRefus::NonNumerique) {
             m.Effacer(s);
             if (code == 0)
@@ -194,7 +194,7 @@ void TConditionEspece::Modifier(TBDVasco& bd, const TMontrer& montrer)
     for (int i = 0; i < bd.Especes.Nombre(); ++i) {
         auto& espece = bd.Especes.A<TEspece>(i);
         TPeriodeES& s = espece.Courant();
-        setWindowTitle("Conditions Espece :" + QString::fromStdString(espece.Nom));
+        setWindowTitle(tr("Conditions Espece :%1").arg(QString::fromStdString(espece.Nom)));
         // A refused measure whose box is still ticked gets the focus.
         const auto refuse = [this](int refus) -> QLineEdit* {
             if (refus == 1 && QuotasCheckBox->isChecked())

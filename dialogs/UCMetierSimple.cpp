@@ -4,8 +4,10 @@
 #include "dataset/Ubd.h"
 #include "economics/Ueco.h"
 #include "model/UContextes.h"
+#include "model/UTraduction.h"
 #include "model/Umessages.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,7 +72,7 @@ QString TexteArrondi(long double valeur, int largeur)
 
 QString TexteModele(std::string_view texte)
 {
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+    return QCoreApplication::translate(ContexteModele, std::string(texte).c_str());
 }
 
 TConditionMetierSimple::TConditionMetierSimple(QWidget* parent) : QDialog(parent)
@@ -85,9 +87,9 @@ TConditionMetierSimple::TConditionMetierSimple(QWidget* parent) : QDialog(parent
     txSubventionAn = NouveauChamp(this, "txSubventionAn", AideSubventionAn);
     txSubventionJourMer = NouveauChamp(this, "txSubventionJourMer", AideSubventionJourMer);
     TxTauxTaxeSurCA = NouveauChamp(this, "TxTauxTaxeSurCA", AideTaxeCA);
-    BtOK = Bouton(this, "BtOK", "OK");
-    BtAnnuler = Bouton(this, "BtAnnuler", "Annuler");
-    BtAide = Bouton(this, "BtAide", "Aide");
+    BtOK = Bouton(this, "BtOK", tr("OK"));
+    BtAnnuler = Bouton(this, "BtAnnuler", tr("Annuler"));
+    BtAide = Bouton(this, "BtAide", tr("Aide"));
     BtAide->setProperty(ProprieteAide, AideBoutonConditionsMetier);
     BtOK->setDefault(true);
 
@@ -103,7 +105,7 @@ TConditionMetierSimple::TConditionMetierSimple(QWidget* parent) : QDialog(parent
     ligne(grille, 2, TMesure::Maillage, txMaillage);
     ligne(grille, 3, TMesure::Jours, txNbJourPeche);
 
-    auto* subventions = new QGroupBox("Subventions", this);
+    auto* subventions = new QGroupBox(tr("Subventions"), this);
     auto* grilleSubventions = new QGridLayout(subventions);
     ligne(grilleSubventions, 0, TMesure::SubventionAn, txSubventionAn);
     ligne(grilleSubventions, 1, TMesure::SubventionJour, txSubventionJourMer);
@@ -166,7 +168,7 @@ int TConditionMetierSimple::Valider(TCondition& c, int periodesAn)
             m.Appliquer(c, v.Stockee);
             continue;
         }
-        Signaler(std::string(m.Message(v.Refus)));
+        Signaler(TexteModele(m.Message(v.Refus)).toStdString());
         if (code == 0)
             code = static_cast<int>(i) + 1;
     }
@@ -196,7 +198,7 @@ void TConditionMetierSimple::Modifier(TBDVasco& bd, const TMontrer& montrer)
     for (int i = 0; i < bd.Metiers.Nombre(); ++i) {
         auto& metier = bd.Metiers.A<TMetierEco>(i);
         TCondition& c = metier.Courante();
-        setWindowTitle("Conditions Metier : " + QString::fromStdString(metier.Nom));
+        setWindowTitle(tr("Conditions Metier : %1").arg(QString::fromStdString(metier.Nom)));
         // Shown again, refilled from the condition, until a confirmation
         // refuses nothing or a cancel finds nothing pending.
         DemanderJusquAccord(

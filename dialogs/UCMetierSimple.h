@@ -32,7 +32,8 @@ using TOuvrirAide = std::function<void(int)>;
 // at least `largeur` characters (" 12" for 12.4 in three).
 QString TexteArrondi(long double valeur, int largeur);
 
-// A text of the model (UTF-8) for a widget.
+// A text of the model (UTF-8), marked in the model for translation, in the
+// language of the program: a field's label, a measure's refusal.
 QString TexteModele(std::string_view texte);
 
 // Asks for one element's measures: the dialog is filled from the element

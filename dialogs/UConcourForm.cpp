@@ -16,10 +16,10 @@ namespace vasco {
 TBilan60ans::TBilan60ans(QWidget* parent) : QDialog(parent)
 {
     setObjectName("Bilan60ans");
-    setWindowTitle("Bilan des 60 ans");
+    setWindowTitle(tr("Bilan des 60 ans"));
     setProperty(ProprieteAide, AideBilan60);
 
-    auto* titre = new QLabel("MOYENNES", this);
+    auto* titre = new QLabel(tr("MOYENNES"), this);
     titre->setObjectName("Label1");
     titre->setAlignment(Qt::AlignCenter);
     QFont gras = titre->font();
@@ -42,20 +42,20 @@ TBilan60ans::TBilan60ans(QWidget* parent) : QDialog(parent)
         grille->addWidget(valeur, rang, 1);
         return valeur;
     };
-    EProduction = ligne(0, "LbProduction", "Production ", "EProduction");
-    ECA = ligne(1, "LbCA", "CA", "ECA");
-    EBenefices = ligne(2, "LbBenefices", "Bénéfices", "EBenefices");
-    EBilanSocial = ligne(3, "LbBilanSocial", "Bilan social", "EBilanSocial");
+    EProduction = ligne(0, "LbProduction", tr("Production "), "EProduction");
+    ECA = ligne(1, "LbCA", tr("CA"), "ECA");
+    EBenefices = ligne(2, "LbBenefices", tr("Bénéfices"), "EBenefices");
+    EBilanSocial = ligne(3, "LbBilanSocial", tr("Bilan social"), "EBilanSocial");
 
-    BtRecommencer = new QPushButton("&Recommencer", this);
+    BtRecommencer = new QPushButton(tr("&Recommencer"), this);
     BtRecommencer->setObjectName("BtRecommencer");
-    BtRecommencer->setToolTip("Faire une nouvelle tentative avec les mêmes données");
+    BtRecommencer->setToolTip(tr("Faire une nouvelle tentative avec les mêmes données"));
     BtRecommencer->setStatusTip(BtRecommencer->toolTip());
     BtRecommencer->setProperty(ProprieteAide, AideReutiliser);
-    BtBilanContinuer = new QPushButton("Visualiser", this);
+    BtBilanContinuer = new QPushButton(tr("Visualiser"), this);
     BtBilanContinuer->setObjectName("BtBilanContinuer");
     BtBilanContinuer->setToolTip(
-        "Pour pouvoir utiliser \"Menu principal | Visualisation\" (manuellement)");
+        tr("Pour pouvoir utiliser \"Menu principal | Visualisation\" (manuellement)"));
     BtBilanContinuer->setStatusTip(BtBilanContinuer->toolTip());
     BtBilanContinuer->setProperty(ProprieteAide, AideMenuVisualisations);
 

@@ -2,6 +2,7 @@
 
 #include "graphs/ufg.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -167,8 +168,9 @@ QString TCelluleFG::text(QAccessible::Text quoi) const
     switch (quoi) {
     case QAccessible::Name: return graphe_->TexteCellule(ligne_, colonne_);
     case QAccessible::Description:
-        return QString("%1 : %2").arg(graphe_->EnTeteColonne(colonne_),
-                                      graphe_->TexteCellule(ligne_, colonne_));
+        //: A cell of a graph's table of values: its column's name, its value.
+        return QCoreApplication::translate("vasco::TFG", "%1 : %2")
+            .arg(graphe_->EnTeteColonne(colonne_), graphe_->TexteCellule(ligne_, colonne_));
     default: return {};
     }
 }

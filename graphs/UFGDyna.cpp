@@ -39,7 +39,7 @@ bool TPeriodesDyna::Choisir(TSupListe*& liste, int32_t& periode) const
 
 TFGDyna::TFGDyna(QWidget* parent) : TFG(parent)
 {
-    setWindowTitle("Graphique Dynamique");
+    setWindowTitle(tr("Graphique Dynamique"));
 }
 
 void TFGDyna::TransfertParamDyna(const TParamGraphe& param)

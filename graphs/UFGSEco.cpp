@@ -6,7 +6,7 @@ namespace vasco {
 
 TFGSEco::TFGSEco(QWidget* parent) : TFG(parent)
 {
-    setWindowTitle("Graphique Economique");
+    setWindowTitle(tr("Graphique Economique"));
 }
 
 void TFGSEco::TransfertParamEco(const TParamGraphe& param)

@@ -28,7 +28,7 @@ protected:
     TLecture Lecture(int index) const override;
     const char* LieuLecture() const override { return "UFGSEco/TFGSEco.DessinXY"; }
     std::vector<uint8_t> CodesTableau() const override { return {FSerie.Code, FCode2}; }
-    QStringList NomsSeries() const override { return {"Chiffre d'affaires", "Bénéfice"}; }
+    QStringList NomsSeries() const override { return {tr("Chiffre d'affaires"), tr("Bénéfice")}; }
 
     uint8_t FCode2 = 0;
 };

@@ -697,7 +697,7 @@ void TFG::mousePressEvent(QMouseEvent* e)
 void TFG::contextMenuEvent(QContextMenuEvent* e)
 {
     QMenu menu(this);
-    menu.addAction("&Copier l'image", this, &TFG::CopierImage);
+    menu.addAction(tr("&Copier l'image"), this, &TFG::CopierImage);
     menu.exec(e->globalPos());
 }
 
@@ -774,7 +774,7 @@ QStringList TFG::NomsSeries() const
         return {windowTitle().trimmed()};
     QStringList noms;
     for (size_t k = 1; k <= nombre; ++k)
-        noms << QString("Série %1").arg(k);
+        noms << tr("Série %1").arg(k);
     return noms;
 }
 
@@ -812,26 +812,30 @@ QString TFG::Description() const
         // The column read comes first: it is what a listener waits for
         // after each key.
         const QString etiquette = TexteCellule(curseur_, 0);
-        const QString position = AxeDesTailles() ? QString("Taille %1 %2").arg(etiquette, FTitreX)
+        const QString position = AxeDesTailles() ? tr("Taille %1 %2").arg(etiquette, FTitreX)
                                                  : QString("%1 %2").arg(FTitreX, etiquette);
         QStringList valeurs;
         for (int colonne = 1; colonne < ColonnesTexte(); ++colonne) {
             const QString valeur = TexteCellule(curseur_, colonne);
-            valeurs << (ColonnesTexte() == 2
-                            ? QString("%1 %2").arg(valeur, unite)
-                            : QString("%1 : %2 %3").arg(EnTeteColonne(colonne), valeur, unite));
+            if (ColonnesTexte() == 2)
+                valeurs << QString("%1 %2").arg(valeur, unite);
+            else
+                //: A series' value: its name, the value, the unit.
+                valeurs << tr("%1 : %2 %3").arg(EnTeteColonne(colonne), valeur, unite);
         }
-        texte += QString("%1 : %2. ").arg(position, valeurs.join(", "));
+        //: The column under the cursor, then its values.
+        texte += tr("%1 : %2. ").arg(position, valeurs.join(", "));
     }
-    texte += QString("%1. Axe vertical de %2 à %3 %4. ")
+    //: The graph's title, the bounds of its vertical axis and their unit.
+    texte += tr("%1. Axe vertical de %2 à %3 %4. ")
                  .arg(windowTitle().trimmed(), Nombre(FYMin), Nombre(FYMax), unite);
     if (n == 0)
-        texte += "Aucune valeur.";
+        texte += tr("Aucune valeur.");
     else if (AxeDesTailles())
-        texte +=
-            QString("Tailles %1 à %2 %3.").arg(TexteCellule(0, 0), TexteCellule(n - 1, 0), FTitreX);
+        texte += tr("Tailles %1 à %2 %3.").arg(TexteCellule(0, 0), TexteCellule(n - 1, 0), FTitreX);
     else
-        texte += QString("%1 %2 à %3.").arg(FTitreX, TexteCellule(0, 0), TexteCellule(n - 1, 0));
+        //: The X axis title (periods, quarters...), the first and last shown.
+        texte += tr("%1 %2 à %3.").arg(FTitreX, TexteCellule(0, 0), TexteCellule(n - 1, 0));
     return texte;
 }
 
