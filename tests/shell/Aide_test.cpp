@@ -26,33 +26,37 @@
 namespace vasco {
 namespace {
 
+// The French help file and the English one, topic for topic.
 TEST(Aide, LeFichierDAideDonneUneRubriqueAChaqueContexteDuProgramme)
 {
-    const QString chemin = FichierProgramme("Vasco.hlp");
-    ASSERT_FALSE(chemin.isEmpty());
-    const auto sujets = LireFichierAide(chemin);
+    for (const char* nom : {"Vasco.hlp", "Vasco.en.hlp"}) {
+        SCOPED_TRACE(nom);
+        const QString chemin = FichierProgramme(nom);
+        ASSERT_FALSE(chemin.isEmpty());
+        const auto sujets = LireFichierAide(chemin);
 
-    // Every named context, and whatever the main window's objects carry.
-    std::set<int> contextes(std::begin(ContextesAide), std::end(ContextesAide));
-    TFenetreMere f;
-    for (const QObject* objet : f.findChildren<QObject*>()) {
-        const QVariant contexte = objet->property(ProprieteAide);
-        if (contexte.isValid())
-            contextes.insert(contexte.toInt());
-    }
-    EXPECT_GT(contextes.size(), 50u);
-    for (const int contexte : contextes) {
-        const auto sujet = sujets.find(contexte);
-        ASSERT_NE(sujet, sujets.end()) << "contexte " << contexte;
-        EXPECT_FALSE(sujet->second.Titre.isEmpty()) << contexte;
-        EXPECT_GT(sujet->second.Html.size(), 80) << contexte;
-    }
-    // Every link leads to a topic.
-    static const QRegularExpression lien(R"re(href="aide:(\d+)")re");
-    for (const auto& [contexte, sujet] : sujets) {
-        for (const auto& trouve : lien.globalMatch(sujet.Html))
-            EXPECT_TRUE(sujets.count(trouve.captured(1).toInt()))
-                << "lien vers " << trouve.captured(1).toStdString() << " dans " << contexte;
+        // Every named context, and whatever the main window's objects carry.
+        std::set<int> contextes(std::begin(ContextesAide), std::end(ContextesAide));
+        TFenetreMere f;
+        for (const QObject* objet : f.findChildren<QObject*>()) {
+            const QVariant contexte = objet->property(ProprieteAide);
+            if (contexte.isValid())
+                contextes.insert(contexte.toInt());
+        }
+        EXPECT_GT(contextes.size(), 50u);
+        for (const int contexte : contextes) {
+            const auto sujet = sujets.find(contexte);
+            ASSERT_NE(sujet, sujets.end()) << "contexte " << contexte;
+            EXPECT_FALSE(sujet->second.Titre.isEmpty()) << contexte;
+            EXPECT_GT(sujet->second.Html.size(), 80) << contexte;
+        }
+        // Every link leads to a topic.
+        static const QRegularExpression lien(R"re(href="aide:(\d+)")re");
+        for (const auto& [contexte, sujet] : sujets) {
+            for (const auto& trouve : lien.globalMatch(sujet.Html))
+                EXPECT_TRUE(sujets.count(trouve.captured(1).toInt()))
+                    << "lien vers " << trouve.captured(1).toStdString() << " dans " << contexte;
+        }
     }
 }
 
