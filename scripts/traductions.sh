@@ -8,4 +8,4 @@ cd "$(dirname "$0")/.."
 lupdate=/usr/lib/qt6/bin/lupdate
 [[ -x $lupdate ]] || lupdate=lupdate
 "$lupdate" -no-obsolete -locations none -source-language fr_FR -target-language en_GB \
-    model biology economics dataset shell dialogs graphs -ts translations/vasco_en.ts
+    -I . model biology economics dataset shell dialogs graphs -ts translations/vasco_en.ts
