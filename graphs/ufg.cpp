@@ -57,14 +57,15 @@ qint64 Arrondi(long double valeur)
     return static_cast<qint64>(std::isnan(arrondi) ? 0 : arrondi);
 }
 
-// An axis bound as a listener hears it: French decimals, no exponent, the
-// float's noise beyond six decimals dropped.
+// An axis bound as a listener hears it: the decimals of the language the
+// program speaks (the default locale, set with it), no exponent, the float's
+// noise beyond six decimals dropped.
 QString Nombre(float valeur)
 {
-    QLocale francais(QLocale::French);
-    francais.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString texte = francais.toString(static_cast<double>(valeur), 'f', 6);
-    const QString virgule = francais.decimalPoint();
+    QLocale langue;
+    langue.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString texte = langue.toString(static_cast<double>(valeur), 'f', 6);
+    const QString virgule = langue.decimalPoint();
     while (texte.endsWith('0'))
         texte.chop(1);
     if (texte.endsWith(virgule))

@@ -81,6 +81,7 @@ bool InstallerLangue(bool anglais)
     Retirer(t.Qt);
     InstallerTraducteur(nullptr);
     t.Anglais = false;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     bool charge = true;
     if (anglais) {
         auto programme = std::make_unique<QTranslator>();
@@ -89,6 +90,7 @@ bool InstallerLangue(bool anglais)
             QCoreApplication::installTranslator(programme.get());
             t.Programme = std::move(programme);
             InstallerTraducteur(TraduireModele);
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
             t.Anglais = true;
         }
     }

@@ -22,7 +22,8 @@ void EnregistrerLangue(TLangue choix);
 
 // Installs the translations of the program's texts, of the model's texts
 // and of Qt's own dialogs for that language (French: the texts as written,
-// Qt's dialogs in French when its translation is installed).  False when
+// Qt's dialogs in French when its translation is installed), and makes it
+// the default locale (the decimals a listener hears).  False when
 // English is asked and the translation cannot be loaded (the program then
 // speaks French).
 bool InstallerLangue(bool anglais);

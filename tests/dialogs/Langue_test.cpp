@@ -93,6 +93,11 @@ TEST_F(EnAnglaisTest, MenusDialogueGrapheBilanEtErreurDeLecture)
     f->BilanConcours();
     EXPECT_EQ(titre, "Sixty-year balance");
 
+    // What a listener hears of a graph: English words and decimals.
+    const QString description =
+        f->Zone()->subWindowList(QMdiArea::CreationOrder).last()->accessibleDescription();
+    EXPECT_TRUE(description.contains("Vertical axis from 0 to ")) << description.toStdString();
+
     // A data file that cannot be read: what was expected, in English.
     QTemporaryDir dossier;
     const QString casse = dossier.filePath("casse.vsc");

@@ -5,6 +5,7 @@
 #include "tests/shell/Fenetre.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     // chosen), and speak French whatever the system's language: no
     // translation is installed unless a test installs one.
     QStandardPaths::setTestModeEnabled(true);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication application(argc, argv);
     vasco::TRepondeurQuestion repondeur;
     application.installEventFilter(&repondeur);
