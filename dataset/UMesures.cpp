@@ -146,6 +146,24 @@ std::span<const TDefMesure> Mesures()
     return Table;
 }
 
+TValeursMesures ValeursMesures(const TCondition& c)
+{
+    TValeursMesures v;
+    for (const TDefMesure& m : Table)
+        if (!m.SurEspece())
+            v[static_cast<size_t>(m.Mesure)] = {m.Valeur(c), true};
+    return v;
+}
+
+TValeursMesures ValeursMesures(const TPeriodeES& s)
+{
+    TValeursMesures v;
+    for (const TDefMesure& m : Table)
+        if (m.SurEspece())
+            v[static_cast<size_t>(m.Mesure)] = {m.Valeur(s), m.EnVigueur(s)};
+    return v;
+}
+
 const TDefMesure& Mesure(TMesure m)
 {
     const auto i = static_cast<size_t>(m);

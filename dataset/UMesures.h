@@ -11,6 +11,7 @@
 // lifted, their value kept for when they are put in force again.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <span>
@@ -132,6 +133,18 @@ struct TDefMesure {
     // Lifts a species measure and clears its value (Effacee).
     void Effacer(TPeriodeES& s) const;
 };
+
+// A measure's value in force, as the measure table reads it.
+struct TValeurEnVigueur {
+    long double Valeur = 0;
+    bool EnVigueur = true;
+    friend bool operator==(const TValeurEnVigueur&, const TValeurEnVigueur&) = default;
+};
+// Every measure of an open record, indexed by TMesure (those of the other
+// kind of record left at their defaults).
+using TValeursMesures = std::array<TValeurEnVigueur, 9>;
+TValeursMesures ValeursMesures(const TCondition& c);
+TValeursMesures ValeursMesures(const TPeriodeES& s);
 
 // Every measure, métiers' then species', in the order of TMesure.
 std::span<const TDefMesure> Mesures();

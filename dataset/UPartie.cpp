@@ -215,24 +215,6 @@ std::string Nombre9(double v)
     return std::string(tampon, r.ptr);
 }
 
-TValeursMesures ValeursMetier(const TCondition& c)
-{
-    TValeursMesures v;
-    for (const TDefMesure& m : Mesures())
-        if (!m.SurEspece())
-            v[static_cast<size_t>(m.Mesure)] = {m.Valeur(c), true};
-    return v;
-}
-
-TValeursMesures ValeursEspece(const TPeriodeES& s)
-{
-    TValeursMesures v;
-    for (const TDefMesure& m : Mesures())
-        if (m.SurEspece())
-            v[static_cast<size_t>(m.Mesure)] = {m.Valeur(s), m.EnVigueur(s)};
-    return v;
-}
-
 void Ligne(std::string& texte, int64_t p, std::string_view cible, std::string_view nom,
            std::string_view mesure, std::string_view valeur)
 {
@@ -473,18 +455,18 @@ std::string EcrirePartie(const TBDVasco& bd, std::string_view donnees, std::stri
 
         for (int i = 0; i < bd.Metiers.Nombre(); ++i) {
             const auto& metier = bd.Metiers.A<TMetierEco>(i);
-            const TValeursMesures apres = ValeursMetier(metier.Conditions.A<TCondition>(p));
+            const TValeursMesures apres = ValeursMesures(metier.Conditions.A<TCondition>(p));
             const TValeursMesures avant =
                 p == 0 ? j.Metiers.at(static_cast<size_t>(i))
-                       : ValeursMetier(metier.Conditions.A<TCondition>(p - 1));
+                       : ValeursMesures(metier.Conditions.A<TCondition>(p - 1));
             LignesMesures(texte, p, false, metier.Nom, avant, apres, periodesAn);
         }
         for (int i = 0; i < bd.Especes.Nombre(); ++i) {
             const auto& espece = bd.Especes.A<TEspece>(i);
-            const TValeursMesures apres = ValeursEspece(espece.Periodes.A<TPeriodeES>(p));
-            const TValeursMesures avant = p == 0
-                                              ? j.Especes.at(static_cast<size_t>(i))
-                                              : ValeursEspece(espece.Periodes.A<TPeriodeES>(p - 1));
+            const TValeursMesures apres = ValeursMesures(espece.Periodes.A<TPeriodeES>(p));
+            const TValeursMesures avant =
+                p == 0 ? j.Especes.at(static_cast<size_t>(i))
+                       : ValeursMesures(espece.Periodes.A<TPeriodeES>(p - 1));
             LignesMesures(texte, p, true, espece.Nom, avant, apres, periodesAn);
         }
 

@@ -91,21 +91,10 @@ void TBDVasco::NoterMesuresChargees()
         Journal.Croissance = hote_->CroissanceAleatoire();
     } catch (const ErreurModele&) {
     }
-    for (int i = 0; i < Metiers.Nombre(); ++i) {
-        TValeursMesures v;
-        for (const TDefMesure& m : Mesures())
-            if (!m.SurEspece())
-                v[static_cast<size_t>(m.Mesure)] = {m.Valeur(Metiers.A<TMetierEco>(i).Courante())};
-        Journal.Metiers.push_back(v);
-    }
-    for (int i = 0; i < Especes.Nombre(); ++i) {
-        const TPeriodeES& z = Especes.A<TEspece>(i).Courant();
-        TValeursMesures v;
-        for (const TDefMesure& m : Mesures())
-            if (m.SurEspece())
-                v[static_cast<size_t>(m.Mesure)] = {m.Valeur(z), m.EnVigueur(z)};
-        Journal.Especes.push_back(v);
-    }
+    for (int i = 0; i < Metiers.Nombre(); ++i)
+        Journal.Metiers.push_back(ValeursMesures(Metiers.A<TMetierEco>(i).Courante()));
+    for (int i = 0; i < Especes.Nombre(); ++i)
+        Journal.Especes.push_back(ValeursMesures(Especes.A<TEspece>(i).Courant()));
 }
 
 void TBDVasco::Charger(const std::filesystem::path& chemin)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "dataset/UCatalogue.h"
+#include "dataset/UMesures.h"
 #include "model/UVue.h"
 #include "model/Ulecteur.h"
 
@@ -15,14 +16,6 @@
 #include <vector>
 
 namespace vasco {
-
-// A measure's value in force, as the measure table reads it.
-struct TValeurEnVigueur {
-    long double Valeur = 0;
-    bool EnVigueur = true;
-    friend bool operator==(const TValeurEnVigueur&, const TValeurEnVigueur&) = default;
-};
-using TValeursMesures = std::array<TValeurEnVigueur, 9>; // indexed by TMesure
 
 // One simulated period as a game file needs it: the generator's state before
 // and after it, and the random options it ran with.

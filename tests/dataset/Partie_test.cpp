@@ -36,24 +36,6 @@ void Ecrire(const fs::path& chemin, const std::string& texte)
     std::ofstream(chemin, std::ios::binary) << texte;
 }
 
-void Metier(TBDVasco& bd, int i, TMesure m, const char* saisi)
-{
-    const TDefMesure& def = Mesure(m);
-    auto& metier = bd.Metiers.A<TMetierEco>(i);
-    def.Appliquer(metier.Courante(), def.Lire(saisi, bd.NbPeriodesAn, TSaisie::Dialogue).Stockee);
-    metier.Courante().AppliquerMaillage(metier);
-}
-
-void Espece(TBDVasco& bd, int i, TMesure m, const char* saisi)
-{
-    const TDefMesure& def = Mesure(m);
-    TPeriodeES& z = bd.Especes.A<TEspece>(i).Courant();
-    if (std::string(saisi) == "off")
-        def.Activer(z, false);
-    else
-        def.Appliquer(z, def.Lire(saisi, bd.NbPeriodesAn, TSaisie::Dialogue).Stockee);
-}
-
 void Pas(TBDVasco& bd, int n)
 {
     for (int i = 0; i < n; ++i)
@@ -82,25 +64,25 @@ TEST(Partie, RejoueeAuBitPres)
     FixerGraine(20261209);
     TBDVasco bd(&hote);
     bd.Charger(donnees);
-    Metier(bd, 0, TMesure::Navires, "17");
-    Metier(bd, 1, TMesure::Taxe, "12.5");
+    Mesurer(bd, false, 0, TMesure::Navires, "17");
+    Mesurer(bd, false, 1, TMesure::Taxe, "12.5");
     Pas(bd, 3);
-    Espece(bd, 0, TMesure::Quota, "1234.5");
-    Metier(bd, 0, TMesure::Repression, "45.1");
-    Metier(bd, 0, TMesure::Maillage, "90");
+    Mesurer(bd, true, 0, TMesure::Quota, "1234.5");
+    Mesurer(bd, false, 0, TMesure::Repression, "45.1");
+    Mesurer(bd, false, 0, TMesure::Maillage, "90");
     hote.Croissance = false;
     Pas(bd, 2);
     bd.PasEnArriere();
-    Espece(bd, 1, TMesure::TailleMin, "31");
-    Metier(bd, 1, TMesure::SubventionAn, "1000.3");
+    Mesurer(bd, true, 1, TMesure::TailleMin, "31");
+    Mesurer(bd, false, 1, TMesure::SubventionAn, "1000.3");
     Pas(bd, 2);
     bd.PasEnArriere();
     bd.PasEnArriere();
     hote.Recrutement = false;
-    Espece(bd, 0, TMesure::Quota, "off");
+    Mesurer(bd, true, 0, TMesure::Quota, "off");
     Pas(bd, 4);
     // Entered for the next period, not simulated yet.
-    Metier(bd, 1, TMesure::Jours, "20");
+    Mesurer(bd, false, 1, TMesure::Jours, "20");
     hote.Croissance = true;
 
     const std::string texte = EcrirePartie(bd, donnees, Sha256Hex(Lire(donnees)), true);

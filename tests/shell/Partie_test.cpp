@@ -30,25 +30,13 @@ namespace vasco {
 namespace {
 
 using test::Messages;
+using test::Mesurer;
 using test::Releve;
 
 QByteArray Lire(const QString& chemin)
 {
     QFile fichier(chemin);
     return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
-}
-
-void Mesurer(TBDVasco& bd, bool espece, int i, TMesure m, const char* saisi)
-{
-    const TDefMesure& def = Mesure(m);
-    const long double v = def.Lire(saisi, bd.NbPeriodesAn, TSaisie::Dialogue).Stockee;
-    if (espece) {
-        def.Appliquer(bd.Especes.A<TEspece>(i).Courant(), v);
-        return;
-    }
-    auto& metier = bd.Metiers.A<TMetierEco>(i);
-    def.Appliquer(metier.Courante(), v);
-    metier.Courante().AppliquerMaillage(metier);
 }
 
 QString Position(const TFenetreMere& f)

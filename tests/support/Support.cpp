@@ -1,6 +1,7 @@
 #include "tests/support/Support.h"
 
 #include "biology/Ubiolo.h"
+#include "dataset/UScenario.h"
 #include "economics/Ueco.h"
 #include "model/Uperiode.h"
 
@@ -92,6 +93,15 @@ std::vector<float> Releve(const TBDVasco& bd, int p)
         }
     }
     return v;
+}
+
+void Mesurer(TBDVasco& bd, bool espece, int i, TMesure m, const std::string& saisi)
+{
+    const TSupListe& liste = espece ? bd.Especes : bd.Metiers;
+    const std::string ligne = std::to_string(bd.NbPeriodes()) + (espece ? ";espece;" : ";metier;") +
+                              liste.A<TELaNom>(i).Nom + ';' + std::string(Mesure(m).Nom) + ';' +
+                              saisi;
+    TScenario(ligne, bd).Appliquer(bd.NbPeriodes(), bd);
 }
 
 } // namespace vasco::test

@@ -2,6 +2,7 @@
 // recording host.
 #pragma once
 
+#include "dataset/UMesures.h"
 #include "dataset/Ubd.h"
 #include "model/Uhote.h"
 #include "model/Umessages.h"
@@ -70,6 +71,10 @@ std::string FichierDonnees(const std::string& nom);
 // Every float of the records of period p (from 1): balances, species and
 // their classes, métiers and their catch records.
 std::vector<float> Releve(const TBDVasco& bd, int p);
+
+// Enters a measure for the next period of métier or species i as a person
+// types it ("off" lifts a species measure), through the scenario reader.
+void Mesurer(TBDVasco& bd, bool espece, int i, TMesure m, const std::string& saisi);
 
 // Loads a text into a data set; raises ErreurLecture like Charger.
 void ChargerTexte(TBDVasco& bd, const std::string& texte);
