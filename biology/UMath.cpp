@@ -99,15 +99,6 @@ long double ExpBorne(float x)
     return ExpBorne(x, depassement);
 }
 
-float Flottant(long double valeur)
-{
-    if (valeur > FLT_MAX)
-        return FLT_MAX;
-    if (valeur < -FLT_MAX)
-        return -FLT_MAX;
-    return static_cast<float>(valeur);
-}
-
 long double Puissance(float base, float exposant)
 {
     if (base == 0)

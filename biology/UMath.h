@@ -1,6 +1,8 @@
 // Random draws and guarded maths.
 #pragma once
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 
 namespace vasco {
@@ -26,7 +28,18 @@ long double ExpBorne(float x);
 // infinity stored there would turn the next sums and ratios into NaN (a
 // collapsed stock, 1e38 vessels, a price and a weight near the float
 // limits).  Within the range it is the plain conversion; NaN stays NaN.
-float Flottant(long double valeur);
+// Inline: it stands in the innermost loops of the period step, where a call
+// (the 80-bit argument passed through memory) would cost more than the work.
+// The value is rounded first: whatever lies beyond the largest float rounds
+// either to it or to an infinity (IEEE rounding to nearest), and only an
+// infinity is then worth a second look.
+inline float Flottant(long double valeur)
+{
+    const float f = static_cast<float>(valeur);
+    if (std::isinf(f)) [[unlikely]]
+        return f > 0 ? FLT_MAX : -FLT_MAX;
+    return f;
+}
 
 // base^exposant, with 0 for a zero base, then 1 for a zero exponent and the
 // base for an exponent of 1.

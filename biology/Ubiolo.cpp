@@ -371,10 +371,8 @@ long double TTailleES::Calcul(uint8_t code, TContexte* contexte)
 
 void TTailleES::Faire(uint8_t phase, TContexte*)
 {
-    if (phase == PhaseMortalite) {
+    if (phase == PhaseMortalite)
         F = 0;
-        FMetiers = 0;
-    }
 }
 
 // Recruitment adds recruits (the other is a TTailleR); phase 2 is the catch
@@ -671,7 +669,10 @@ void TEspece::Faire(uint8_t phase, TContexte* contexte)
 {
     Garder("UBiolo/TEspece.Faire", [&] {
         switch (phase) {
-        case PhaseMortalite: Courant().Tailles.Faire(PhaseMortalite, Inscrit(contexte)); break;
+        case PhaseMortalite:
+            Courant().Tailles.Faire(PhaseMortalite, Inscrit(contexte));
+            FMetiers.assign(static_cast<size_t>(Courant().Tailles.Nombre()), 0.0L);
+            break;
         case PhaseCaptures: Capturer(contexte); break;
         case PhaseOuverture: Ouvrir(contexte); break;
         case PhaseRetour: Retirer(contexte); break;

@@ -10,6 +10,7 @@
 #include "model/Uliste.h"
 
 #include <memory>
+#include <vector>
 
 namespace vasco {
 
@@ -88,10 +89,6 @@ public:
     // Total fishing mortality of the period, summed over the métiers; held
     // at the largest float when the sum goes beyond it.
     float F = 0;
-    // The métiers' F as each stores it (itself held at the largest float),
-    // summed in extended precision: once F is held, it divides each métier's
-    // F into its share of the catch, so that the shares still add up to 1.
-    long double FMetiers = 0;
     float Captures = 0;
     float PoidsCaptures = 0;
 
@@ -155,6 +152,13 @@ public:
     float BiomasseFecondeVierge = 0;
     TSupListe PeriodesAn;         // of TPeriodeEAn, one per season
     TSupListeDynaDouble Periodes; // of TPeriodeES; 0 is the virgin stock
+    // For each class of the open period, the métiers' F as each stores it
+    // (itself held at the largest float), summed in extended precision: once
+    // a class's F is held, this divides each métier's F into its share of
+    // the catch, so that the shares still add up to 1.  Only the period
+    // being simulated needs it, so it is kept once per species rather than
+    // in every class of every period; the mortality phase clears it.
+    std::vector<long double> FMetiers;
 
     // Reads one species record and builds its virgin stock.
     TEspece(TLecteur& lecteur, TContexte& contexte);

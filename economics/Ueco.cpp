@@ -262,6 +262,11 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
                           x.ExposantCapturabilite);
         const std::vector<long double>& selectivite =
             x.Selectivites(Tailles.Premier, Tailles.Nombre(), c);
+        // Cleared by the species' mortality phase; a walk that skipped it
+        // adds on, as F does.
+        std::vector<long double>& fMetiers = x.Espece->FMetiers;
+        if (fMetiers.size() < static_cast<size_t>(z.Tailles.Nombre()))
+            fMetiers.resize(static_cast<size_t>(z.Tailles.Nombre()), 0.0L);
         for (int i = 0; i < Tailles.Nombre(); ++i) {
             const int32_t taille = Tailles.Premier + i;
             const long double q = saison.CapturabiliteDe(taille);
@@ -276,7 +281,7 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
             s.F = Flottant(f);
             if (auto* t = z.Tailles.ANumero<TTailleES>(taille)) {
                 t->F = Ajoute(t->F, f);
-                t->FMetiers += s.F;
+                fMetiers[static_cast<size_t>(taille - z.Tailles.Premier)] += s.F;
             }
         }
     });
@@ -322,7 +327,8 @@ void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
                 // Once the total is held at the largest float, the métiers'
                 // F (each held too) are divided by their own sum.
                 const long double share =
-                    t.F < FLT_MAX ? static_cast<long double>(s->F) / t.F : s->F / t.FMetiers;
+                    t.F < FLT_MAX ? static_cast<long double>(s->F) / t.F
+                                  : s->F / x.Espece->FMetiers.at(static_cast<size_t>(j));
                 p.Nombre = t.Captures * share;
                 p.Poids = t.PoidsCaptures * share;
             }

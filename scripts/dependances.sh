@@ -6,9 +6,10 @@
 # Widgets and Multimedia, libjpeg (the logo), OpenGL headers (Qt's CMake
 # files ask for them), a font for the text of windows and graphs, Qt's
 # French translation for its standard dialogs, and Qt's translation tools
-# (lrelease compiles the English translation at build time).
+# (lrelease compiles the English translation at build time), and GNU time
+# (peak memory of a run, for scripts/comparer-vitesse.sh).
 VASCO_PAQUETS=(
-    build-essential cmake g++
+    build-essential cmake g++ time
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libjpeg-dev libgl-dev
     fonts-dejavu-core qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
