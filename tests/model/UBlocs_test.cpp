@@ -1,6 +1,8 @@
 // Block allocation of the per-size elements: many elements over several
 // blocks keep their values, freed cells are reused, and a larger class
-// derived from a blocked one is allocated on its own.
+// derived from a blocked one is allocated on its own.  Across threads: an
+// element made on one thread may be freed on another, and the cells of a
+// thread that ended serve the threads that come after it.
 #include "model/UBlocs.h"
 #include "model/Uliste.h"
 
@@ -9,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <set>
+#include <thread>
 
 namespace vasco {
 namespace {
@@ -56,6 +59,50 @@ TEST(Blocs, ElementsNombreuxReutilisesEtClassesDerivees)
     }
     if (VASCO_BLOCS_ACTIFS) {
         EXPECT_EQ(reutilises, n);
+    }
+}
+
+// A class of its own, so that no other test has used its cells.
+struct Passant : TEL, TEnBlocs<Passant> {
+    explicit Passant(int v) : Valeur(v) {}
+    int Valeur;
+};
+
+TEST(Blocs, CellulesEntreFils)
+{
+    constexpr int n = 3000; // several blocks
+    // Made on a thread that ends, freed here on the main thread.
+    auto liste = std::make_unique<TSupListe>();
+    std::thread([&] {
+        for (int i = 0; i < n; ++i)
+            liste->AjouterElement(std::make_unique<Passant>(i), nullptr);
+    }).join();
+    for (int i = 0; i < n; ++i)
+        ASSERT_EQ(liste->A<Passant>(i).Valeur, i);
+    liste.reset();
+
+    // A thread makes and frees its elements, then ends: the next thread
+    // takes the same cells instead of cutting new blocks.
+    std::set<const void*> premier, second;
+    const auto passer = [&](std::set<const void*>& adresses) {
+        std::thread([&] {
+            TSupListe l;
+            for (int i = 0; i < n; ++i) {
+                l.AjouterElement(std::make_unique<Passant>(-i), nullptr);
+                adresses.insert(&l.Element(i));
+            }
+            for (int i = 0; i < n; ++i)
+                ASSERT_EQ(l.A<Passant>(i).Valeur, -i);
+        }).join();
+    };
+    passer(premier);
+    passer(second);
+    ASSERT_EQ(second.size(), static_cast<size_t>(n));
+    if (VASCO_BLOCS_ACTIFS) {
+        int repris = 0;
+        for (const void* a : second)
+            repris += premier.count(a) ? 1 : 0;
+        EXPECT_EQ(repris, n);
     }
 }
 
