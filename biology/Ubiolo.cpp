@@ -5,7 +5,9 @@
 #include "model/UVue.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -383,9 +385,16 @@ void TTailleES::Combiner(TEL& autre, uint8_t phase, TContexte*)
         if (phase == PhaseRecrutement)
             Effectif = Flottant(Effectif + static_cast<long double>(
                                                dynamic_cast<TTailleR&>(autre).PartRecrutement));
-        else if (phase == PhaseCaptures)
-            Capturer(dynamic_cast<TTailleC&>(autre));
+        else if (phase == PhaseCaptures) {
+            const auto& saison = dynamic_cast<TTailleC&>(autre);
+            Capturer(saison, ExpBorne(ArgumentSurvie(saison.MortaliteNaturelle, F)));
+        }
     });
+}
+
+float ArgumentSurvie(float mortaliteNaturelle, float f)
+{
+    return Flottant(-(static_cast<long double>(mortaliteNaturelle) + f));
 }
 
 // Baranov: of the fish that die during the period, 1 - e^-(F+M), the share
@@ -396,10 +405,10 @@ void TTailleES::Combiner(TEL& autre, uint8_t phase, TContexte*)
 // (1 - e^-Z) / Z, which is 1: F x N, none when F is 0.  An F held at the
 // largest float (a collapsed stock) kills every fish in the period and the
 // share F / Z is 1: the catch is the whole class, to float rounding.
-void TTailleES::Capturer(const TTailleC& saison)
+void TTailleES::Capturer(const TTailleC& saison, long double survie)
 {
     const long double z = static_cast<long double>(saison.MortaliteNaturelle) + F;
-    const long double morts = 1 - ExpBorne(Flottant(-z));
+    const long double morts = 1 - survie;
     long double captures =
         z == 0 ? F * static_cast<long double>(Effectif) : morts * (F / z) * Effectif;
     if (captures < 1.0L)
@@ -447,7 +456,7 @@ void TPeriodeES::Effectifs(TContexte& contexte)
 {
     Garder("UBiolo/TPeriodeES.Effectifs", [&] {
         const TBD& bd = DonneesDe(&contexte);
-        const TEspece& espece = contexte.En<TEspece>();
+        TEspece& espece = contexte.En<TEspece>();
         const int t = espece.Periodes.Nombre() - 1;
         if (t < 1 || &espece.Periodes.Element(t) != this)
             throw ErreurModele("l'état n'est pas le dernier de son espèce");
@@ -455,7 +464,7 @@ void TPeriodeES::Effectifs(TContexte& contexte)
         TPeriodeEAn& saison = espece.Saison(t, bd);
         const THote& hote = *bd.Hote();
         Recruter(espece, precedent, saison.Recrutements, hote.RecrutementAleatoire(), contexte);
-        Survivre(precedent, saison, hote.CroissanceAleatoire());
+        Survivre(espece, precedent, saison, hote.CroissanceAleatoire());
         SommerBiomasses(espece, saison);
     });
 }
@@ -484,8 +493,8 @@ void TPeriodeES::Recruter(const TEspece& espece, const TPeriodeES& precedent,
 // Survivors of natural and fishing mortality, grown into this state.  The
 // previous state is a different list, so the order of the classes does not
 // matter here.
-void TPeriodeES::Survivre(const TPeriodeES& precedent, const TPeriodeEAn& saison,
-                          bool croissanceAleatoire)
+void TPeriodeES::Survivre(TEspece& espece, const TPeriodeES& precedent,
+                          const TPeriodeEAn& saison, bool croissanceAleatoire)
 {
     const auto effectifs = Pointeurs<TTailleES>(Tailles);
     const auto avant = Pointeurs<TTailleES>(precedent.Tailles);
@@ -494,9 +503,9 @@ void TPeriodeES::Survivre(const TPeriodeES& precedent, const TPeriodeEAn& saison
     for (size_t i = 0; i < effectifs.size(); ++i) {
         const TTailleES& q = *avant.at(i);
         const TTailleC& classe = *c.at(i);
-        const auto z = Flottant(-(static_cast<long double>(classe.MortaliteNaturelle) + q.F));
+        const long double survie = espece.Survie(i, ArgumentSurvie(classe.MortaliteNaturelle, q.F));
         Croitre(effectifs, static_cast<int64_t>(i), TCroissance(classe.Croissance),
-                q.Effectif * ExpBorne(z), etalement, !croissanceAleatoire);
+                q.Effectif * survie, etalement, !croissanceAleatoire);
     }
 }
 
@@ -683,11 +692,45 @@ void TEspece::Faire(uint8_t phase, TContexte* contexte)
 
 // Catches of the current period with the natural mortality and weights of
 // its season.
+//
+// The classes are paired by number with the season's, as the list walk
+// pairs them, each under its own guard; the survival comes from the memo
+// that the next period's survival reads again.
 void TEspece::Capturer(TContexte* contexte)
 {
     const int t = Periodes.Nombre() - 1;
-    Courant().Tailles.Combiner(Saison(t, DonneesDe(contexte)).Tailles, PhaseCaptures,
-                               Inscrit(contexte));
+    const TSupListe& saison = Saison(t, DonneesDe(contexte)).Tailles;
+    Inscrit(contexte);
+    TSupListe& tailles = Courant().Tailles;
+    if (tailles.Vide() || saison.Vide())
+        return;
+    const int64_t debut = std::max<int64_t>(tailles.Premier, saison.Premier);
+    const int64_t fin = std::min<int64_t>(tailles.Dernier, saison.Dernier);
+    for (int64_t numero = debut; numero <= fin; ++numero) {
+        Garder("UBiolo/TTailleES.Combiner", [&] {
+            const auto i = static_cast<int>(numero - tailles.Premier);
+            TTailleES& e = tailles.A<TTailleES>(i);
+            const TTailleC& c = saison.A<TTailleC>(static_cast<int>(numero - saison.Premier));
+            e.Capturer(c, Survie(static_cast<size_t>(i),
+                                 ArgumentSurvie(c.MortaliteNaturelle, e.F)));
+        });
+    }
+}
+
+long double TEspece::Survie(size_t classe, float argument)
+{
+    if (classe >= survies_.size()) {
+        // Bits of a NaN: e^x of any NaN is 0, as the memo's value says.
+        const TSurvie vide{std::bit_cast<uint32_t>(std::numeric_limits<float>::quiet_NaN()), 0};
+        survies_.resize(classe + 1, vide);
+    }
+    TSurvie& s = survies_[classe];
+    const auto bits = std::bit_cast<uint32_t>(argument);
+    if (s.Argument != bits) {
+        s.Argument = bits;
+        s.Valeur = ExpBorne(argument);
+    }
+    return s.Valeur;
 }
 
 // The context with the current state in its slot, above the size entries a

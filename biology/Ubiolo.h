@@ -99,9 +99,14 @@ public:
     void Combiner(TEL& autre, uint8_t phase, TContexte* contexte) override;
     void Inscrire(TContexte& contexte) override;
 
-private:
-    void Capturer(const TTailleC& saison);
+    // The catch equation of the class in a season, given the survival
+    // e^-(M + F) of the period (ExpBorne of ArgumentSurvie).
+    void Capturer(const TTailleC& saison, long double survie);
 };
+
+// The exponent of the survival of a class over one period, -(M + F), as
+// e^x takes it (held within the float range).
+float ArgumentSurvie(float mortaliteNaturelle, float f);
 
 // The state of a species in one simulated period, with the species measures
 // in force during it.
@@ -132,7 +137,8 @@ public:
 private:
     void Recruter(const TEspece& espece, const TPeriodeES& precedent, TSupListe& recrutements,
                   bool aleatoire, TContexte& contexte);
-    void Survivre(const TPeriodeES& precedent, const TPeriodeEAn& saison, bool croissanceAleatoire);
+    void Survivre(TEspece& espece, const TPeriodeES& precedent, const TPeriodeEAn& saison,
+                  bool croissanceAleatoire);
     void SommerBiomasses(const TEspece& espece, const TPeriodeEAn& saison);
 };
 
@@ -160,6 +166,14 @@ public:
     // in every class of every period; the mortality phase clears it.
     std::vector<long double> FMetiers;
 
+    // e^x for the survival argument last met in each class.  The catch of a
+    // period and the survival into the next take e^-(M + F) of the same class
+    // and the same F; when M does not change from one season to the next the
+    // argument is the same, and e^x, by far the costliest operation of the
+    // step, is worked out once.  A pure function of its argument: whatever
+    // the memo holds, the value is the one e^x gives.
+    long double Survie(size_t classe, float argument);
+
     // Reads one species record and builds its virgin stock.
     TEspece(TLecteur& lecteur, TContexte& contexte);
 
@@ -184,6 +198,12 @@ private:
     void BiomassesVierges();
     void Capturer(TContexte* contexte);
     TContexte* Inscrit(TContexte* contexte);
+
+    struct TSurvie {
+        uint32_t Argument; // bits of the float argument
+        long double Valeur;
+    };
+    std::vector<TSurvie> survies_;
     void Ouvrir(TContexte* contexte);
     void Retirer(TContexte* contexte);
 };
