@@ -53,19 +53,28 @@ long double FacteurAleatoire(float alea)
 // 1-2-4-2-1 (wide) neighbours, wide when the smallest class grows fast.
 enum class TEtalement { Aucun, Etroit, Large };
 
-TEtalement EtalementDe(bool croissanceAleatoire, const std::vector<TTailleC*>& saison)
+TEtalement EtalementDe(bool croissanceAleatoire, const TSupListe& saison)
 {
     if (!croissanceAleatoire)
         return TEtalement::Aucun;
-    return saison.at(0)->Croissance <= CroissanceEtroite ? TEtalement::Etroit : TEtalement::Large;
+    return saison.A<TTailleC>(0).Croissance <= CroissanceEtroite ? TEtalement::Etroit
+                                                                 : TEtalement::Large;
 }
+
+// The classes of a period state as the growth fills them, read in place.
+struct TClassesES {
+    const TSupListe& Liste;
+    size_t size() const { return static_cast<size_t>(Liste.Nombre()); }
+};
 
 // Adds a share to the number of a class, rounded to 32 bits as it is stored:
 // the classes of a period state, or the numbers of the virgin stock being
 // built.
-void Ajouter(const std::vector<TTailleES*>& effectifs, int64_t classe, long double part)
+void Ajouter(const TClassesES& effectifs, int64_t classe, long double part)
 {
-    TTailleES& e = *effectifs.at(static_cast<size_t>(classe));
+    if (classe < 0 || classe > INT32_MAX)
+        throw ErreurModele("classe hors de l'état");
+    TTailleES& e = effectifs.Liste.A<TTailleES>(static_cast<int>(classe));
     e.Effectif = Flottant(e.Effectif + part);
 }
 
@@ -442,8 +451,10 @@ std::unique_ptr<TPeriodeES> TPeriodeES::CreateNouveau(TContexte& contexte)
         nouveau->TailleMin = dernier.TailleMin;
         nouveau->FacteurRecrutement = 1.0f;
         nouveau->Tailles.Reserver(dernier.Tailles.Nombre());
+        // The classes are not written in the context: nothing below the
+        // state is visited while it is made.
         for (int i = 0; i < dernier.Tailles.Nombre(); ++i)
-            nouveau->Tailles.AjouterElement(TTailleES::CreateVide(), &contexte);
+            nouveau->Tailles.AjouterElement(TTailleES::CreateVide(), nullptr);
         nouveau->Tailles.Numeroter(dernier.Tailles.Premier);
     });
     return nouveau;
@@ -496,14 +507,14 @@ void TPeriodeES::Recruter(const TEspece& espece, const TPeriodeES& precedent,
 void TPeriodeES::Survivre(TEspece& espece, const TPeriodeES& precedent,
                           const TPeriodeEAn& saison, bool croissanceAleatoire)
 {
-    const auto effectifs = Pointeurs<TTailleES>(Tailles);
-    const auto avant = Pointeurs<TTailleES>(precedent.Tailles);
-    const auto c = Pointeurs<TTailleC>(saison.Tailles);
+    const TClassesES effectifs{Tailles};
+    const TSupListe& c = saison.Tailles;
     const TEtalement etalement = EtalementDe(croissanceAleatoire, c);
-    for (size_t i = 0; i < effectifs.size(); ++i) {
-        const TTailleES& q = *avant.at(i);
-        const TTailleC& classe = *c.at(i);
-        const long double survie = espece.Survie(i, ArgumentSurvie(classe.MortaliteNaturelle, q.F));
+    for (int i = 0; i < Tailles.Nombre(); ++i) {
+        const TTailleES& q = precedent.Tailles.A<TTailleES>(i);
+        const TTailleC& classe = c.A<TTailleC>(i);
+        const long double survie = espece.Survie(static_cast<size_t>(i),
+                                                 ArgumentSurvie(classe.MortaliteNaturelle, q.F));
         Croitre(effectifs, static_cast<int64_t>(i), TCroissance(classe.Croissance),
                 q.Effectif * survie, etalement, !croissanceAleatoire);
     }
@@ -511,11 +522,9 @@ void TPeriodeES::Survivre(TEspece& espece, const TPeriodeES& precedent,
 
 void TPeriodeES::SommerBiomasses(const TEspece& espece, const TPeriodeEAn& saison)
 {
-    const auto effectifs = Pointeurs<TTailleES>(Tailles);
-    for (size_t i = 0; i < effectifs.size(); ++i) {
-        const long double poids =
-            static_cast<long double>(saison.Tailles.A<TTailleC>(static_cast<int>(i)).Poids) *
-            effectifs[i]->Effectif;
+    for (int i = 0; i < Tailles.Nombre(); ++i) {
+        const long double poids = static_cast<long double>(saison.Tailles.A<TTailleC>(i).Poids) *
+                                  Tailles.A<TTailleES>(i).Effectif;
         Biomasse = Flottant(Biomasse + poids);
         if (Tailles.Premier + static_cast<int64_t>(i) >= espece.ClasseMaturite)
             BiomasseFeconde = Flottant(BiomasseFeconde + poids);
@@ -618,7 +627,7 @@ void TEspece::StockVierge(TContexte& contexte)
         for (int t = 1; t <= AnneesVierges * p; ++t) {
             const int k = t % p;
             VieillirSurPlace(effectifs, saisons[k],
-                             EtalementDe(croissanceAleatoire, saisons[k].Classes));
+                             EtalementDe(croissanceAleatoire, PeriodesAn.A<TPeriodeEAn>(k).Tailles));
             std::optional<float> facteur;
             if (recrutementAleatoire)
                 facteur = Flottant(FacteurAleatoire(AleaRecrutement));
@@ -680,7 +689,7 @@ void TEspece::Faire(uint8_t phase, TContexte* contexte)
         switch (phase) {
         case PhaseMortalite:
             Courant().Tailles.Faire(PhaseMortalite, Inscrit(contexte));
-            FMetiers.assign(static_cast<size_t>(Courant().Tailles.Nombre()), 0.0L);
+            Pecheurs.clear();
             break;
         case PhaseCaptures: Capturer(contexte); break;
         case PhaseOuverture: Ouvrir(contexte); break;

@@ -158,13 +158,14 @@ public:
     float BiomasseFecondeVierge = 0;
     TSupListe PeriodesAn;         // of TPeriodeEAn, one per season
     TSupListeDynaDouble Periodes; // of TPeriodeES; 0 is the virgin stock
-    // For each class of the open period, the métiers' F as each stores it
-    // (itself held at the largest float), summed in extended precision: once
-    // a class's F is held, this divides each métier's F into its share of
-    // the catch, so that the shares still add up to 1.  Only the period
-    // being simulated needs it, so it is kept once per species rather than
-    // in every class of every period; the mortality phase clears it.
-    std::vector<long double> FMetiers;
+    // The species fished by the métiers in the open period (their
+    // exploited-species records), in the order their F was worked out; the
+    // mortality phase clears it.  Once a class's total F is held at the
+    // largest float, the catch is split by the métiers' F (each held too)
+    // divided by their own sum in extended precision, so that the shares
+    // still add up to 1: that rare sum is taken again from these records
+    // rather than kept for every class of every period.
+    std::vector<const TEL*> Pecheurs;
 
     // e^x for the survival argument last met in each class.  The catch of a
     // period and the survival into the next take e^-(M + F) of the same class

@@ -201,12 +201,12 @@ TPeriodeAn::TPeriodeAn(TLecteur& lecteur, TContexte* contexte)
                                    QT_TRANSLATE_NOOP("Modele", "tailles de la saison de pêche"));
             lecteur.VerifierNumeros(premiere, total,
                                     QT_TRANSLATE_NOOP("Modele", "tailles de la saison de pêche"));
+            const auto ligne = static_cast<uint32_t>(lignes_.size());
+            lignes_.push_back({prix, capturabilite});
             for (int64_t t = 0; t < nb; ++t) {
                 Tailles.AjouterElement(std::make_unique<TTailleAn>(prix, capturabilite), contexte);
-                if (Tailles.Nombre() > static_cast<int>(prix_.size())) {
-                    prix_.push_back(prix);
-                    capturabilites_.push_back(capturabilite);
-                }
+                if (Tailles.Nombre() > static_cast<int>(tranches_.size()))
+                    tranches_.push_back(ligne);
             }
         }
     });
@@ -262,11 +262,7 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
                           x.ExposantCapturabilite);
         const std::vector<long double>& selectivite =
             x.Selectivites(Tailles.Premier, Tailles.Nombre(), c);
-        // Cleared by the species' mortality phase; a walk that skipped it
-        // adds on, as F does.
-        std::vector<long double>& fMetiers = x.Espece->FMetiers;
-        if (fMetiers.size() < static_cast<size_t>(z.Tailles.Nombre()))
-            fMetiers.resize(static_cast<size_t>(z.Tailles.Nombre()), 0.0L);
+        x.Espece->Pecheurs.push_back(&x);
         for (int i = 0; i < Tailles.Nombre(); ++i) {
             const int32_t taille = Tailles.Premier + i;
             const long double q = saison.CapturabiliteDe(taille);
@@ -279,15 +275,27 @@ void TPeriodeMS::CalculDeF(TContexte& contexte)
                 f = 0;
             TTailleS& s = Tailles.A<TTailleS>(i);
             s.F = Flottant(f);
-            if (auto* t = z.Tailles.ANumero<TTailleES>(taille)) {
+            if (auto* t = z.Tailles.ANumero<TTailleES>(taille))
                 t->F = Ajoute(t->F, f);
-                fMetiers[static_cast<size_t>(taille - z.Tailles.Premier)] += s.F;
-            }
         }
     });
 }
 
 namespace {
+
+// The métiers' F of one size of a species in the open period, each as the
+// métier stores it, summed in extended precision in the order they were
+// worked out.
+long double FMetiers(const TEspece& espece, int32_t taille)
+{
+    long double somme = 0;
+    for (const TEL* pecheur : espece.Pecheurs) {
+        const auto& x = dynamic_cast<const TEspeceExp&>(*pecheur);
+        if (auto* s = x.PeriodesMS.DernierElement<TPeriodeMS>().Tailles.ANumero<TTailleS>(taille))
+            somme += s->F;
+    }
+    return somme;
+}
 
 // What one métier takes of one size class of the species.
 struct Part {
@@ -326,9 +334,8 @@ void TPeriodeMS::CalculDesCaptures(TContexte& contexte)
             if (s && t.F != 0) {
                 // Once the total is held at the largest float, the métiers'
                 // F (each held too) are divided by their own sum.
-                const long double share =
-                    t.F < FLT_MAX ? static_cast<long double>(s->F) / t.F
-                                  : s->F / x.Espece->FMetiers.at(static_cast<size_t>(j));
+                const long double share = t.F < FLT_MAX ? static_cast<long double>(s->F) / t.F
+                                                        : s->F / FMetiers(*x.Espece, taille);
                 p.Nombre = t.Captures * share;
                 p.Poids = t.PoidsCaptures * share;
             }

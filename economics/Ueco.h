@@ -101,21 +101,39 @@ public:
 
     // The catchability and the price of a size by its number, 0 for a size
     // the season does not describe.
-    long double CapturabiliteDe(int32_t taille) const { return Valeur(capturabilites_, taille); }
-    long double PrixDe(int32_t taille) const { return Valeur(prix_, taille); }
-
-private:
-    long double Valeur(const std::vector<long double>& valeurs, int32_t taille) const
+    long double CapturabiliteDe(int32_t taille) const
     {
-        const int64_t i = int64_t(taille) - Tailles.Premier;
-        return i >= 0 && i < static_cast<int64_t>(valeurs.size()) ? valeurs[i] : 0;
+        const TTranche* t = TrancheDe(taille);
+        return t ? t->Capturabilite : 0;
+    }
+    long double PrixDe(int32_t taille) const
+    {
+        const TTranche* t = TrancheDe(taille);
+        return t ? t->Prix : 0;
     }
 
-    // The values of Tailles side by side, by position, for the per-size
-    // loops of every period.  Both are set when the season is read; a season
-    // table never changes afterwards.
-    std::vector<long double> capturabilites_;
-    std::vector<long double> prix_;
+private:
+    // One line of the season: the price and the catchability of its sizes.
+    struct TTranche {
+        long double Prix;
+        long double Capturabilite;
+    };
+
+    const TTranche* TrancheDe(int32_t taille) const
+    {
+        const int64_t i = int64_t(taille) - Tailles.Premier;
+        return i >= 0 && i < static_cast<int64_t>(tranches_.size()) ? &lignes_[tranches_[i]]
+                                                                     : nullptr;
+    }
+
+    // The values of Tailles by position, for the per-size loops of every
+    // period: each size names its line, and the lines hold the values.  A
+    // season has a few lines for a hundred sizes, so the loops that read a
+    // price and a catchability per size and per métier read a few bytes
+    // per size instead of two extended-precision numbers.  Set when the
+    // season is read; a season table never changes afterwards.
+    std::vector<TTranche> lignes_;
+    std::vector<uint32_t> tranches_;
 };
 
 // The fishing mortality of one métier on one size in the open period.
