@@ -168,11 +168,59 @@ bool TBDVasco::OuvrirGrapheElement(TElementGraphe element, TSupListe& liste, uin
     if (!ligne)
         return false;
     THote* hote = fenetre ? fenetre : hote_;
-    if (!AfficherGraphe(*ligne, liste, ParamGraphe(*ligne, *this, *hote, nom), hote, contexte))
-        return false;
-    ++Ouvertures.Nombre;
-    Ouvertures.Aide = ligne->Aide;
-    return true;
+    return AfficherGraphe(*ligne, liste, ParamGraphe(*ligne, *this, *hote, nom), hote, contexte);
+}
+
+namespace {
+
+// The host a menu command's graphs open through: the windows go to the real
+// one and are counted on the way.
+class THoteCompteur : public THote {
+public:
+    explicit THoteCompteur(THote& hote) : hote_(hote) {}
+    TOuvertures Ouvertes;
+
+    bool RecrutementAleatoire() const override { return hote_.RecrutementAleatoire(); }
+    bool CroissanceAleatoire() const override { return hote_.CroissanceAleatoire(); }
+    bool AffichageNumeroPeriode() const override { return hote_.AffichageNumeroPeriode(); }
+    void FixerAleatoire(bool recrutement, bool croissance) override
+    {
+        hote_.FixerAleatoire(recrutement, croissance);
+    }
+    TMagnetoBase* Magneto() override { return hote_.Magneto(); }
+    void DernierePeriode(int32_t index) override { hote_.DernierePeriode(index); }
+    void OuvrirGraphe(const TParamGraphe& param) override
+    {
+        hote_.OuvrirGraphe(param);
+        ++Ouvertes.Nombre;
+        Ouvertes.Aide = param.Aide;
+    }
+    void ContexteAideDernier(int contexte) override { hote_.ContexteAideDernier(contexte); }
+
+private:
+    THote& hote_;
+};
+
+} // namespace
+
+TOuvertures TBDVasco::OuvrirGraphes(const TLigneGraphe& ligne, THote& hote)
+{
+    using E = TElementGraphe;
+    THoteCompteur compteur(hote);
+    switch (ligne.Element) {
+    case E::Global:
+        OuvrirGrapheElement(E::Global, Bilans, ligne.Code, "", &compteur, &Contexte);
+        break;
+    case E::Metier:
+    case E::EspeceExploitee: Metiers.FaireDans(&compteur, ligne.Code, &Contexte); break;
+    case E::Espece: Especes.FaireDans(&compteur, ligne.Code, &Contexte); break;
+    }
+    TOuvertures ouvertes = compteur.Ouvertes;
+    if (ouvertes.Nombre > 0 && ouvertes.Aide != ligne.AideCommande) {
+        hote.ContexteAideDernier(ligne.AideCommande);
+        ouvertes.Aide = ligne.AideCommande;
+    }
+    return ouvertes;
 }
 
 } // namespace vasco

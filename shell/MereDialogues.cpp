@@ -86,7 +86,7 @@ void TFenetreMere::ConcoursClick()
     // contest at once from the start of the data file.
     // Cancelled at the save question, the mark goes back.
     if (Coche("Concours") && Donnees() && (!ProposerEnregistrement() || !Reutiliser()))
-        Action("Concours")->setChecked(false);
+        concours_->setChecked(false);
 }
 
 void TFenetreMere::AffichageNumeroPeriodeClick()

@@ -217,8 +217,8 @@ TEST(Partie, MesuresContreLesDonnees)
     }
     const std::string jeu =
         EnTete("0;option;;croissance_aleatoire;1\n1;metier;" + metier + ";navires;3\n");
-    EXPECT_EQ(TScenario(jeu, bd).Lignes().size(), 1u);
-    EXPECT_THROW(TScenario(jeu + "2;generateur;;etat;x\n", bd), ErreurScenario);
+    EXPECT_EQ(LireScenario(jeu, bd).Lignes().size(), 1u);
+    EXPECT_THROW(LireScenario(jeu + "2;generateur;;etat;x\n", bd), ErreurScenario);
 }
 
 // The data file is looked for where the game names it, then beside the game

@@ -2,7 +2,7 @@
 // and option changes opens in another window with the same numbers in every
 // global graph; files that cannot be used change nothing; a failed write
 // keeps the old file; the save question's three answers.
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "biology/UMath.h"
 #include "biology/Ubiolo.h"
 #include "dataset/UCatalogue.h"

@@ -1,25 +1,20 @@
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 
 #include "biology/Ubiolo.h"
+#include "dataset/UChamps.h"
 #include "economics/Ueco.h"
-#include "model/Ulecteur.h"
-#include "model/Umessages.h"
+#include "model/UNombres.h"
 #include "model/Uperiode.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace vasco {
 
 namespace {
 
-constexpr std::string_view Blancs = " \t";
-
 std::string Format(long double v)
 {
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.9g", static_cast<double>(v));
-    return tampon;
+    return NeufChiffres(static_cast<double>(v));
 }
 
 // A row as text, the way the CSV writes it.
@@ -99,19 +94,9 @@ void AjouterChamps(Champs& ligne, const TBDVasco& bd, int p)
 
 } // namespace
 
-std::optional<std::string> LireTexte(const std::filesystem::path& chemin)
-{
-    try {
-        return TLecteur::LireOctets(chemin);
-    } catch (const ErreurLecture&) {
-        return std::nullopt;
-    }
-}
-
 std::string ChampNom(std::string_view nom, std::string_view suffixe)
 {
-    const bool bord = !nom.empty() && (Blancs.find(nom.front()) != std::string_view::npos ||
-                                       Blancs.find(nom.back()) != std::string_view::npos);
+    const bool bord = Rogner(nom).size() != nom.size();
     const std::string champ = std::string(nom) + std::string(suffixe);
     if (!bord && nom.find_first_of(",\"\r\n") == std::string_view::npos)
         return champ;
