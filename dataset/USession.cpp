@@ -40,9 +40,9 @@ TCompteRendu Refus(TRefusSession refus, std::string raison)
 
 // The data set's host: the options are the session's, the rest is the
 // window's.  A replay that changes a random option changes the session's.
-class TSession::THoteSession : public THote {
+class TSession::THoteSession : public THoteRelais {
 public:
-    THoteSession(TSession& session, THote& fenetre) : session_(session), fenetre_(fenetre) {}
+    THoteSession(TSession& session, THote& fenetre) : THoteRelais(fenetre), session_(session) {}
 
     bool RecrutementAleatoire() const override { return session_.options_.Recrutement; }
     bool CroissanceAleatoire() const override { return session_.options_.Croissance; }
@@ -50,15 +50,9 @@ public:
     {
         session_.FixerOptions({recrutement, croissance, session_.options_.Concours});
     }
-    bool AffichageNumeroPeriode() const override { return fenetre_.AffichageNumeroPeriode(); }
-    TMagnetoBase* Magneto() override { return fenetre_.Magneto(); }
-    void DernierePeriode(int32_t index) override { fenetre_.DernierePeriode(index); }
-    void OuvrirGraphe(const TParamGraphe& param) override { fenetre_.OuvrirGraphe(param); }
-    void ContexteAideDernier(int contexte) override { fenetre_.ContexteAideDernier(contexte); }
 
 private:
     TSession& session_;
-    THote& fenetre_;
 };
 
 TSession::TSession(THote* fenetre)

@@ -175,30 +175,17 @@ namespace {
 
 // The host a menu command's graphs open through: the windows go to the real
 // one and are counted on the way.
-class THoteCompteur : public THote {
+class THoteCompteur : public THoteRelais {
 public:
-    explicit THoteCompteur(THote& hote) : hote_(hote) {}
+    using THoteRelais::THoteRelais;
     TOuvertures Ouvertes;
 
-    bool RecrutementAleatoire() const override { return hote_.RecrutementAleatoire(); }
-    bool CroissanceAleatoire() const override { return hote_.CroissanceAleatoire(); }
-    bool AffichageNumeroPeriode() const override { return hote_.AffichageNumeroPeriode(); }
-    void FixerAleatoire(bool recrutement, bool croissance) override
-    {
-        hote_.FixerAleatoire(recrutement, croissance);
-    }
-    TMagnetoBase* Magneto() override { return hote_.Magneto(); }
-    void DernierePeriode(int32_t index) override { hote_.DernierePeriode(index); }
     void OuvrirGraphe(const TParamGraphe& param) override
     {
-        hote_.OuvrirGraphe(param);
+        THoteRelais::OuvrirGraphe(param);
         ++Ouvertes.Nombre;
         Ouvertes.Aide = param.Aide;
     }
-    void ContexteAideDernier(int contexte) override { hote_.ContexteAideDernier(contexte); }
-
-private:
-    THote& hote_;
 };
 
 } // namespace
