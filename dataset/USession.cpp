@@ -61,11 +61,7 @@ TSession::TSession(THote* fenetre)
 {
 }
 
-// The data set goes before the host it points to.
-TSession::~TSession()
-{
-    bd_.reset();
-}
+TSession::~TSession() = default;
 
 void TSession::FixerOptions(const TOptionsSession& options)
 {

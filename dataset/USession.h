@@ -154,6 +154,7 @@ private:
     void Adopter(std::unique_ptr<TBDVasco> bd, const std::filesystem::path& chemin,
                  const std::string& octets);
 
+    // In this order: the data set goes before the hosts it points to.
     std::unique_ptr<THoteSansFenetre> sansFenetre_;
     std::unique_ptr<THoteSession> hote_;
     std::unique_ptr<TBDVasco> bd_;

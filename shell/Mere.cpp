@@ -128,6 +128,8 @@ TFenetreMere::TFenetreMere(QWidget* parent)
         for (const char* nom : ligne.noms)
             if (nom)
                 etats_.emplace_back(ActionExistante(nom), ligne.etats);
+    son_ = ActionExistante("son");
+    pasEnArriere_ = ActionExistante("PasEnArriere");
     // The graph windows draw the lists of the old data set: they go first.
     session_->AvantRemplacement = [this] { FermerGraphes(); };
     session_->OptionsChangees = [this] {
@@ -660,7 +662,7 @@ void TFenetreMere::PasEnArriere()
         return;
     Donnees()->PasEnArriere();
     if (Donnees()->NbPeriodes() == 0)
-        Action("PasEnArriere")->setEnabled(false);
+        pasEnArriere_->setEnabled(false);
 }
 
 void TFenetreMere::OuvrirAide(int contexte)

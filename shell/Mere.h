@@ -215,6 +215,8 @@ private:
     QAction* recrutement_ = nullptr;
     QAction* croissance_ = nullptr;
     QAction* concours_ = nullptr;
+    QAction* son_ = nullptr;
+    QAction* pasEnArriere_ = nullptr;
     std::vector<std::pair<QAction*, const char*>> etats_;
     // The question has been answered for the quit under way.
     bool questionPosee_ = false;
