@@ -1,74 +1,46 @@
 #include "batch/Partie.h"
 
-#include "batch/Scenario.h"
-#include "dataset/Ubd.h"
+#include "batch/Csv.h"
+#include "dataset/USession.h"
 #include "economics/UConcour.h"
-#include "model/Ulecteur.h"
+#include "model/UNombres.h"
 #include "model/Umessages.h"
-
-#include <charconv>
-#include <optional>
 
 namespace vasco {
 
 namespace {
 
-TPartie LireFichierPartie(const std::filesystem::path& fichier)
+// A game the session refused, as vasco-batch reports it.  What the model
+// raised while loading or replaying passes on as it was.
+ErreurPartie Erreur(const TCompteRendu& refus, const std::filesystem::path& fichier)
 {
-    const auto texte = LireTexte(fichier);
-    if (!texte)
-        throw ErreurPartie(2, "la partie « " + fichier.string() + " » ne peut pas être lue");
-    try {
-        return LirePartie(*texte);
-    } catch (const ErreurScenario& e) {
-        throw ErreurPartie(2, e.what(), "");
+    switch (refus.Refus) {
+    case TRefusSession::PartieIllisible:
+        return ErreurPartie(2, "la partie " + Cite(fichier.string()) + " ne peut pas être lue");
+    case TRefusSession::PartieFautive: return ErreurPartie(2, refus.Raison, "");
+    case TRefusSession::DonneesIllisibles:
+        if (!refus.Lecture)
+            std::rethrow_exception(refus.Exception);
+        return ErreurPartie(1, refus.Donnees.string() + " : " + refus.Raison);
+    case TRefusSession::Reprise: std::rethrow_exception(refus.Exception);
+    case TRefusSession::Aucun:
+    case TRefusSession::DonneesIntrouvables:
+    case TRefusSession::DonneesAbandonnees:
+    case TRefusSession::DonneesChangees: break;
     }
-}
-
-// The data file of the game, loaded from its checked bytes after the seed
-// and the options at load have been set: the virgin stocks draw with them.
-TPartieChargee ChargerDonnees(TPartie partie, const std::filesystem::path& fichier,
-                              std::span<const std::filesystem::path> dossiersExemples,
-                              TBDVasco& bd)
-{
-    TDonneesTrouvees donnees = TrouverDonnees(partie, fichier, dossiersExemples);
-    if (donnees.Chemin.empty())
-        throw ErreurPartie(1, MessageDonneesIntrouvables(partie.Donnees));
-    if (!donnees.Conforme)
-        throw ErreurPartie(1, MessageDonneesChangees(partie.Donnees));
-    AmorcerPartie(partie, *bd.Hote());
-    try {
-        TLecteur lecteur(donnees.Contenu);
-        bd.Charger(lecteur);
-    } catch (const ErreurLecture& e) {
-        throw ErreurPartie(1, donnees.Chemin.string() + " : " + e.what());
-    }
-    try {
-        TScenario mesures = partie.Mesures(bd);
-        return {std::move(partie), std::move(mesures), std::move(donnees.Chemin)};
-    } catch (const ErreurScenario& e) {
-        throw ErreurPartie(2, e.what(), "");
-    }
-}
-
-// A figure of the balance with nine significant digits: rounded to a whole
-// number it is the figure the balance form shows.
-std::string Chiffre(long double v)
-{
-    char tampon[64];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::general, 9);
-    return std::string(tampon, r.ptr);
+    return ErreurPartie(1, refus.Raison);
 }
 
 // The four averages in the units of the balance form: production in the
 // weight scale, turnover and profits in the money scale, the social balance
-// in crew-periods as computed.
+// in crew-periods as computed.  Nine significant digits: rounded to a whole
+// number a figure is the one the balance form shows.
 std::string ChiffresBilan(const TBDVasco& bd)
 {
     const TBilan60 b = CalculBilan60(bd.Bilans);
-    return Chiffre(bd.Divise(b.Production, EchellePoids)) + ',' +
-           Chiffre(bd.Divise(b.CA, EchelleMonnaie)) + ',' +
-           Chiffre(bd.Divise(b.Benefices, EchelleMonnaie)) + ',' + Chiffre(b.BilanSocial);
+    return NeufChiffres(bd.Divise(b.Production, EchellePoids)) + ',' +
+           NeufChiffres(bd.Divise(b.CA, EchelleMonnaie)) + ',' +
+           NeufChiffres(bd.Divise(b.Benefices, EchelleMonnaie)) + ',' + NeufChiffres(b.BilanSocial);
 }
 
 // One line of the balance table; the message of a file that could not be
@@ -77,20 +49,21 @@ std::string LigneBilan(const std::string& fichier,
                        std::span<const std::filesystem::path> dossiersExemples, bool& echec)
 {
     std::string ligne = ChampNom(fichier) + ',';
-    std::optional<TPartie> partie;
+    TSession session;
+    const TCompteRendu ouverture = session.Ouvrir(fichier, dossiersExemples, {});
+    if (ouverture.Partie)
+        ligne += ChampNom(ouverture.Partie->Donnees) + ',' +
+                 std::to_string(ouverture.Partie->Periodes) + ',';
     try {
-        partie = LireFichierPartie(fichier);
-        ligne += ChampNom(partie->Donnees) + ',' + std::to_string(partie->Periodes) + ',';
-        THoteSansFenetre hote;
-        TBDVasco bd(&hote);
-        const TPartieChargee chargee = ChargerDonnees(*partie, fichier, dossiersExemples, bd);
-        Rejouer(chargee.Partie, chargee.Mesures, chargee.Partie.Periodes, bd);
+        if (!ouverture.Reussi())
+            throw Erreur(ouverture, fichier);
+        const TBDVasco& bd = *session.Donnees();
         if (bd.NbPeriodes() == 0)
             return ligne + ",,,,\n";
         return ligne + ChiffresBilan(bd) + ",\n";
     } catch (const ErreurPartie& e) {
         echec = true;
-        if (!partie)
+        if (!ouverture.Partie)
             ligne += ",,";
         return ligne + ",,,," + ChampNom(e.what()) + '\n';
     } catch (const ErreurModele& e) {
@@ -102,21 +75,18 @@ std::string LigneBilan(const std::string& fichier,
 
 } // namespace
 
-TPartieChargee ChargerPartie(const std::filesystem::path& fichier,
-                             std::span<const std::filesystem::path> dossiersExemples, TBDVasco& bd)
+void EcrireHistorique(const std::filesystem::path& fichier, std::optional<int64_t> periodes,
+                      std::span<const std::filesystem::path> dossiersExemples, std::ostream& sortie)
 {
-    return ChargerDonnees(LireFichierPartie(fichier), fichier, dossiersExemples, bd);
-}
-
-void EcrireHistorique(const TPartieChargee& partie, int64_t periodes, TBDVasco& bd,
-                      std::ostream& sortie)
-{
-    sortie << EnTeteCsv(bd);
-    for (int64_t p = 0; p < periodes; ++p) {
-        AppliquerPeriode(partie.Partie, partie.Mesures, p, bd);
-        bd.Pas();
-        sortie << LigneCsv(bd, static_cast<int>(p + 1));
-    }
+    TReprise reprise;
+    reprise.Periodes = periodes;
+    reprise.Suivi = [&sortie](const TBDVasco& bd, int64_t p) {
+        sortie << (p == 0 ? EnTeteCsv(bd) : LigneCsv(bd, static_cast<int>(p)));
+    };
+    TSession session;
+    const TCompteRendu ouverture = session.Ouvrir(fichier, dossiersExemples, {}, reprise);
+    if (!ouverture.Reussi())
+        throw Erreur(ouverture, fichier);
 }
 
 bool EcrireBilans(std::span<const std::string> fichiers,

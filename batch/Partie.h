@@ -2,11 +2,10 @@
 // its history or as its sixty-year contest balance.
 #pragma once
 
-#include "dataset/UPartie.h"
-#include "dataset/UScenario.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <stdexcept>
@@ -28,24 +27,13 @@ public:
     std::string Prefixe;
 };
 
-// A game loaded into a data set, at its period 0, ready to be replayed.
-struct TPartieChargee {
-    TPartie Partie;
-    TScenario Mesures;
-    std::filesystem::path Donnees; // the data file found
-};
-
-// Reads the game file, finds its data file (beside the game, then in the
-// sample folders), checks its digest, seeds the generator and sets the
-// options of the data set's host, loads the data and reads the measures.
+// Replays the game file and writes the CSV of its history over `periodes`
+// periods (the game's own when not given; past them its last measures stay
+// in force), row by row as the periods are simulated.  Its data file is
+// looked for where the game names it, beside it, then in the sample folders.
 // Raises ErreurPartie.
-TPartieChargee ChargerPartie(const std::filesystem::path& fichier,
-                             std::span<const std::filesystem::path> dossiersExemples,
-                             TBDVasco& bd);
-
-// The CSV of the game's history over `periodes` periods (past its own the
-// last measures stay in force), written period by period.
-void EcrireHistorique(const TPartieChargee& partie, int64_t periodes, TBDVasco& bd,
+void EcrireHistorique(const std::filesystem::path& fichier, std::optional<int64_t> periodes,
+                      std::span<const std::filesystem::path> dossiersExemples,
                       std::ostream& sortie);
 
 // The balance table of several games: the header, then one line per file in

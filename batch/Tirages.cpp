@@ -1,6 +1,6 @@
 #include "batch/Tirages.h"
 
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "biology/UMath.h"
 #include "dataset/Ubd.h"
 #include "model/Ulecteur.h"

@@ -8,9 +8,11 @@
 // error; 3 the run failed otherwise (output not written, memory exhausted).
 
 #include "batch/Partie.h"
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "batch/Tirages.h"
 #include "biology/UMath.h"
+#include "dataset/UPartie.h"
+#include "model/UNombres.h"
 #include "model/Ulecteur.h"
 #include "model/Umessages.h"
 
@@ -26,9 +28,10 @@
 
 namespace {
 
+using vasco::MaxPeriodes;
+
 enum : int { Termine = 0, DonneesIllisibles = 1, ErreurUsage = 2, EchecExecution = 3 };
 
-constexpr int64_t MaxPeriodes = 1000000;
 constexpr int64_t MaxTirages = 100000;
 constexpr int64_t MaxFils = 1024;
 
@@ -120,17 +123,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A whole number from min to max, written in decimal digits.
-std::optional<int64_t> Entier(std::string_view s, int64_t min, int64_t max)
-{
-    if (s.empty() || s.size() > 18 || s.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    const int64_t v = std::stoll(std::string(s));
-    if (v < min || v > max)
-        return std::nullopt;
-    return v;
-}
-
 // The value of an option: the next argument, or what follows '='.
 std::string Valeur(std::span<char*> args, size_t& i, std::string_view option,
                    std::optional<std::string_view> colle)
@@ -160,14 +152,14 @@ bool LireOption(TOptions& o, std::span<char*> args, size_t& i)
     } else if (arg == "--tirages" || arg == "--fils") {
         const std::string v = Valeur(args, i, arg, colle);
         const int64_t max = arg == "--tirages" ? MaxTirages : MaxFils;
-        const auto n = Entier(v, 1, max);
+        const auto n = vasco::EntierStrict(v, 1, max);
         if (!n)
             throw ErreurOptions(std::string(arg) + " : nombre entier de 1 à " +
                                 std::to_string(max) + " attendu, trouvé « " + v + " »");
         (arg == "--tirages" ? o.Tirages : o.Fils) = *n;
     } else if (arg == "--graine") {
         const std::string v = Valeur(args, i, arg, colle);
-        const auto graine = Entier(v, 0, UINT32_MAX);
+        const auto graine = vasco::EntierStrict(v, 0, UINT32_MAX);
         if (!graine)
             throw ErreurOptions("--graine : nombre entier de 0 à 4294967295 attendu, trouvé « " +
                                 v + " »");
@@ -190,7 +182,7 @@ bool LireOption(TOptions& o, std::span<char*> args, size_t& i)
 
 int64_t LirePeriodes(const std::string& texte)
 {
-    const auto periodes = Entier(texte, 0, MaxPeriodes);
+    const auto periodes = vasco::EntierStrict(texte, 0, MaxPeriodes);
     if (!periodes)
         throw ErreurOptions("PERIODES : nombre entier de 0 à " + std::to_string(MaxPeriodes) +
                             " attendu, trouvé « " + texte + " »");
@@ -297,7 +289,7 @@ std::optional<vasco::TScenario> LireScenario(const TOptions& o, const vasco::TBD
         return std::nullopt;
     }
     try {
-        return vasco::TScenario(*texte, bd);
+        return vasco::LireScenario(*texte, bd);
     } catch (const vasco::ErreurScenario& e) {
         std::cerr << e.what() << '\n';
         return std::nullopt;
@@ -346,12 +338,8 @@ std::vector<std::filesystem::path> DossiersExemples(const char* programme)
 int ExecuterPartie(const TOptions& o, const std::vector<std::filesystem::path>& dossiers)
 {
     vasco::InstallerRecepteur(SignalerSurErreurStandard);
-    vasco::THoteSansFenetre hote;
-    vasco::TBDVasco bd(&hote);
     try {
-        const vasco::TPartieChargee partie = vasco::ChargerPartie(*o.Partie, dossiers, bd);
-        vasco::EcrireHistorique(partie, o.Periodes.value_or(partie.Partie.Periodes), bd,
-                                std::cout);
+        vasco::EcrireHistorique(*o.Partie, o.Periodes, dossiers, std::cout);
     } catch (const vasco::ErreurPartie& e) {
         std::cerr << e.Prefixe << e.what() << '\n';
         return e.Code;

@@ -4,7 +4,7 @@
 // the memory held and the peak after 500 periods (502 for golfe.vsc).
 //
 // The generated fishery is described in tests/support/PecherieGeneree.h.
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "dataset/Ubd.h"
 #include "model/Ulecteur.h"
 #include "model/Umessages.h"

@@ -2,7 +2,7 @@
 // game file, check the data file's digest, seed, load from the bytes and
 // replay sixty years (240 quarterly periods) with its measures, on the
 // sample fishery golfe.vsc and on the large generated one.
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "dataset/UPartie.h"
 #include "dataset/Ubd.h"
 #include "model/Ulecteur.h"

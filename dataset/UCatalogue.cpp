@@ -1,7 +1,6 @@
 #include "dataset/UCatalogue.h"
 
 #include "biology/Ubiolo.h"
-#include "dataset/Ubd.h"
 #include "economics/Ueco.h"
 #include "model/UContextes.h"
 #include "model/UTraduction.h"
@@ -195,25 +194,6 @@ bool AfficherGraphe(const TLigneGraphe& ligne, TSupListe& liste, const TParamGra
         return ListeDe<TSupListeDynaDouble>(liste).AffDynaDouble(hote, contexte, param);
     }
     return false;
-}
-
-TOuvertures OuvrirGraphes(TBDVasco& bd, const TLigneGraphe& ligne, THote& hote)
-{
-    bd.Ouvertures = {};
-    switch (ligne.Element) {
-    case E::Global:
-        bd.OuvrirGrapheElement(E::Global, bd.Bilans, ligne.Code, "", &hote, &bd.Contexte);
-        break;
-    case E::Metier:
-    case E::EspeceExploitee: bd.Metiers.FaireDans(&hote, ligne.Code, &bd.Contexte); break;
-    case E::Espece: bd.Especes.FaireDans(&hote, ligne.Code, &bd.Contexte); break;
-    }
-    TOuvertures ouvertes = bd.Ouvertures;
-    if (ouvertes.Nombre > 0 && ouvertes.Aide != ligne.AideCommande) {
-        hote.ContexteAideDernier(ligne.AideCommande);
-        ouvertes.Aide = ligne.AideCommande;
-    }
-    return ouvertes;
 }
 
 } // namespace vasco

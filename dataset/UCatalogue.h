@@ -17,8 +17,6 @@
 
 namespace vasco {
 
-class TBDVasco;
-
 struct TLigneGraphe {
     TElementGraphe Element;
     uint8_t Code;
@@ -67,16 +65,5 @@ TParamGraphe ParamGraphe(const TLigneGraphe& ligne, const TBD& bd, THote& hote,
 // of the class the family needs.
 bool AfficherGraphe(const TLigneGraphe& ligne, TSupListe& liste, const TParamGraphe& param,
                     THote* hote, TContexte* contexte);
-
-// What a menu command opened: the number of windows, and the help topic
-// of the last one.
-struct TOuvertures {
-    int Nombre = 0;
-    int Aide = 0;
-};
-
-// The menu command of a row: one window for a global graph, one per
-// element otherwise, the command's help topic on the last one.
-TOuvertures OuvrirGraphes(TBDVasco& bd, const TLigneGraphe& ligne, THote& hote);
 
 } // namespace vasco

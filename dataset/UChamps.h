@@ -1,6 +1,9 @@
 // The fields of a line of a scenario or a game file: separated by ';', with
-// blanks around them that do not count, quoted in messages as « field ».
+// blanks around them that do not count, quoted in messages as « field »
+// (Cite).
 #pragma once
+
+#include "model/Umessages.h"
 
 #include <string>
 #include <string_view>
@@ -30,9 +33,10 @@ inline std::vector<std::string_view> Decouper(std::string_view ligne, char separ
     }
 }
 
-inline std::string Cite(std::string_view s)
+// The refusal of a period field that is not a whole number from 0.
+inline std::string PeriodeAttendue(std::string_view champ)
 {
-    return "« " + std::string(s) + " »";
+    return "période : nombre entier >= 0 attendu, trouvé " + Cite(champ);
 }
 
 } // namespace vasco

@@ -8,7 +8,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 
 namespace vasco {
 
@@ -125,18 +124,6 @@ void VerifierPeriodes(int periodesAn)
 bool DansLesFloats(long double v)
 {
     return std::fabs(v) <= FLT_MAX;
-}
-
-std::string Cite(std::string_view s)
-{
-    return "« " + std::string(s) + " »";
-}
-
-std::string Format(long double v)
-{
-    char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.9g", static_cast<double>(v));
-    return tampon;
 }
 
 } // namespace
@@ -268,7 +255,7 @@ std::string TDefMesure::Raison(TRefus refus, std::string_view texte, int periode
         return "valeur non numérique " + Cite(texte) + " (nombre" + ouOff + " attendu)";
     std::string attendu(refus == TRefus::TropGrand ? "nombre trop grand" : Attendu);
     if (const size_t max = attendu.find("{max}"); max != std::string::npos)
-        attendu.replace(max, 5, Format(Plafond(periodesAn)));
+        attendu.replace(max, 5, NeufChiffres(static_cast<double>(Plafond(periodesAn))));
     return "valeur hors limites " + Cite(texte) + " : " + attendu;
 }
 

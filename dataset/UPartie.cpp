@@ -12,24 +12,16 @@
 #include "model/Umessages.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace vasco {
 
 namespace {
 
-constexpr int64_t MaxPeriodes = 1000000;
-
-// A whole number from 0 to max, in decimal digits.
+// A whole number from 0 to max, in decimal digits, blanks around it.
 std::optional<int64_t> Naturel(std::string_view s, int64_t max)
 {
-    s = Rogner(s);
-    if (s.empty() || s.size() > 18 || s.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
-    int64_t v = 0;
-    std::from_chars(s.data(), s.data() + s.size(), v);
-    return v <= max ? std::optional(v) : std::nullopt;
+    return EntierStrict(Rogner(s), 0, max);
 }
 
 bool Hexadecimal(std::string_view s)
@@ -147,7 +139,7 @@ public:
         if (cible == "option" || cible == "generateur") {
             const auto p = Naturel(champs[0], INT64_MAX / 2);
             if (!p)
-                Echec("période : nombre entier >= 0 attendu, trouvé " + Cite(tete));
+                Echec(PeriodeAttendue(tete));
             l.Periode = *p;
             if (cible == "option") {
                 NbChamps(champs, 5,
@@ -208,13 +200,6 @@ bool Meme(long double a, long double b)
     return a == b || (std::isnan(a) && std::isnan(b));
 }
 
-std::string Nombre9(double v)
-{
-    char tampon[64];
-    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::general, 9);
-    return std::string(tampon, r.ptr);
-}
-
 void Ligne(std::string& texte, int64_t p, std::string_view cible, std::string_view nom,
            std::string_view mesure, std::string_view valeur)
 {
@@ -252,21 +237,39 @@ void LignesMesures(std::string& texte, int64_t p, bool espece, const std::string
     }
 }
 
-std::optional<std::string> Lire(const std::filesystem::path& chemin)
-{
-    try {
-        return TLecteur::LireOctets(chemin);
-    } catch (const ErreurLecture&) {
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
+// Whether a line is one of a game file's own lines (header, option change,
+// generator state); raises ErreurScenario, naming `document`, when its form
+// is wrong.
 bool LignePartieSeule(std::string_view ligne, int numero, std::string_view document)
 {
     const TLigneLue l = TAnalyseur(numero, document).Analyser(ligne);
     return l.Genre != TGenre::Mesure && l.Genre != TGenre::Vide;
+}
+
+} // namespace
+
+TScenario LireScenario(std::string_view octets, const TBDVasco& bd)
+{
+    // Scenarios are decoded as the data files are.
+    const std::string texte = TexteUtf8(octets);
+    std::vector<std::pair<int, std::string>> lignes;
+    ParLigne(texte, [&](std::string_view ligne, int numero) {
+        const std::string_view utile = Rogner(ligne);
+        if (utile.empty() || utile.front() == '#')
+            return;
+        bool seule = false;
+        try {
+            seule = LignePartieSeule(ligne, numero, "scenario");
+        } catch (const ErreurScenario&) {
+            // The lines are checked in their order: a faulty measure line
+            // above this one is the error to report.
+            TScenario(lignes, bd, "scenario");
+            throw;
+        }
+        if (!seule)
+            lignes.emplace_back(numero, std::string(ligne));
+    });
+    return TScenario(lignes, bd, "scenario");
 }
 
 TPartie LirePartie(std::string_view octets)
@@ -322,8 +325,7 @@ TPartie LirePartie(std::string_view octets)
         case TGenre::Mesure: {
             const auto p = Naturel(Decouper(ligne)[0], INT64_MAX / 2);
             if (!p)
-                analyseur.Echec("période : nombre entier >= 0 attendu, trouvé " +
-                                Cite(Rogner(Decouper(ligne)[0])));
+                analyseur.Echec(PeriodeAttendue(Rogner(Decouper(ligne)[0])));
             periodesLues.emplace_back(numero, *p);
             partie.LignesMesures.emplace_back(numero, std::string(ligne));
             break;
@@ -389,11 +391,16 @@ void AppliquerPeriode(const TPartie& partie, const TScenario& mesures, int64_t p
         FixerGraine(std::prev(fin)->Etat);
 }
 
-void Rejouer(const TPartie& partie, const TScenario& mesures, int64_t periodes, TBDVasco& bd)
+void Rejouer(const TPartie& partie, const TScenario& mesures, int64_t periodes, TBDVasco& bd,
+             const std::function<void(int64_t)>& suivi)
 {
+    if (suivi)
+        suivi(0);
     for (int64_t p = 0; p < periodes; ++p) {
         AppliquerPeriode(partie, mesures, p, bd);
         bd.Pas();
+        if (suivi)
+            suivi(p + 1);
     }
     if (periodes == partie.Periodes)
         AppliquerPeriode(partie, mesures, periodes, bd);
@@ -413,7 +420,7 @@ std::string ValeurEcrite(const TDefMesure& mesure, long double stockee, int peri
     // float back.
     const long double saisi = mesure.Saisi(stockee, periodesAn);
     const float proche = static_cast<float>(saisi);
-    std::string texte = Nombre9(proche);
+    std::string texte = NeufChiffres(static_cast<double>(proche));
     if (relu(texte))
         return texte;
     for (int pas = 1; pas <= 8; ++pas)
@@ -421,7 +428,7 @@ std::string ValeurEcrite(const TDefMesure& mesure, long double stockee, int peri
             float voisin = proche;
             for (int i = 0; i < pas; ++i)
                 voisin = std::nextafter(voisin, sens * INFINITY);
-            if (const std::string t = Nombre9(voisin); relu(t))
+            if (const std::string t = NeufChiffres(static_cast<double>(voisin)); relu(t))
                 return t;
         }
     return texte;
@@ -496,7 +503,7 @@ TDonneesTrouvees TrouverDonnees(const TPartie& partie, const std::filesystem::pa
         std::error_code erreur;
         if (!fs::is_regular_file(c, erreur))
             continue;
-        auto contenu = Lire(c);
+        auto contenu = LireTexte(c);
         if (!contenu)
             continue;
         const bool conforme = Sha256Hex(*contenu) == partie.Empreinte;

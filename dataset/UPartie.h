@@ -26,6 +26,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -35,6 +36,9 @@
 namespace vasco {
 
 class THote;
+
+// The most periods a game, a run or a replay may count.
+inline constexpr int64_t MaxPeriodes = 1000000;
 
 enum class TOptionAleatoire : uint8_t { Recrutement, Croissance };
 
@@ -76,10 +80,12 @@ struct TPartie {
 // split here: their names and values need the data set.
 TPartie LirePartie(std::string_view texte);
 
-// Whether a line of a scenario is one of a game file's own lines (header,
-// option change, generator state); a scenario checks their form only.
-// Raises ErreurScenario (with that document name) when the form is wrong.
-bool LignePartieSeule(std::string_view ligne, int numero, std::string_view document);
+// A scenario as its file holds it: every measure line read and checked
+// against the data set.  A game file's own lines (header, option changes,
+// generator states) are checked for form and otherwise ignored, so that a
+// saved game serves as a scenario.  Raises ErreurScenario ("scenario ligne
+// N: ...") at the first faulty line.
+TScenario LireScenario(std::string_view texte, const TBDVasco& bd);
 
 // Before loading the data file: the seed and the options at load.
 void AmorcerPartie(const TPartie& partie, THote& hote);
@@ -90,8 +96,10 @@ void AppliquerPeriode(const TPartie& partie, const TScenario& mesures, int64_t p
 
 // Simulates `periodes` periods of the loaded game, each after its lines, then
 // applies the lines entered for the next one.  Past the game's own periods
-// the last measures and options stay in force.
-void Rejouer(const TPartie& partie, const TScenario& mesures, int64_t periodes, TBDVasco& bd);
+// the last measures and options stay in force.  `suivi`, when given, is told
+// the number of periods simulated: 0 before the first, then after each.
+void Rejouer(const TPartie& partie, const TScenario& mesures, int64_t periodes, TBDVasco& bd,
+             const std::function<void(int64_t)>& suivi = {});
 
 // The game file of the data set's history: its loaded data file is named
 // `donnees` (as it should be written) with the digest `empreinte`.

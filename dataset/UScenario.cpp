@@ -2,7 +2,6 @@
 
 #include "biology/Ubiolo.h"
 #include "dataset/UChamps.h"
-#include "dataset/UPartie.h"
 #include "economics/Ueco.h"
 #include "model/UNombres.h"
 
@@ -85,7 +84,7 @@ TLigneScenario LireLigne(std::string_view texte, int numero, const TBDVasco& bd,
     const std::string_view periode = Rogner(champs[0]);
     const auto p = LireEntier(periode);
     if (!p || *p < 0)
-        throw echec("période : nombre entier >= 0 attendu, trouvé " + Cite(periode));
+        throw echec(PeriodeAttendue(periode));
     l.Periode = *p;
 
     const std::string_view cible = Rogner(champs[1]);
@@ -120,27 +119,6 @@ ErreurScenario::ErreurScenario(int ligne, const std::string& raison, std::string
     : std::runtime_error(std::string(document) + " ligne " + std::to_string(ligne) + ": " + raison),
       ligne_(ligne)
 {
-}
-
-TScenario::TScenario(std::string_view texte, const TBDVasco& bd)
-{
-    // Scenarios are decoded as the data files are.
-    const std::string utf8 = TexteUtf8(texte);
-    std::vector<std::string_view> lignes = Decouper(utf8, '\n');
-    for (size_t i = 0; i < lignes.size(); ++i) {
-        std::string_view ligne = lignes[i];
-        // Carriage returns before the line end are blanks: "5\r\r\n" is a
-        // CRLF file converted twice.
-        while (ligne.ends_with('\r'))
-            ligne.remove_suffix(1);
-        const std::string_view utile = Rogner(ligne);
-        if (utile.empty() || utile.front() == '#')
-            continue;
-        const int numero = static_cast<int>(i + 1);
-        if (!LignePartieSeule(ligne, numero, "scenario"))
-            lignes_.push_back(LireLigne(ligne, numero, bd, "scenario"));
-    }
-    Trier();
 }
 
 TScenario::TScenario(const std::vector<std::pair<int, std::string>>& lignes, const TBDVasco& bd,

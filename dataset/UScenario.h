@@ -46,11 +46,9 @@ class TScenario {
 public:
     TScenario() = default;
     // Reads and checks every line against the data set; raises
-    // ErreurScenario at the first faulty line.
-    // A game file's own lines (header, option changes, generator states)
-    // are checked for form and otherwise ignored.
-    TScenario(std::string_view texte, const TBDVasco& bd);
-    // Lines numbered in their file, named in errors as lines of `document`.
+    // ErreurScenario at the first faulty line.  Lines numbered in their
+    // file, named in errors as lines of `document`.  (A scenario file's text
+    // is read by LireScenario, dataset/UPartie.h: it may be a saved game.)
     TScenario(const std::vector<std::pair<int, std::string>>& lignes, const TBDVasco& bd,
               std::string_view document);
 

@@ -168,11 +168,46 @@ bool TBDVasco::OuvrirGrapheElement(TElementGraphe element, TSupListe& liste, uin
     if (!ligne)
         return false;
     THote* hote = fenetre ? fenetre : hote_;
-    if (!AfficherGraphe(*ligne, liste, ParamGraphe(*ligne, *this, *hote, nom), hote, contexte))
-        return false;
-    ++Ouvertures.Nombre;
-    Ouvertures.Aide = ligne->Aide;
-    return true;
+    return AfficherGraphe(*ligne, liste, ParamGraphe(*ligne, *this, *hote, nom), hote, contexte);
+}
+
+namespace {
+
+// The host a menu command's graphs open through: the windows go to the real
+// one and are counted on the way.
+class THoteCompteur : public THoteRelais {
+public:
+    using THoteRelais::THoteRelais;
+    TOuvertures Ouvertes;
+
+    void OuvrirGraphe(const TParamGraphe& param) override
+    {
+        THoteRelais::OuvrirGraphe(param);
+        ++Ouvertes.Nombre;
+        Ouvertes.Aide = param.Aide;
+    }
+};
+
+} // namespace
+
+TOuvertures TBDVasco::OuvrirGraphes(const TLigneGraphe& ligne, THote& hote)
+{
+    using E = TElementGraphe;
+    THoteCompteur compteur(hote);
+    switch (ligne.Element) {
+    case E::Global:
+        OuvrirGrapheElement(E::Global, Bilans, ligne.Code, "", &compteur, &Contexte);
+        break;
+    case E::Metier:
+    case E::EspeceExploitee: Metiers.FaireDans(&compteur, ligne.Code, &Contexte); break;
+    case E::Espece: Especes.FaireDans(&compteur, ligne.Code, &Contexte); break;
+    }
+    TOuvertures ouvertes = compteur.Ouvertes;
+    if (ouvertes.Nombre > 0 && ouvertes.Aide != ligne.AideCommande) {
+        hote.ContexteAideDernier(ligne.AideCommande);
+        ouvertes.Aide = ligne.AideCommande;
+    }
+    return ouvertes;
 }
 
 } // namespace vasco

@@ -39,6 +39,13 @@ struct TJournalPartie {
     std::vector<TPasJournal> Pas;
 };
 
+// What a menu command opened: the number of windows, and the help topic
+// of the last one.
+struct TOuvertures {
+    int Nombre = 0;
+    int Aide = 0;
+};
+
 class TBDVasco : public TBD {
 public:
     // The host is the main window (or a double); it must outlive the data
@@ -61,9 +68,9 @@ public:
     bool OuvrirGrapheElement(TElementGraphe element, TSupListe& liste, uint8_t code,
                              const std::string& nom, THote* fenetre, TContexte* contexte) override;
 
-    // The graph windows the elements opened since the count was last
-    // cleared: a menu command counts what it opened.
-    TOuvertures Ouvertures;
+    // The menu command of a catalogue row: one window for a global graph,
+    // one per element otherwise, the command's help topic on the last one.
+    TOuvertures OuvrirGraphes(const TLigneGraphe& ligne, THote& hote);
 
     // Reads a whole data file; a read error ends the load and passes to the
     // caller, which must then discard this data set.

@@ -104,4 +104,38 @@ std::optional<int64_t> LireEntier(std::string_view texte)
     return v;
 }
 
+std::optional<int64_t> EntierStrict(std::string_view texte, int64_t min, int64_t max)
+{
+    if (texte.empty() || texte.size() > 18 ||
+        texte.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    int64_t v = 0;
+    std::from_chars(texte.data(), texte.data() + texte.size(), v);
+    if (v < min || v > max)
+        return std::nullopt;
+    return v;
+}
+
+namespace {
+
+template <class T>
+std::string Chiffres(T v)
+{
+    char tampon[64];
+    const auto r = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::general, 9);
+    return std::string(tampon, r.ptr);
+}
+
+} // namespace
+
+std::string NeufChiffres(double v)
+{
+    return Chiffres(v);
+}
+
+std::string NeufChiffres(long double v)
+{
+    return Chiffres(v);
+}
+
 } // namespace vasco

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vasco {
@@ -21,5 +22,17 @@ std::optional<long double> LireReel(std::string_view texte);
 // A whole number; one beyond 64 bits comes back as the largest of its sign,
 // so that the range checks refuse it.
 std::optional<int64_t> LireEntier(std::string_view texte);
+
+// A whole number from min to max written in decimal digits only: no sign, no
+// blank, no more than 18 digits.  The strict form of the numbers a program
+// reads from its command line and a game file from its header.
+std::optional<int64_t> EntierStrict(std::string_view texte, int64_t min, int64_t max);
+
+// A number with nine significant digits, as printf's "%.9g" writes it: enough
+// for a 32-bit float to be read back the same.  The extended overload rounds
+// from all the bits of its argument, so that a figure computed in extended
+// precision may differ in its ninth digit from its double's.
+std::string NeufChiffres(double v);
+std::string NeufChiffres(long double v);
 
 } // namespace vasco

@@ -115,4 +115,26 @@ public:
     void ContexteAideDernier(int) override {}
 };
 
+// A host that hands everything to another; a subclass answers itself what
+// it overrides (the options of a session, a count of the windows opened).
+class THoteRelais : public THote {
+public:
+    explicit THoteRelais(THote& hote) : hote_(hote) {}
+
+    bool RecrutementAleatoire() const override { return hote_.RecrutementAleatoire(); }
+    bool CroissanceAleatoire() const override { return hote_.CroissanceAleatoire(); }
+    bool AffichageNumeroPeriode() const override { return hote_.AffichageNumeroPeriode(); }
+    void FixerAleatoire(bool recrutement, bool croissance) override
+    {
+        hote_.FixerAleatoire(recrutement, croissance);
+    }
+    TMagnetoBase* Magneto() override { return hote_.Magneto(); }
+    void DernierePeriode(int32_t index) override { hote_.DernierePeriode(index); }
+    void OuvrirGraphe(const TParamGraphe& param) override { hote_.OuvrirGraphe(param); }
+    void ContexteAideDernier(int contexte) override { hote_.ContexteAideDernier(contexte); }
+
+private:
+    THote& hote_;
+};
+
 } // namespace vasco

@@ -23,14 +23,8 @@ bool EstFinDeLigne(char c)
     return c == '\n' || c == '\r';
 }
 
-std::string Cite(std::string_view jeton)
-{
-    constexpr size_t longueurMax = 40;
-    std::string s(jeton.substr(0, longueurMax));
-    if (jeton.size() > longueurMax)
-        s += "…";
-    return "« " + s + " »";
-}
+// A token quoted in a read error is cut at this length.
+constexpr size_t LongueurCitee = 40;
 
 // The code points of 0x80..0x9F in Windows-1252; the five unused bytes keep
 // their C1 code point, as Windows itself decodes them.
@@ -125,6 +119,15 @@ TLecteur TLecteur::DepuisFichier(const std::filesystem::path& chemin)
     return TLecteur(LireOctets(chemin));
 }
 
+std::optional<std::string> LireTexte(const std::filesystem::path& chemin)
+{
+    try {
+        return TLecteur::LireOctets(chemin);
+    } catch (const ErreurLecture&) {
+        return std::nullopt;
+    }
+}
+
 std::string TLecteur::LireOctets(const std::filesystem::path& chemin)
 {
     std::error_code ec;
@@ -209,10 +212,10 @@ int32_t TLecteur::LireEntier(const char* quoi)
         std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur);
     if (chiffres.empty() || ec != std::errc() || fin != chiffres.data() + chiffres.size())
         Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 attendu (nombre entier), trouvé %2"),
-                       {Traduire(quoi), Cite(jeton)}));
+                       {Traduire(quoi), Cite(jeton, LongueurCitee)}));
     if (valeur < INT32_MIN || valeur > INT32_MAX)
         Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 attendu, nombre entier trop grand : %2"),
-                       {Traduire(quoi), Cite(jeton)}));
+                       {Traduire(quoi), Cite(jeton, LongueurCitee)}));
     return static_cast<int32_t>(valeur);
 }
 
@@ -236,7 +239,7 @@ long double TLecteur::LireReel(const char* quoi)
     if (chiffres.empty() || ec != std::errc() || fin != chiffres.data() + chiffres.size() ||
         !std::isfinite(valeur))
         Echec(Composer(QT_TRANSLATE_NOOP("Modele", "%1 attendu (nombre réel fini), trouvé %2"),
-                       {Traduire(quoi), Cite(jeton)}));
+                       {Traduire(quoi), Cite(jeton, LongueurCitee)}));
     return valeur;
 }
 

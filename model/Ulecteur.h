@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -76,5 +77,8 @@ private:
 std::string TexteUtf8(std::string_view octets);
 bool EstUtf8(std::string_view octets);
 std::string Cp1252VersUtf8(std::string_view octets);
+
+// The whole content of a file, or nothing when it cannot be read.
+std::optional<std::string> LireTexte(const std::filesystem::path& chemin);
 
 } // namespace vasco

@@ -21,6 +21,14 @@ TRecepteur& Recepteur()
 
 } // namespace
 
+std::string Cite(std::string_view champ, size_t longueurMax)
+{
+    std::string s(champ.substr(0, longueurMax));
+    if (champ.size() > longueurMax)
+        s += "…";
+    return "« " + s + " »";
+}
+
 void Signaler(const std::string& texte)
 {
     Recepteur()(texte);

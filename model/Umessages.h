@@ -11,6 +11,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace vasco {
 
@@ -22,6 +23,27 @@ void Signaler(const std::string& texte);
 // Installs the calling thread's receiver and returns the previous one (an
 // empty receiver restores the default, which writes to standard error).
 TRecepteur InstallerRecepteur(TRecepteur recepteur);
+
+// A receiver installed for one scope: the previous one is back when the scope
+// ends, however it ends (an exception of any type included).
+class TRecepteurTemporaire {
+public:
+    explicit TRecepteurTemporaire(TRecepteur recepteur)
+        : precedent_(InstallerRecepteur(std::move(recepteur)))
+    {
+    }
+    ~TRecepteurTemporaire() { InstallerRecepteur(std::move(precedent_)); }
+    TRecepteurTemporaire(const TRecepteurTemporaire&) = delete;
+    TRecepteurTemporaire& operator=(const TRecepteurTemporaire&) = delete;
+
+private:
+    TRecepteur precedent_;
+};
+
+// A field quoted in a message: « field ».  With a longest length, a longer
+// field is cut there and ends with "…" (a whole line of a damaged file would
+// drown the message).
+std::string Cite(std::string_view champ, size_t longueurMax = std::string_view::npos);
 
 // A computation fault raised on purpose where the model relies on a failure
 // being caught: an index out of a list, a zero divisor, a missing owner.

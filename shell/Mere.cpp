@@ -1,9 +1,7 @@
 #include "shell/Mere.h"
 
-#include "biology/UMath.h"
-#include "dataset/Ubd.h"
+#include "dataset/USession.h"
 #include "model/UContextes.h"
-#include "model/USha256.h"
 #include "model/Umessages.h"
 #include "shell/MereDialogues.h"
 #include "shell/MereGraphes.h"
@@ -33,6 +31,7 @@
 #include <array>
 #include <filesystem>
 #include <iterator>
+#include <stdexcept>
 
 namespace vasco {
 
@@ -103,8 +102,8 @@ float Annees(int n, int periodesAn)
 } // namespace
 
 TFenetreMere::TFenetreMere(QWidget* parent)
-    : QMainWindow(parent), zone_(new QMdiArea(this)), graphes_(std::make_unique<TPartieGraphes>()),
-      dialogues_(std::make_unique<TPartieDialogues>())
+    : QMainWindow(parent), zone_(new QMdiArea(this)), session_(std::make_unique<TSession>(this)),
+      graphes_(std::make_unique<TPartieGraphes>()), dialogues_(std::make_unique<TPartieDialogues>())
 {
     InitialiserRessources();
     setObjectName("FenetreMere");
@@ -125,6 +124,20 @@ TFenetreMere::TFenetreMere(QWidget* parent)
     connect(continu_, &QTimer::timeout, this, &TFenetreMere::PeriodeContinue);
     CreerMenus();
     CreerBarres();
+    for (const TLigneEtats& ligne : TableEtats)
+        for (const char* nom : ligne.noms)
+            if (nom)
+                etats_.emplace_back(ActionExistante(nom), ligne.etats);
+    son_ = ActionExistante("son");
+    pasEnArriere_ = ActionExistante("PasEnArriere");
+    // The graph windows draw the lists of the old data set: they go first.
+    session_->AvantRemplacement = [this] { FermerGraphes(); };
+    session_->OptionsChangees = [this] {
+        const TOptionsSession options = session_->Options();
+        recrutement_->setChecked(options.Recrutement);
+        croissance_->setChecked(options.Croissance);
+        concours_->setChecked(options.Concours);
+    };
     connect(magneto_, &TMagneto::Deplace, this, &TFenetreMere::RedessinerGraphes);
     connect(magneto_, &TMagneto::Deplace, this, &TFenetreMere::AfficherPosition);
     qApp->installEventFilter(this);
@@ -149,7 +162,7 @@ TFenetreMere::~TFenetreMere()
     zone_->viewport()->removeEventFilter(this);
     magneto_->Etat = TMagneto::Arrete;
     FermerGraphes();
-    bd_.reset();
+    session_->Fermer();
 }
 
 QAction* TFenetreMere::NouvelleAction(QMenu* menu, const char* nom, const QString& texte, int aide)
@@ -244,7 +257,9 @@ void TFenetreMere::CreerMenus()
     connect(fenetres, &QMenu::aboutToShow, this, [this, fenetres] { ListerFenetres(fenetres); });
 
     // The options are check marks read when they are needed; each handler
-    // runs after Qt has toggled its mark.
+    // runs after Qt has toggled its mark.  The random options and the
+    // contest are the session's: a mark the user toggles changes it, and
+    // the marks follow it (an opened game sets them).
     QMenu* options = nouveauMenu("Options", tr("Options"), AideMenuOptions);
     auto option = [&](const char* nom, const QString& texte, int aide, bool coche) {
         QAction* action = NouvelleAction(options, nom, texte, aide);
@@ -252,13 +267,26 @@ void TFenetreMere::CreerMenus()
         action->setChecked(coche);
         return action;
     };
-    option("RecrutementAleatoire", tr("Recrutement aléatoire"), AideRecrutementAleatoire, false);
-    option("CroissanceAleatoire", tr("Croissance aléatoire"), AideCroissanceAleatoire, false);
+    const TOptionsSession& session = session_->Options();
+    recrutement_ = option("RecrutementAleatoire", tr("Recrutement aléatoire"),
+                          AideRecrutementAleatoire, session.Recrutement);
+    croissance_ = option("CroissanceAleatoire", tr("Croissance aléatoire"), AideCroissanceAleatoire,
+                         session.Croissance);
     option("son", tr("Son"), -1, false);
     connect(option("AffichageNumeroPeriode", tr("Affichage numéro période"), -1, true),
             &QAction::triggered, this, &TFenetreMere::AffichageNumeroPeriodeClick);
-    connect(option("Concours", tr("Concours"), AideConcours, false), &QAction::triggered, this,
-            &TFenetreMere::ConcoursClick);
+    concours_ = option("Concours", tr("Concours"), AideConcours, session.Concours);
+    connect(concours_, &QAction::triggered, this, &TFenetreMere::ConcoursClick);
+    const auto suivre = [this](QAction* marque, bool TOptionsSession::*champ) {
+        connect(marque, &QAction::toggled, this, [this, champ](bool coche) {
+            TOptionsSession options = session_->Options();
+            options.*champ = coche;
+            session_->FixerOptions(options);
+        });
+    };
+    suivre(recrutement_, &TOptionsSession::Recrutement);
+    suivre(croissance_, &TOptionsSession::Croissance);
+    suivre(concours_, &TOptionsSession::Concours);
     CreerMenuLangue(options);
 
     QMenu* aide = nouveauMenu("Aide1", tr("&Aide"), AideMenuAide);
@@ -271,7 +299,7 @@ void TFenetreMere::CreerMenus()
     for (const char* nom :
          {"FichierReutiliser", "EnregistrerPartie", "EnregistrerGraphiqueSous", "Simulations",
           "Conditions", "Visualisations", "Fenetres", "Stop", "PasEnArriere"})
-        Action(nom)->setEnabled(false);
+        ActionExistante(nom)->setEnabled(false);
 }
 
 void TFenetreMere::CreerMenuLangue(QMenu* options)
@@ -383,16 +411,15 @@ void TFenetreMere::DernierePeriode(int32_t index)
 
 bool TFenetreMere::RecrutementAleatoire() const
 {
-    return Coche("RecrutementAleatoire");
+    return session_->Options().Recrutement;
 }
 bool TFenetreMere::CroissanceAleatoire() const
 {
-    return Coche("CroissanceAleatoire");
+    return session_->Options().Croissance;
 }
 void TFenetreMere::FixerAleatoire(bool recrutement, bool croissance)
 {
-    Action("RecrutementAleatoire")->setChecked(recrutement);
-    Action("CroissanceAleatoire")->setChecked(croissance);
+    session_->FixerOptions({recrutement, croissance, session_->Options().Concours});
 }
 bool TFenetreMere::AffichageNumeroPeriode() const
 {
@@ -411,6 +438,24 @@ QAction* TFenetreMere::Action(const char* nom) const
     return findChild<QAction*>(nom);
 }
 
+QAction* TFenetreMere::ActionExistante(const char* nom) const
+{
+    QAction* action = Action(nom);
+    if (!action)
+        throw std::logic_error(std::string("TFenetreMere : aucune action ") + nom);
+    return action;
+}
+
+TBDVasco* TFenetreMere::Donnees() const
+{
+    return session_->Donnees();
+}
+
+QString TFenetreMere::FichierDonnees() const
+{
+    return QFile::decodeName(QByteArray::fromStdString(session_->FichierDonnees().string()));
+}
+
 bool TFenetreMere::Coche(const char* nom) const
 {
     const QAction* action = Action(nom);
@@ -422,14 +467,9 @@ void TFenetreMere::ModifierEnabled(TMode mode)
     const int colonne = ColonneDuMode(mode);
     if (colonne < 0)
         return;
-    for (const TLigneEtats& ligne : TableEtats) {
-        const char etat = ligne.etats[colonne];
-        if (etat == ' ')
-            continue;
-        for (const char* nom : ligne.noms) {
-            if (nom)
-                Action(nom)->setEnabled(etat == '+');
-        }
+    for (const auto& [action, etats] : etats_) {
+        if (etats[colonne] != ' ')
+            action->setEnabled(etats[colonne] == '+');
     }
     if (EtatsMagneto[colonne] != ' ') {
         magneto_->setEnabled(EtatsMagneto[colonne] == '+');
@@ -443,75 +483,52 @@ void TFenetreMere::ModifierEnabled(TMode mode)
     // Whatever ends the run drops the period already scheduled.
     if (!EnCours)
         continu_->stop();
-    if (mode == TMode::Charge && bd_)
-        magneto_->PasAn = bd_->NbPeriodesAn > 1 ? bd_->NbPeriodesAn : 10;
+    if (const TBDVasco* bd = Donnees(); mode == TMode::Charge && bd)
+        magneto_->PasAn = bd->NbPeriodesAn > 1 ? bd->NbPeriodesAn : 10;
 }
 
 bool TFenetreMere::ChargerFichier(const QString& chemin)
 {
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
+    const std::filesystem::path fichier(QFile::encodeName(absolu).toStdString());
     std::string octets;
     try {
-        octets =
-            TLecteur::LireOctets(std::filesystem::path(QFile::encodeName(absolu).toStdString()));
+        octets = TLecteur::LireOctets(fichier);
     } catch (const ErreurLecture& erreur) {
-        Signaler(std::string(EchecChargement) + '\n' +
-                 QStringLiteral("%1 : %2")
-                     .arg(absolu, QString::fromStdString(erreur.Attendu()))
-                     .toStdString());
+        TCompteRendu echec;
+        echec.Lecture = erreur;
+        SignalerEchecChargement(absolu, echec);
         return false;
     }
-    // Each load draws a new seed, which the game file records; a file that
-    // cannot be read leaves the current game's generator as it was.
-    const uint32_t etat = Graine();
-    GraineDepuisHorloge();
-    auto nouveau = LireDonnees(absolu, octets, this);
-    if (!nouveau) {
-        FixerGraine(etat);
+    const TCompteRendu chargement = session_->Charger(fichier, octets);
+    if (!chargement.Reussi()) {
+        SignalerEchecChargement(absolu, chargement);
         return false;
     }
-    Installer(std::move(nouveau), absolu, octets);
+    Installer();
     return true;
 }
 
-std::unique_ptr<TBDVasco> TFenetreMere::LireDonnees(const QString& absolu,
-                                                    const std::string& octets, THote* hote)
+// A file that cannot be read changes nothing: the half-read data set is
+// dropped and the current one keeps its windows, its file and its menus.
+void TFenetreMere::SignalerEchecChargement(const QString& absolu, const TCompteRendu& echec)
 {
-    auto nouveau = std::make_unique<TBDVasco>(hote);
     QString raison;
-    try {
-        TLecteur lecteur(octets);
-        nouveau->Charger(lecteur);
-    } catch (const ErreurLecture& erreur) {
-        const QString attendu = QString::fromStdString(erreur.Attendu());
-        raison = erreur.Ligne() > 0 ? tr("%1 : ligne %2 : %3")
-                                          .arg(QFileInfo(absolu).fileName())
-                                          .arg(erreur.Ligne())
-                                          .arg(attendu)
-                                    : QStringLiteral("%1 : %2").arg(absolu, attendu);
-    } catch (const std::exception& erreur) {
-        raison = QStringLiteral("%1 : %2").arg(absolu, QString::fromStdString(erreur.what()));
+    if (const auto& erreur = echec.Lecture) {
+        const QString attendu = QString::fromStdString(erreur->Attendu());
+        raison = erreur->Ligne() > 0 ? tr("%1 : ligne %2 : %3")
+                                           .arg(QFileInfo(absolu).fileName())
+                                           .arg(erreur->Ligne())
+                                           .arg(attendu)
+                                     : QStringLiteral("%1 : %2").arg(absolu, attendu);
+    } else {
+        raison = QStringLiteral("%1 : %2").arg(absolu, QString::fromStdString(echec.Raison));
     }
-    // A file that cannot be read changes nothing: the half-read data set is
-    // dropped and the current one keeps its windows, its file and its menus.
-    if (!raison.isNull()) {
-        Signaler(std::string(EchecChargement) + '\n' + raison.toStdString());
-        return nullptr;
-    }
-    return nouveau;
+    Signaler(std::string(EchecChargement) + '\n' + raison.toStdString());
 }
 
-void TFenetreMere::Installer(std::unique_ptr<TBDVasco> bd, const QString& absolu,
-                             const std::string& octets)
+void TFenetreMere::Installer()
 {
-    // The graph windows draw the lists of the old data set: they go first.
-    FermerGraphes();
-    bd_ = std::move(bd);
-    bd_->FixerHote(this);
-    fichier_ = absolu;
-    empreinte_ = Sha256Hex(octets);
-    partie_.clear();
-    reference_ = TextePartie();
     magneto_->Reinitialiser();
     ModifierEnabled(TMode::Charge);
     AfficherPosition();
@@ -521,8 +538,8 @@ void TFenetreMere::Installer(std::unique_ptr<TBDVasco> bd, const QString& absolu
 
 QString TFenetreMere::DossierDepart() const
 {
-    if (!fichier_.isEmpty())
-        return QFileInfo(fichier_).absolutePath();
+    if (!session_->FichierDonnees().empty())
+        return QFileInfo(FichierDonnees()).absolutePath();
     const QString exemples = FichierProgramme("data");
     return exemples.isEmpty() ? QDir::currentPath() : exemples;
 }
@@ -541,12 +558,12 @@ void TFenetreMere::ChoixDuFichier()
 // current game (the save question's cancel) or the file cannot be read.
 bool TFenetreMere::FichierReutiliser()
 {
-    return !fichier_.isEmpty() && ProposerEnregistrement() && Reutiliser();
+    return !session_->FichierDonnees().empty() && ProposerEnregistrement() && Reutiliser();
 }
 
 bool TFenetreMere::Reutiliser()
 {
-    if (fichier_.isEmpty() || !ChargerFichier(fichier_))
+    if (session_->FichierDonnees().empty() || !ChargerFichier(FichierDonnees()))
         return false;
     ModifierEnabled(TMode::Reutilise);
     return true;
@@ -573,17 +590,17 @@ void TFenetreMere::FermerGraphes()
 
 void TFenetreMere::PasAPas()
 {
-    if (!bd_ || EnCours)
+    if (!Donnees() || EnCours)
         return;
     if (zone_->subWindowList().isEmpty())
         OuvrirCAEtBenefices();
-    if (Coche("Concours") &&
-        Annees(bd_->NbPeriodes() + 1, bd_->NbPeriodesAn) >= AnsConcoursPasAPas) {
+    if (session_->Options().Concours &&
+        Annees(Donnees()->NbPeriodes() + 1, Donnees()->NbPeriodesAn) >= AnsConcoursPasAPas) {
         BilanConcours();
         return;
     }
     try {
-        bd_->Pas();
+        Donnees()->Pas();
     } catch (...) {
         Signaler("Umere/TFenetreMere.pasPas1Click");
     }
@@ -600,7 +617,7 @@ void TFenetreMere::PasAPas()
 // slips through (a shortcut, a double click) returns at once.
 void TFenetreMere::EnContinu()
 {
-    if (!bd_ || EnCours)
+    if (!Donnees() || EnCours)
         return;
     ModifierEnabled(TMode::Continu);
     if (zone_->subWindowList().isEmpty())
@@ -613,14 +630,15 @@ void TFenetreMere::EnContinu()
 // balance, an error) cannot start the next period from its own event loop.
 void TFenetreMere::PeriodeContinue()
 {
-    if (!bd_ || !EnCours)
+    if (!Donnees() || !EnCours)
         return;
     try {
-        bd_->Pas();
+        Donnees()->Pas();
     } catch (...) {
         Signaler("Umere/TFenetreMere.EnContinu");
     }
-    if (Coche("Concours") && Annees(bd_->NbPeriodes(), bd_->NbPeriodesAn) >= AnsConcoursContinu)
+    if (session_->Options().Concours &&
+        Annees(Donnees()->NbPeriodes(), Donnees()->NbPeriodesAn) >= AnsConcoursContinu)
         BilanConcours();
     // Stop, closing the window, reusing the file or the contest's answer
     // have ended the run; otherwise it ends past its last position.
@@ -640,11 +658,11 @@ void TFenetreMere::Stop()
 
 void TFenetreMere::PasEnArriere()
 {
-    if (!bd_ || EnCours || bd_->NbPeriodes() == 0)
+    if (!Donnees() || EnCours || Donnees()->NbPeriodes() == 0)
         return;
-    bd_->PasEnArriere();
-    if (bd_->NbPeriodes() == 0)
-        Action("PasEnArriere")->setEnabled(false);
+    Donnees()->PasEnArriere();
+    if (Donnees()->NbPeriodes() == 0)
+        pasEnArriere_->setEnabled(false);
 }
 
 void TFenetreMere::OuvrirAide(int contexte)
@@ -737,17 +755,17 @@ void TFenetreMere::ListerFenetres(QMenu* menu)
 
 void TFenetreMere::AfficherPosition()
 {
-    if (!bd_) {
+    if (!Donnees()) {
         position_->clear();
         return;
     }
-    const QString nom = QFileInfo(fichier_).fileName();
+    const QString nom = QFileInfo(FichierDonnees()).fileName();
     const int32_t p = magneto_->Position;
     if (p < 0) {
         position_->setText(tr("%1 : aucune période simulée").arg(nom));
         return;
     }
-    const int parAn = bd_->NbPeriodesAn > 0 ? bd_->NbPeriodesAn : 1;
+    const int parAn = Donnees()->NbPeriodesAn > 0 ? Donnees()->NbPeriodesAn : 1;
     position_->setText(tr("%1 : période %2 sur %3 (année %4, période %5 de l'année)")
                            .arg(nom)
                            .arg(p + 1)
@@ -805,7 +823,7 @@ void TFenetreMere::closeEvent(QCloseEvent* evenement)
     if (aide_)
         aide_->close();
     FermerGraphes();
-    bd_.reset();
+    session_->Fermer();
     AfficherPosition();
     evenement->accept();
 }

@@ -1,6 +1,7 @@
 // The main window: a multiple-document frame whose child windows are the
 // graph windows, with the menus, the toolbar, the step control and the logo.
-// It owns the current data set and is the model's host.
+// It shows the game session (dataset/USession.h), which owns the data set,
+// and is the host the model sees.
 //
 // Its code is split by subject:
 //   Mere.cpp           start-up, menus and toolbar, enabling states, loading,
@@ -18,6 +19,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -30,6 +33,8 @@ namespace vasco {
 class TAide;
 class TBDVasco;
 class TMagneto;
+class TSession;
+struct TCompteRendu;
 struct TPartieGraphes;
 struct TPartieDialogues;
 
@@ -55,8 +60,8 @@ public:
     explicit TFenetreMere(QWidget* parent = nullptr);
     ~TFenetreMere() override;
 
-    // The host, as the model sees it.  The options are the check marks of
-    // the "Options" menu, read at the moment of use.
+    // The host, as the model sees it.  The random options are the session's,
+    // shown as check marks of the "Options" menu.
     bool RecrutementAleatoire() const override;
     bool CroissanceAleatoire() const override;
     bool AffichageNumeroPeriode() const override;
@@ -70,10 +75,12 @@ public:
     // The client area that holds the graph windows.
     QMdiArea* Zone() const { return zone_; }
     TMagneto* Magnetoscope() const { return magneto_; }
+    // The game being played: data set, files, options, "changed".
+    TSession& Session() const { return *session_; }
     // The current data set, or null before the first load.
-    TBDVasco* Donnees() const { return bd_.get(); }
+    TBDVasco* Donnees() const;
     // The data file of the current data set.
-    const QString& FichierDonnees() const { return fichier_; }
+    QString FichierDonnees() const;
     // The action (menu item or toolbar button) of that object name, or null.
     QAction* Action(const char* nom) const;
     // The check mark of an item of the "Options" menu.
@@ -134,7 +141,7 @@ public:
     // the user cancels, or when the save was cancelled or failed.
     bool ProposerEnregistrement();
     // The game file saved or opened last, empty for a new game.
-    const QString& FichierPartie() const { return partie_; }
+    QString FichierPartie() const;
     // The dialogs of the two commands, replaceable by the tests: a name, or
     // an empty string when the user cancels.
     std::function<QString()> DemanderPartieAOuvrir;
@@ -181,15 +188,14 @@ private:
     void PeriodeContinue();
     // FichierReutiliser without the save question.
     bool Reutiliser();
-    // Loads data bytes into a new data set with the host's options; null
-    // (the message shown) when they cannot be read.
-    std::unique_ptr<TBDVasco> LireDonnees(const QString& absolu, const std::string& octets,
-                                          THote* hote);
-    // Makes a loaded data set the current one.
-    void Installer(std::unique_ptr<TBDVasco> bd, const QString& absolu, const std::string& octets);
-    // The game as a file would hold it, with the data file's absolute path
-    // (the reference for PartieModifiee).
-    std::string TextePartie(bool concours = false) const;
+    // The action of that object name; a name no action carries is a fault
+    // of the program, raised while the window is built.
+    QAction* ActionExistante(const char* nom) const;
+    // The window after the session has taken a new data set: step control,
+    // menus, caption.
+    void Installer();
+    // "Erreur dans MERE : Choix du fichier de données", and where and what.
+    void SignalerEchecChargement(const QString& absolu, const TCompteRendu& echec);
     void CreerCommandesPartie(QMenu* fichier);
     // "Options | Langue / Language": the choice stored for the next start.
     void CreerMenuLangue(QMenu* options);
@@ -202,12 +208,16 @@ private:
     TMagneto* magneto_ = nullptr;
     // The continuous run's period timer.
     QTimer* continu_ = nullptr;
-    std::unique_ptr<TBDVasco> bd_;
-    QString fichier_;
-    // SHA-256 of the data file's bytes as loaded.
-    std::string empreinte_;
-    QString partie_;
-    std::string reference_;
+    std::unique_ptr<TSession> session_;
+    // The marks of the session's options, and the items whose enabling
+    // follows the user's actions with their states (TableEtats), looked up
+    // once.
+    QAction* recrutement_ = nullptr;
+    QAction* croissance_ = nullptr;
+    QAction* concours_ = nullptr;
+    QAction* son_ = nullptr;
+    QAction* pasEnArriere_ = nullptr;
+    std::vector<std::pair<QAction*, const char*>> etats_;
     // The question has been answered for the quit under way.
     bool questionPosee_ = false;
     std::unique_ptr<TPartieGraphes> graphes_;

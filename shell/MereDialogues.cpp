@@ -86,7 +86,7 @@ void TFenetreMere::ConcoursClick()
     // contest at once from the start of the data file.
     // Cancelled at the save question, the mark goes back.
     if (Coche("Concours") && Donnees() && (!ProposerEnregistrement() || !Reutiliser()))
-        Action("Concours")->setChecked(false);
+        concours_->setChecked(false);
 }
 
 void TFenetreMere::AffichageNumeroPeriodeClick()
@@ -113,7 +113,7 @@ void TFenetreMere::QuitterClick()
     // while hidden does not end the program by itself: it is asked to.
     hide();
     if (Coche("son") && !d.Jouer("Wagner.wav", true)) {
-        Action("son")->setChecked(false);
+        son_->setChecked(false);
         Signaler(tr("Imposible de lire le fichier son.").toStdString());
     }
     if (close())
@@ -124,7 +124,7 @@ void TFenetreMere::AProposdeClick()
 {
     TPartieDialogues& d = Dialogues();
     if (Coche("son") && !d.Jouer("harp2.wav", false)) {
-        Action("son")->setChecked(false);
+        son_->setChecked(false);
         Signaler(tr("Erreur lors de la lecture du fichier son.").toStdString());
     }
     d.Propos->setWindowTitle(tr("A Propos %1").arg(windowTitle()));

@@ -29,7 +29,7 @@ void OuvrirCommande(TFenetreMere& mere, const TLigneGraphe& ligne)
     TBDVasco* bd = mere.Donnees();
     if (!bd)
         return;
-    const TOuvertures ouvertes = OuvrirGraphes(*bd, ligne, mere);
+    const TOuvertures ouvertes = bd->OuvrirGraphes(ligne, mere);
     if (ouvertes.Nombre == 0 || ligne.Element == TElementGraphe::Global)
         return;
     QMdiArea* zone = mere.Zone();

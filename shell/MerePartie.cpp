@@ -1,9 +1,7 @@
 // Game files in the main window: "Ouvrir une partie..." and "Enregistrer la
 // partie...", and the question asked before a changed game is dropped.
 
-#include "biology/UMath.h"
-#include "dataset/UPartie.h"
-#include "dataset/Ubd.h"
+#include "dataset/USession.h"
 #include "model/UContextes.h"
 #include "model/Umessages.h"
 #include "shell/Mere.h"
@@ -59,7 +57,8 @@ void TFenetreMere::CreerCommandesPartie(QMenu* fichier)
     // Both dialogs start in the folder of the last game, else in that of
     // the data file.
     const auto dossier = [this] {
-        return partie_.isEmpty() ? DossierDepart() : QFileInfo(partie_).absolutePath();
+        return FichierPartie().isEmpty() ? DossierDepart()
+                                         : QFileInfo(FichierPartie()).absolutePath();
     };
     DemanderPartieAEnregistrer = [this, dossier] {
         QFileDialog dialogue(this, tr("Enregistrer la partie"), dossier(), tr(FiltrePartie));
@@ -82,31 +81,29 @@ void TFenetreMere::CreerCommandesPartie(QMenu* fichier)
     };
 }
 
-void TFenetreMere::AfficherTitre()
+QString TFenetreMere::FichierPartie() const
 {
-    setWindowTitle(partie_.isEmpty() ? QStringLiteral("Vasco  ")
-                                     : "Vasco - " + QFileInfo(partie_).fileName());
+    return Nom(session_->FichierPartie());
 }
 
-std::string TFenetreMere::TextePartie(bool concours) const
+void TFenetreMere::AfficherTitre()
 {
-    if (!bd_)
-        return {};
-    return EcrirePartie(*bd_, Chemin(fichier_).generic_string(), empreinte_, concours);
+    const QString partie = FichierPartie();
+    setWindowTitle(partie.isEmpty() ? QStringLiteral("Vasco  ")
+                                    : "Vasco - " + QFileInfo(partie).fileName());
 }
 
 bool TFenetreMere::PartieModifiee() const
 {
-    return bd_ && TextePartie() != reference_;
+    return session_->Modifiee();
 }
 
 bool TFenetreMere::EnregistrerPartie(const QString& chemin)
 {
-    if (!bd_)
+    if (!Donnees())
         return false;
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
-    const std::string texte = EcrirePartie(*bd_, CheminDonnees(Chemin(fichier_), Chemin(absolu)),
-                                           empreinte_, Coche("Concours"));
+    const std::string texte = session_->TexteAEnregistrer(Chemin(absolu));
     // QSaveFile writes beside the target and renames over it on commit: a
     // failed write leaves the previous file whole.  A short write (a full
     // disk, a size limit) is not always an error of the file: the size
@@ -131,8 +128,7 @@ bool TFenetreMere::EnregistrerPartie(const QString& chemin)
                      .toStdString());
         return false;
     }
-    partie_ = absolu;
-    reference_ = TextePartie();
+    session_->Enregistree(Chemin(absolu));
     AfficherTitre();
     statusBar()->showMessage(tr("Partie enregistrée dans %1").arg(QFileInfo(absolu).fileName()),
                              5000);
@@ -141,7 +137,7 @@ bool TFenetreMere::EnregistrerPartie(const QString& chemin)
 
 void TFenetreMere::EnregistrerPartieSous()
 {
-    if (!bd_ || EnCours || !DemanderPartieAEnregistrer)
+    if (!Donnees() || EnCours || !DemanderPartieAEnregistrer)
         return;
     const QString nom = DemanderPartieAEnregistrer();
     if (!nom.isEmpty())
@@ -160,10 +156,11 @@ bool TFenetreMere::ProposerEnregistrement()
     QMessageBox boite(QMessageBox::Question, "Vasco", tr("Enregistrer la partie ?"),
                       QMessageBox::NoButton, this);
     boite.setObjectName("QuestionEnregistrer");
+    const QString partie = FichierPartie();
     boite.setInformativeText(
-        partie_.isEmpty() ? tr("La partie en cours n'a pas été enregistrée.")
-                          : tr("La partie « %1 » a changé depuis son dernier enregistrement.")
-                                .arg(QFileInfo(partie_).fileName()));
+        partie.isEmpty() ? tr("La partie en cours n'a pas été enregistrée.")
+                         : tr("La partie « %1 » a changé depuis son dernier enregistrement.")
+                               .arg(QFileInfo(partie).fileName()));
     QPushButton* oui = boite.addButton(tr("Enregistrer"), QMessageBox::AcceptRole);
     QPushButton* non = boite.addButton(tr("Ne pas enregistrer"), QMessageBox::DestructiveRole);
     QPushButton* annuler = boite.addButton(tr("Annuler"), QMessageBox::RejectRole);
@@ -172,9 +169,8 @@ bool TFenetreMere::ProposerEnregistrement()
     boite.exec();
     bool suite = boite.clickedButton() == non;
     if (boite.clickedButton() == oui) {
-        const QString nom = partie_.isEmpty() && DemanderPartieAEnregistrer
-                                ? DemanderPartieAEnregistrer()
-                                : partie_;
+        const QString nom =
+            partie.isEmpty() && DemanderPartieAEnregistrer ? DemanderPartieAEnregistrer() : partie;
         suite = !nom.isEmpty() && EnregistrerPartie(nom);
     }
     // Cancelled, everything goes on as it was; otherwise what follows (a
@@ -201,80 +197,48 @@ bool TFenetreMere::OuvrirPartie(const QString& chemin)
     if (EnCours)
         return false;
     const QString absolu = QFileInfo(chemin).absoluteFilePath();
-    const QString nom = QFileInfo(absolu).fileName();
-    const auto echec = [&](const std::string& raison) {
-        Signaler(tr(EchecOuverture).toStdString() + '\n' + raison);
-        return false;
-    };
-    QFile fichier(absolu);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return echec(tr("%1 : le fichier ne peut pas être ouvert")
-                         .arg(QDir::toNativeSeparators(absolu))
-                         .toStdString());
-    TPartie partie;
-    try {
-        partie = LirePartie(fichier.readAll().toStdString());
-    } catch (const ErreurScenario& erreur) {
-        return echec(nom.toStdString() + " : " + erreur.what());
-    }
+    const std::string nom = QFileInfo(absolu).fileName().toStdString();
 
     // The data file, by content: where the game names it, beside it, among
     // the samples; found nowhere, the user is asked for it.
     std::vector<std::filesystem::path> exemples;
     if (const QString dossier = FichierProgramme("data"); !dossier.isEmpty())
         exemples.push_back(Chemin(dossier));
-    TDonneesTrouvees donnees = TrouverDonnees(partie, Chemin(absolu), exemples);
-    if (donnees.Chemin.empty()) {
+    const auto demander = [this](const std::string& donnees) {
         statusBar()->showMessage(
             tr("%1 : choisissez-le.")
-                .arg(QString::fromStdString(MessageDonneesIntrouvables(partie.Donnees))));
+                .arg(QString::fromStdString(MessageDonneesIntrouvables(donnees))));
         const QString choisi = DemanderFichier ? DemanderFichier() : QString();
         statusBar()->clearMessage();
-        if (choisi.isEmpty())
-            return false;
-        TPartie seul = partie;
-        seul.Donnees = Chemin(choisi).string();
-        donnees = TrouverDonnees(seul, Chemin(absolu), {});
-        if (donnees.Chemin.empty())
-            return echec(MessageDonneesIntrouvables(partie.Donnees));
-    }
-    if (!donnees.Conforme)
-        return echec(MessageDonneesChangees(partie.Donnees));
+        return Chemin(choisi);
+    };
+    // The messages of the replay are those the player saw: gathered in one.
+    std::vector<std::string> messages;
+    TReprise reprise;
+    reprise.Recepteur = [&messages](const std::string& texte) { messages.push_back(texte); };
+    const TCompteRendu ouverture = session_->Ouvrir(Chemin(absolu), exemples, demander, reprise);
 
-    // Loaded with the game's seed and options and replayed with a host of
-    // its own: the windows of the current game see nothing of it, and a
-    // game that cannot be replayed leaves the generator as it was.  The
-    // messages of the replay are those the player saw: gathered in one.
-    const uint32_t etat = Graine();
-    THoteSansFenetre hote;
-    AmorcerPartie(partie, hote);
-    const QString donneesAbsolu = QFileInfo(Nom(donnees.Chemin)).absoluteFilePath();
-    std::unique_ptr<TBDVasco> bd = LireDonnees(donneesAbsolu, donnees.Contenu, &hote);
-    if (!bd) {
-        FixerGraine(etat);
+    const auto echec = [](const std::string& raison) {
+        Signaler(tr(EchecOuverture).toStdString() + '\n' + raison);
+        return false;
+    };
+    switch (ouverture.Refus) {
+    case TRefusSession::Aucun: break;
+    case TRefusSession::PartieIllisible:
+        return echec(tr("%1 : le fichier ne peut pas être ouvert")
+                         .arg(QDir::toNativeSeparators(absolu))
+                         .toStdString());
+    case TRefusSession::PartieFautive:
+    case TRefusSession::Reprise: return echec(nom + " : " + ouverture.Raison);
+    case TRefusSession::DonneesIntrouvables:
+    case TRefusSession::DonneesChangees: return echec(ouverture.Raison);
+    case TRefusSession::DonneesAbandonnees: return false;
+    case TRefusSession::DonneesIllisibles:
+        SignalerEchecChargement(QFileInfo(Nom(ouverture.Donnees)).absoluteFilePath(), ouverture);
         return false;
     }
-    std::vector<std::string> messages;
-    const TRecepteur precedent =
-        InstallerRecepteur([&messages](const std::string& texte) { messages.push_back(texte); });
-    std::string raison;
-    try {
-        Rejouer(partie, partie.Mesures(*bd), partie.Periodes, *bd);
-    } catch (const ErreurScenario& erreur) {
-        raison = nom.toStdString() + " : " + erreur.what();
-    } catch (const std::exception& erreur) {
-        raison = nom.toStdString() + " : " + erreur.what();
-    }
-    InstallerRecepteur(precedent);
-    if (!raison.empty()) {
-        FixerGraine(etat);
-        return echec(raison);
-    }
 
-    Installer(std::move(bd), donneesAbsolu, donnees.Contenu);
-    FixerAleatoire(hote.Recrutement, hote.Croissance);
-    // The contest mark as it was, without its handler (which reloads).
-    Action("Concours")->setChecked(partie.Concours);
+    Installer();
     // As after a step: the step control at the last period, and the
     // turnover graph shown, drawn once.
     if (Donnees()->NbPeriodes() > 0) {
@@ -282,9 +246,6 @@ bool TFenetreMere::OuvrirPartie(const QString& chemin)
         magneto_->FixerDernier(Donnees()->NbPeriodes() - 1);
         ModifierEnabled(TMode::ApresPas);
     }
-    partie_ = absolu;
-    reference_ = TextePartie();
-    AfficherTitre();
     AfficherPosition();
     if (!messages.empty())
         Signaler(tr("%1 message(s) pendant la reprise de la partie, le premier :\n%2")

@@ -1,5 +1,5 @@
 #include "tests/batch/Outils.h"
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
 // vasco-batch and saved games: --partie replays the game's history as a run
 // with the same seed, options and measures would write it, and --bilan gives
 // the contest balance of each game with the figures of the balance form.
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "biology/UMath.h"
+#include "dataset/UPartie.h"
 #include "economics/UConcour.h"
 #include "model/USha256.h"
 #include "tests/batch/Outils.h"
@@ -157,7 +158,7 @@ TEST(PartieBatch, BilanDeChaquePartieDansLesUnitesDuFormulaire)
     FixerGraine(4242);
     bd.Charger(Petit);
     std::ostringstream csv;
-    Simuler(bd, TScenario(Mesures, bd), 3, csv);
+    Simuler(bd, LireScenario(Mesures, bd), 3, csv);
     const TBilan60 b = CalculBilan60(bd.Bilans);
     const long double attendus[] = {b.Production / bd.EchelleDiviseur[EchellePoids],
                                     b.CA / bd.EchelleDiviseur[EchelleMonnaie],

@@ -1,6 +1,6 @@
 // vasco-batch as a program: arguments, exit codes, standard error, and the
 // numbers of a run checked against the model equations worked by hand.
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "tests/batch/Outils.h"
 #include "tests/support/Support.h"
 

@@ -5,7 +5,8 @@
 // generated fishery, ten times larger, by a 64-bit FNV-1a hash.  Any change
 // of one byte fails: the hand-worked checks of the other tests allow a
 // relative error, these do not.
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
+#include "dataset/UPartie.h"
 #include "tests/batch/Outils.h"
 #include "tests/support/PecherieGeneree.h"
 #include "tests/support/Support.h"
@@ -115,7 +116,7 @@ TEST(NonRegression, PecherieGenereeParEmpreinte)
 // straight run: a step back leaves nothing behind that the next step reads.
 std::string AvecRetours(TBDVasco& bd, const std::string& fichierScenario)
 {
-    const TScenario scenario(LireTexte(fichierScenario).value(), bd);
+    const TScenario scenario = LireScenario(LireTexte(fichierScenario).value(), bd);
     const std::vector<std::pair<int, int>> retours = {{1, 1}, {9, 3}, {31, 5}, {120, 2}, {240, 4}};
     auto retour = retours.begin();
     for (int p = 1; p <= 240; ++p) {

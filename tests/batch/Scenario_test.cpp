@@ -1,6 +1,7 @@
 // Scenarios applied to a loaded data set, and the CSV of a run.
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "biology/Ubiolo.h"
+#include "dataset/UPartie.h"
 #include "economics/Ueco.h"
 #include "model/Uperiode.h"
 #include "tests/batch/Outils.h"
@@ -34,15 +35,15 @@ struct Saisons : testing::Test {
 TEST_F(Saisons, MesuresDeMetierStockeesCommeLeDialogue)
 {
     // A decimal comma reads as a point, as in the dialogs.
-    const TScenario s("0;metier;Senne;maillage;80\n"
-                      "0;metier;Senne;repression;50\n"
-                      "0;metier;Senne;navires;7,5\n"
-                      "0;metier;Senne;jours;90\n"
-                      "0;metier;Senne;subvention_an;1000\n"
-                      "0;metier;Senne;subvention_jour;-12.5\n"
-                      "0;metier;Senne;taxe;-5\n"
-                      "1;metier;Senne;navires;2\n",
-                      bd);
+    const TScenario s = LireScenario("0;metier;Senne;maillage;80\n"
+                                     "0;metier;Senne;repression;50\n"
+                                     "0;metier;Senne;navires;7,5\n"
+                                     "0;metier;Senne;jours;90\n"
+                                     "0;metier;Senne;subvention_an;1000\n"
+                                     "0;metier;Senne;subvention_jour;-12.5\n"
+                                     "0;metier;Senne;taxe;-5\n"
+                                     "1;metier;Senne;navires;2\n",
+                                     bd);
     s.Appliquer(0, bd);
     const TCondition& c = Senne();
     EXPECT_EQ(c.MaillageReglementaire, 80);
@@ -57,7 +58,7 @@ TEST_F(Saisons, MesuresDeMetierStockeesCommeLeDialogue)
     EXPECT_EQ(messages.Textes().size(), 0u);
 
     // Day limit: 360 / 4 periods.
-    EXPECT_THROW(TScenario("0;metier;Senne;jours;90.01", bd), ErreurScenario);
+    EXPECT_THROW(LireScenario("0;metier;Senne;jours;90.01", bd), ErreurScenario);
 
     // A line of period 1 waits for its period and acts on the new open
     // condition, leaving the one of period 1 as it was.
@@ -69,25 +70,25 @@ TEST_F(Saisons, MesuresDeMetierStockeesCommeLeDialogue)
 
 TEST_F(Saisons, LaRepressionSeuleRecalculeLeMaillageEffectif)
 {
-    TScenario("0;metier;Senne;maillage;100", bd).Appliquer(0, bd);
+    LireScenario("0;metier;Senne;maillage;100", bd).Appliquer(0, bd);
     EXPECT_EQ(Senne().MaillageEffectif, 60);
-    TScenario("0;metier;Senne;repression;100", bd).Appliquer(0, bd);
+    LireScenario("0;metier;Senne;repression;100", bd).Appliquer(0, bd);
     EXPECT_EQ(Senne().MaillageEffectif, 100);
     // A regulated mesh below the fleet's own changes nothing.
-    TScenario("0;metier;Senne;maillage;40", bd).Appliquer(0, bd);
+    LireScenario("0;metier;Senne;maillage;40", bd).Appliquer(0, bd);
     EXPECT_EQ(Senne().MaillageEffectif, 60);
 }
 
 TEST_F(Saisons, QuotaEtTailleMinimale)
 {
-    TScenario("0;espece;Rouget;quota;2.5\n0;espece;Rouget;taille_min;25", bd).Appliquer(0, bd);
+    LireScenario("0;espece;Rouget;quota;2.5\n0;espece;Rouget;taille_min;25", bd).Appliquer(0, bd);
     EXPECT_EQ(Mesures(), std::tuple(1, 2500.0f, 1, 25));
 
     // "off" lifts the measure and keeps its value for later.
-    TScenario("0;espece;Rouget;quota;off\n0;espece;Rouget;taille_min;off", bd).Appliquer(0, bd);
+    LireScenario("0;espece;Rouget;quota;off\n0;espece;Rouget;taille_min;off", bd).Appliquer(0, bd);
     EXPECT_EQ(Mesures(), std::tuple(0, 2500.0f, 0, 25));
 
-    TScenario("0;espece;Rouget;taille_min;65535\n0;espece;Rouget;quota;0", bd).Appliquer(0, bd);
+    LireScenario("0;espece;Rouget;taille_min;65535\n0;espece;Rouget;quota;0", bd).Appliquer(0, bd);
     EXPECT_EQ(Mesures(), std::tuple(1, 0.0f, 1, 65535));
 }
 
@@ -96,13 +97,13 @@ TEST_F(Saisons, LecturePermissive)
     // Byte-order mark, CRLF (converted twice on the last line), comments,
     // blanks around the fields but the name, a leading '+', an exponent;
     // lines of one period in file order whatever comes between them.
-    const TScenario s("\xEF\xBB\xBF# commentaire\r\n"
-                      "\r\n"
-                      "   # commentaire décalé\n"
-                      " 3 ; metier ;Senne; navires ; +4 \r\n"
-                      "0;metier;Senne;navires;1e1\n"
-                      "3;metier;Senne;navires;6\r\r\n",
-                      bd);
+    const TScenario s = LireScenario("\xEF\xBB\xBF# commentaire\r\n"
+                                     "\r\n"
+                                     "   # commentaire décalé\n"
+                                     " 3 ; metier ;Senne; navires ; +4 \r\n"
+                                     "0;metier;Senne;navires;1e1\n"
+                                     "3;metier;Senne;navires;6\r\r\n",
+                                     bd);
     ASSERT_EQ(s.Lignes().size(), 3u);
     EXPECT_EQ(s.Lignes()[0].Ligne, 5);
     EXPECT_EQ(s.Lignes()[1].Ligne, 4);
@@ -113,9 +114,9 @@ TEST_F(Saisons, LecturePermissive)
     EXPECT_EQ(Senne().NbNavires, 6);
 
     // The name is compared whole: a blank makes another name.
-    EXPECT_THROW(TScenario("0;metier; Senne;navires;1", bd), ErreurScenario);
+    EXPECT_THROW(LireScenario("0;metier; Senne;navires;1", bd), ErreurScenario);
     try {
-        TScenario("\n\n0;metier;Senne;navires;-2", bd);
+        LireScenario("\n\n0;metier;Senne;navires;-2", bd);
         FAIL();
     } catch (const ErreurScenario& e) {
         EXPECT_EQ(e.Ligne(), 3);
@@ -129,10 +130,10 @@ TEST(Scenario, UnNomPeutContenirUnPointVirgule)
     texte.replace(texte.find("Senne\n"), 6, "Senne;nord\n");
     TBDVasco bd;
     ChargerTexte(bd, texte);
-    TScenario("0;metier;Senne;nord;navires;3", bd).Appliquer(0, bd);
+    LireScenario("0;metier;Senne;nord;navires;3", bd).Appliquer(0, bd);
     EXPECT_EQ(bd.Metiers.A<TMetierEco>(0).Courante().NbNavires, 3);
     try {
-        TScenario("0;metier;Senne;navires;3;4", bd);
+        LireScenario("0;metier;Senne;navires;3;4", bd);
         FAIL();
     } catch (const ErreurScenario& e) {
         EXPECT_NE(std::string(e.what()).find("5 champs attendus"), std::string::npos);
@@ -167,7 +168,7 @@ TEST(Csv, LignesDeLaSimulation)
     TBDVasco bd;
     bd.Charger(FichierTest("batch_petit.vsc"));
     std::ostringstream sortie;
-    Simuler(bd, TScenario("1;metier;Chalut;navires;4", bd), 2, sortie);
+    Simuler(bd, LireScenario("1;metier;Chalut;navires;4", bd), 2, sortie);
     const Tableau t = LireCsv(sortie.str());
     ASSERT_EQ(t.Lignes.size(), 2u);
     EXPECT_EQ(t.Valeur(1, "Effectifs"), 30);
@@ -199,10 +200,10 @@ TEST(Scenarios, LesExemplesSAppliquentAuGolfe)
         SCOPED_TRACE(nom);
         const auto texte = LireTexte(FichierDonnees(nom));
         ASSERT_TRUE(texte);
-        EXPECT_GT(TScenario(*texte, bd).Lignes().size(), 0u);
+        EXPECT_GT(LireScenario(*texte, bd).Lignes().size(), 0u);
     }
     // A scenario saved in Windows-1252 still names "Petits métiers".
-    TScenario("0;metier;Petits m\xe9tiers;navires;5", bd).Appliquer(0, bd);
+    LireScenario("0;metier;Petits m\xe9tiers;navires;5", bd).Appliquer(0, bd);
     EXPECT_EQ(bd.Metiers.A<TMetierEco>(3).Courante().NbNavires, 5);
 }
 

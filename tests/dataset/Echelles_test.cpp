@@ -104,7 +104,7 @@ std::vector<Releve> Executer(const std::string& fichier, float facteur)
     std::vector<Releve> releves;
     for (const TLigneGraphe& ligne : CatalogueGraphes()) {
         HoteEnregistreur hote;
-        OuvrirGraphes(bd, ligne, hote);
+        bd.OuvrirGraphes(ligne, hote);
         Releve& releve = releves.emplace_back();
         for (const TParamGraphe& p : hote.Graphes) {
             releve.Titres.push_back(p.Titre);

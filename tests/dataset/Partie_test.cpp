@@ -217,8 +217,26 @@ TEST(Partie, MesuresContreLesDonnees)
     }
     const std::string jeu =
         EnTete("0;option;;croissance_aleatoire;1\n1;metier;" + metier + ";navires;3\n");
-    EXPECT_EQ(TScenario(jeu, bd).Lignes().size(), 1u);
-    EXPECT_THROW(TScenario(jeu + "2;generateur;;etat;x\n", bd), ErreurScenario);
+    EXPECT_EQ(LireScenario(jeu, bd).Lignes().size(), 1u);
+    EXPECT_THROW(LireScenario(jeu + "2;generateur;;etat;x\n", bd), ErreurScenario);
+    // A scenario names its first faulty line, of whichever kind.
+    const struct {
+        std::string texte;
+        int ligne;
+    } fautes[] = {
+        {"0;metier;Personne;navires;3\n0;option;;croissance_aleatoire;2\n", 1},
+        {"0;option;;croissance_aleatoire;2\n0;metier;Personne;navires;3\n", 1},
+        {"0;metier;" + metier + ";navires;3\n0;generateur;;etat;x\n", 2},
+    };
+    for (const auto& f : fautes) {
+        try {
+            LireScenario(f.texte, bd);
+            ADD_FAILURE() << "accepté : " << f.texte;
+        } catch (const ErreurScenario& e) {
+            EXPECT_EQ(e.Ligne(), f.ligne) << f.texte;
+            EXPECT_TRUE(std::string(e.what()).starts_with("scenario ligne ")) << e.what();
+        }
+    }
 }
 
 // The data file is looked for where the game names it, then beside the game

@@ -3,7 +3,7 @@
 // same float, or is refused by both, each with its own words.
 
 #include "biology/Ubiolo.h"
-#include "dataset/UScenario.h"
+#include "dataset/UPartie.h"
 #include "economics/Ueco.h"
 #include "tests/dialogs/Outils.h"
 
@@ -118,7 +118,7 @@ std::vector<float> ParLeScenario(const Cas& c, std::string& erreur)
         std::string(s.Case ? "0;espece;Merlu;" : "0;metier;Chalutiers hauturiers;") +
         std::string(Mesure(c.Mesure).Nom) + ";" + c.Texte;
     try {
-        TScenario(ligne, bd).Appliquer(0, bd);
+        LireScenario(ligne, bd).Appliquer(0, bd);
     } catch (const ErreurScenario& e) {
         erreur = e.what();
     }

@@ -2,11 +2,12 @@
 // and option changes opens in another window with the same numbers in every
 // global graph; files that cannot be used change nothing; a failed write
 // keeps the old file; the save question's three answers.
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "biology/UMath.h"
 #include "biology/Ubiolo.h"
 #include "dataset/UCatalogue.h"
 #include "dataset/UMesures.h"
+#include "dataset/USession.h"
 #include "dataset/Ubd.h"
 #include "economics/Ueco.h"
 #include "graphs/ufg.h"
@@ -319,6 +320,25 @@ TEST(Partie, LigneDeCommande)
     ASSERT_NE(f.Donnees(), nullptr);
     EXPECT_EQ(f.Donnees()->NbPeriodes(), 1);
     EXPECT_EQ(f.FichierPartie(), chemin);
+}
+
+// The option marks show the session's options: a mark the user toggles sets
+// the session's, and what the session sets (a game opened) ticks the marks.
+TEST(Partie, LesCochesSuiventLaSession)
+{
+    TFenetreMere f;
+    TSession& session = f.Session();
+    f.Action("RecrutementAleatoire")->trigger();
+    EXPECT_EQ(session.Options(), (TOptionsSession{true, false, false}));
+    EXPECT_TRUE(f.RecrutementAleatoire());
+    session.FixerOptions({false, true, true});
+    for (const auto& [nom, coche] : {std::pair{"RecrutementAleatoire", false},
+                                     std::pair{"CroissanceAleatoire", true},
+                                     std::pair{"Concours", true}})
+        EXPECT_EQ(f.Coche(nom), coche) << nom;
+    f.FixerAleatoire(true, false);
+    EXPECT_EQ(session.Options(), (TOptionsSession{true, false, true}));
+    EXPECT_TRUE(f.Coche("RecrutementAleatoire"));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "tests/support/Support.h"
 
 #include "biology/Ubiolo.h"
-#include "dataset/UScenario.h"
+#include "dataset/UPartie.h"
 #include "economics/Ueco.h"
 #include "model/Uperiode.h"
 
@@ -101,7 +101,7 @@ void Mesurer(TBDVasco& bd, bool espece, int i, TMesure m, const std::string& sai
     const std::string ligne = std::to_string(bd.NbPeriodes()) + (espece ? ";espece;" : ";metier;") +
                               liste.A<TELaNom>(i).Nom + ';' + std::string(Mesure(m).Nom) + ';' +
                               saisi;
-    TScenario(ligne, bd).Appliquer(bd.NbPeriodes(), bd);
+    LireScenario(ligne, bd).Appliquer(bd.NbPeriodes(), bd);
 }
 
 } // namespace vasco::test

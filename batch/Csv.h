@@ -1,13 +1,11 @@
-// vasco-batch: the text of a scenario file and the CSV of a headless run.
-// The scenario lines themselves are read by the data set's reader
+// vasco-batch: the CSV of a headless run, one row per simulated period.
+// The scenario lines it applies are read by the data set's reader
 // (dataset/UScenario.h), shared with the window program.
 #pragma once
 
 #include "dataset/UScenario.h"
 
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -15,9 +13,6 @@
 #include <vector>
 
 namespace vasco {
-
-// The whole content of a file, or nothing when it cannot be read.
-std::optional<std::string> LireTexte(const std::filesystem::path& chemin);
 
 // A CSV field holding a name: quoted (RFC 4180) when the name holds a comma,
 // a quote, a line break or a leading or trailing blank.

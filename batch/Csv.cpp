@@ -1,30 +1,20 @@
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 
 #include "biology/Ubiolo.h"
+#include "dataset/UChamps.h"
 #include "economics/Ueco.h"
-#include "model/Ulecteur.h"
-#include "model/Umessages.h"
+#include "model/UNombres.h"
 #include "model/Uperiode.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace vasco {
 
 namespace {
 
-constexpr std::string_view Blancs = " \t";
-
-// Nine significant digits, as printf's %.9g writes them in the C locale;
-// to_chars writes the very same text several times faster, and the CSV of
-// many draws is mostly this.
 std::string Format(long double v)
 {
-    char tampon[64];
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, static_cast<double>(v),
-                                   std::chars_format::general, 9);
-    return std::string(tampon, fin.ptr);
+    return NeufChiffres(static_cast<double>(v));
 }
 
 // A row as text, the way the CSV writes it.
@@ -104,19 +94,9 @@ void AjouterChamps(Champs& ligne, const TBDVasco& bd, int p)
 
 } // namespace
 
-std::optional<std::string> LireTexte(const std::filesystem::path& chemin)
-{
-    try {
-        return TLecteur::LireOctets(chemin);
-    } catch (const ErreurLecture&) {
-        return std::nullopt;
-    }
-}
-
 std::string ChampNom(std::string_view nom, std::string_view suffixe)
 {
-    const bool bord = !nom.empty() && (Blancs.find(nom.front()) != std::string_view::npos ||
-                                       Blancs.find(nom.back()) != std::string_view::npos);
+    const bool bord = Rogner(nom).size() != nom.size();
     const std::string champ = std::string(nom) + std::string(suffixe);
     if (!bord && nom.find_first_of(",\"\r\n") == std::string_view::npos)
         return champ;
