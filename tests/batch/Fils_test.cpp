@@ -1,7 +1,7 @@
 // Runs on threads, in the test's own process (so that ThreadSanitizer sees
 // them): several data sets run side by side give what they give alone, and
 // threads started again and again leave no memory behind.
-#include "batch/Scenario.h"
+#include "batch/Csv.h"
 #include "batch/Tirages.h"
 #include "dataset/Ubd.h"
 #include "model/UBlocs.h"
