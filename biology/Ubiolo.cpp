@@ -726,7 +726,7 @@ void TEspece::Capturer(TContexte* contexte)
     }
 }
 
-long double TEspece::Survie(size_t classe, float argument)
+long double TEspece::NouvelleSurvie(size_t classe, float argument)
 {
     if (classe >= survies_.size()) {
         // Bits of a NaN: e^x of any NaN is 0, as the memo's value says.
@@ -734,11 +734,8 @@ long double TEspece::Survie(size_t classe, float argument)
         survies_.resize(classe + 1, vide);
     }
     TSurvie& s = survies_[classe];
-    const auto bits = std::bit_cast<uint32_t>(argument);
-    if (s.Argument != bits) {
-        s.Argument = bits;
-        s.Valeur = ExpBorne(argument);
-    }
+    s.Argument = std::bit_cast<uint32_t>(argument);
+    s.Valeur = ExpBorne(argument);
     return s.Valeur;
 }
 

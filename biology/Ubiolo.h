@@ -9,6 +9,7 @@
 #include "model/Ulecteur.h"
 #include "model/Uliste.h"
 
+#include <bit>
 #include <memory>
 #include <vector>
 
@@ -173,7 +174,13 @@ public:
     // argument is the same, and e^x, by far the costliest operation of the
     // step, is worked out once.  A pure function of its argument: whatever
     // the memo holds, the value is the one e^x gives.
-    long double Survie(size_t classe, float argument);
+    long double Survie(size_t classe, float argument)
+    {
+        const auto bits = std::bit_cast<uint32_t>(argument);
+        if (classe < survies_.size() && survies_[classe].Argument == bits) [[likely]]
+            return survies_[classe].Valeur;
+        return NouvelleSurvie(classe, argument);
+    }
 
     // Reads one species record and builds its virgin stock.
     TEspece(TLecteur& lecteur, TContexte& contexte);
@@ -199,6 +206,8 @@ private:
     void BiomassesVierges();
     void Capturer(TContexte* contexte);
     TContexte* Inscrit(TContexte* contexte);
+
+    long double NouvelleSurvie(size_t classe, float argument);
 
     struct TSurvie {
         uint32_t Argument; // bits of the float argument

@@ -6,7 +6,11 @@ TBD& DonneesDe(const TContexte* contexte)
 {
     if (!contexte)
         throw ErreurModele("contexte absent");
-    return contexte->En<TBD>();
+    TEL* e = contexte->Lire(TBD::Emplacement);
+    TBD* bd = e ? e->CommeDonnees() : nullptr;
+    if (!bd)
+        throw ErreurModele("contexte : emplacement " + std::to_string(TBD::Emplacement));
+    return *bd;
 }
 
 long double TBD::Divise(long double valeur, int k) const

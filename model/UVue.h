@@ -74,6 +74,8 @@ public:
     int16_t TailleGraphe1 = 0;
     int16_t TailleGraphe2 = 0;
 
+    TBD* CommeDonnees() override { return this; }
+
     // The main window (or a double, or a host without windows).
     virtual THote* Hote() const = 0;
     // The species named exactly so, or null.

@@ -36,6 +36,7 @@ namespace vasco {
 
 class TSupListe;
 class TContexte;
+class TBD;
 
 class TEL {
 public:
@@ -55,6 +56,10 @@ public:
     virtual void Inscrire(TContexte& contexte);
     // The list a dynamic graph draws for one period.
     virtual TSupListe* SousListe(uint8_t code);
+    // The element as the data set it is, or null: what every element asks of
+    // slot 0 of its context, at every record of the period step, answered
+    // without a cast through the hierarchy.
+    virtual TBD* CommeDonnees() { return nullptr; }
 };
 
 class TELaNom : public TEL {
@@ -79,10 +84,16 @@ public:
 
     // The element of a slot as the class the caller needs; raises when the
     // slot is empty or holds something else.
+    // The exact class is tried first, as in the lists: the walks of the
+    // period step ask for their métier and exploited species at every
+    // record, and a cast costs far more than the comparison.
     template <class T>
     T& En(int emplacement) const
     {
-        T* p = dynamic_cast<T*>(Lire(emplacement));
+        TEL* e = Lire(emplacement);
+        if (e && typeid(*e) == typeid(T))
+            return static_cast<T&>(*e);
+        T* p = dynamic_cast<T*>(e);
         if (!p)
             throw ErreurModele("contexte : emplacement " + std::to_string(emplacement));
         return *p;
