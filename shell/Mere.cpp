@@ -12,6 +12,7 @@
 #include "shell/ULangue.h"
 #include "shell/ULogo.h"
 #include "shell/UMagneto.h"
+#include "shell/UReglages.h"
 #include "shell/URessources.h"
 
 #include <QAction>
@@ -257,6 +258,8 @@ void TFenetreMere::CreerMenus()
     option("son", tr("Son"), -1, false);
     connect(option("AffichageNumeroPeriode", tr("Affichage numéro période"), -1, true),
             &QAction::triggered, this, &TFenetreMere::AffichageNumeroPeriodeClick);
+    connect(option("Legendes", tr("Légendes"), -1, LegendesAffichees()), &QAction::triggered, this,
+            &TFenetreMere::LegendesClick);
     connect(option("Concours", tr("Concours"), AideConcours, false), &QAction::triggered, this,
             &TFenetreMere::ConcoursClick);
     CreerMenuLangue(options);
