@@ -153,6 +153,8 @@ public:
     // it shows.
     int HauteurLegende() const { return FHauteurLegende; }
     std::vector<TElementLegende> Legende() const { return ElementsLegende(); }
+    // The swatches of the entries shown, in order, where they are drawn.
+    std::vector<QRect> CasesLegende() const;
     // Writes the picture (BMP, or PNG) or the values (CSV), chosen by the
     // file's extension; false when the file cannot be written.
     bool Enregistrer(const QString& chemin);
@@ -293,6 +295,8 @@ private:
     std::vector<QRect> DisposerLegende(const std::vector<TElementLegende>& elements,
                                        int& lignes) const;
     int MesurerLegende() const;
+    // The right end of the band's rows, short of the period number.
+    int DroiteLegende() const;
     void TracerLegende(QPainter& p);
     void Afficher();
     // The read-out of a list index over the composed picture, from Lecture.

@@ -65,6 +65,18 @@ std::vector<TElementLegende> TFG::ElementsLegende() const
     return elements;
 }
 
+int TFG::DroiteLegende() const
+{
+    int droite = FFond.width() - QFontMetrics(font()).horizontalAdvance('0');
+    if (FAffPeriode) {
+        // The room of a four-figure period number, in its own font size.
+        QFont police = font();
+        police.setPixelSize(std::max(FFond.height() / 10, 1));
+        droite -= QFontMetrics(police).horizontalAdvance("0000") + 10;
+    }
+    return droite;
+}
+
 std::vector<QRect> TFG::DisposerLegende(const std::vector<TElementLegende>& elements,
                                         int& lignes) const
 {
@@ -72,18 +84,12 @@ std::vector<QRect> TFG::DisposerLegende(const std::vector<TElementLegende>& elem
     const int zero = fm.horizontalAdvance('0');
     const int hauteur = fm.height() + 2;
     const int gauche = zero;
-    int droite = FFond.width() - zero;
-    if (FAffPeriode) {
-        // The room of a four-figure period number, in its own font size.
-        QFont police = font();
-        police.setPixelSize(std::max(FFond.height() / 10, 1));
-        droite -= QFontMetrics(police).horizontalAdvance("0000") + 10;
-    }
+    const int droite = DroiteLegende();
     std::vector<QRect> places;
     int x = gauche, ligne = 0;
     for (const TElementLegende& e : elements) {
         const int largeur = fm.ascent() + zero / 2 + fm.horizontalAdvance(e.Nom);
-        // A name too long for a row of its own is cut at the window's edge.
+        // A name too long for a row of its own is cut short of the corner.
         if (x > gauche && x + largeur > droite) {
             ++ligne;
             x = gauche;
@@ -104,27 +110,53 @@ int TFG::MesurerLegende() const
     return lignes == 0 ? 0 : lignes * (QFontMetrics(font()).height() + 2) + 4;
 }
 
+namespace {
+
+std::vector<TElementLegende> Visibles(std::vector<TElementLegende> elements)
+{
+    std::erase_if(elements, [](const TElementLegende& e) { return !e.Visible; });
+    return elements;
+}
+
+// The swatch of an entry: a square of the font's ascent, at the left of its
+// place and centred in its row.
+QRect Case(const QRect& place, int cote)
+{
+    return {place.x(), place.y() + (place.height() - cote) / 2, cote, cote};
+}
+
+} // namespace
+
+std::vector<QRect> TFG::CasesLegende() const
+{
+    if (FHauteurLegende == 0)
+        return {};
+    int lignes = 0;
+    std::vector<QRect> cases = DisposerLegende(Visibles(ElementsLegende()), lignes);
+    const int cote = QFontMetrics(font()).ascent();
+    for (QRect& c : cases)
+        c = Case(c, cote);
+    return cases;
+}
+
 void TFG::TracerLegende(QPainter& p)
 {
-    std::vector<TElementLegende> elements = ElementsLegende();
-    std::erase_if(elements, [](const TElementLegende& e) { return !e.Visible; });
+    const std::vector<TElementLegende> elements = Visibles(ElementsLegende());
     int lignes = 0;
     const std::vector<QRect> places = DisposerLegende(elements, lignes);
     p.save();
     // Outside the plot: a bar above the axis' top is cut at the band.
     p.fillRect(0, 0, FImage.width(), FHauteurLegende, FCouleurFond);
+    p.setClipRect(0, 0, std::max(DroiteLegende(), 0), FHauteurLegende);
     const QFontMetrics fm = p.fontMetrics();
-    const int cote = fm.ascent();
-    const QColor encre = Encre(FCouleurFond);
-    p.setPen(encre);
+    p.setPen(Encre(FCouleurFond));
     p.setBrush(Qt::NoBrush);
     for (size_t k = 0; k < elements.size(); ++k) {
-        const QRect& place = places[k];
-        const QRect carre(place.x(), place.y() + (place.height() - cote) / 2, cote, cote);
+        const QRect carre = Case(places[k], fm.ascent());
         p.fillRect(carre, elements[k].Couleur);
         p.drawRect(carre.adjusted(0, 0, -1, -1));
-        p.drawText(carre.right() + 1 + fm.horizontalAdvance('0') / 2, place.y() + 1 + fm.ascent(),
-                   elements[k].Nom);
+        p.drawText(carre.right() + 1 + fm.horizontalAdvance('0') / 2,
+                   places[k].y() + 1 + fm.ascent(), elements[k].Nom);
     }
     p.restore();
 }
