@@ -35,15 +35,13 @@ using namespace vasco::test;
 // The contrast ratio of two colours, as that of text on its background.
 double Contraste(const QColor& a, const QColor& b)
 {
-    const auto luminance = [](const QColor& c) {
-        const auto lineaire = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    const auto l = [](const QColor& c) {
+        const auto v = [](double x) {
+            return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
         };
-        return 0.2126 * lineaire(c.redF()) + 0.7152 * lineaire(c.greenF()) +
-               0.0722 * lineaire(c.blueF());
+        return 0.2126 * v(c.redF()) + 0.7152 * v(c.greenF()) + 0.0722 * v(c.blueF());
     };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return (std::max(l(a), l(b)) + 0.05) / (std::min(l(a), l(b)) + 0.05);
 }
 
 QStringList NomsVisibles(const TFG& g)
@@ -55,28 +53,20 @@ QStringList NomsVisibles(const TFG& g)
     return noms;
 }
 
-QStringList EnTetesAccessibles(TFG& g)
+// The series' headers of the accessible table and of the CSV file.
+std::pair<QStringList, QStringList> EnTetes(TFG& g)
 {
     QAccessibleTableInterface* t = QAccessible::queryAccessibleInterface(&g)->tableInterface();
-    QStringList noms;
+    QStringList accessibles;
     for (int k = 1; k < t->columnCount(); ++k)
-        noms << t->columnDescription(k);
-    return noms;
-}
-
-QStringList EnTetesCsv(TFG& g)
-{
+        accessibles << t->columnDescription(k);
     QTemporaryDir dossier;
-    const QString chemin = dossier.filePath("valeurs.csv");
-    if (!g.Enregistrer(chemin))
-        return {};
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    QStringList lignes = QTextStream(&fichier).readAll().split('\n');
-    QStringList champs = lignes.value(2).split(',');
-    champs.removeFirst(); // the X title
-    return champs;
+    QFile fichier(dossier.filePath("valeurs.csv"));
+    if (!g.Enregistrer(fichier.fileName()) || !fichier.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {accessibles, {}};
+    QStringList csv = QTextStream(&fichier).readAll().split('\n').value(2).split(',');
+    csv.removeFirst(); // the X title
+    return {accessibles, csv};
 }
 
 // Whether a colour is painted in the plot, below the band.
@@ -103,15 +93,13 @@ void VerifierBande(const TFG& g, const QColor& fond)
     for (size_t k = 0; k < cases.size(); ++k) {
         EXPECT_EQ(image.pixelColor(cases[k].center()), elements[k].Couleur) << k;
         EXPECT_GE(Contraste(image.pixelColor(cases[k].topLeft()), fond), 3.0) << k;
-        EXPECT_LT(cases[k].bottom(), g.HauteurLegende());
     }
     int ecrits = 0;
     for (int y = 0; y < g.HauteurLegende(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            const bool dansUneCase = std::any_of(cases.begin(), cases.end(),
-                                                 [&](const QRect& r) { return r.contains(x, y); });
-            if (c == fond || dansUneCase)
+            if (c == fond || std::any_of(cases.begin(), cases.end(),
+                                         [&](const QRect& r) { return r.contains(x, y); }))
                 continue;
             ++ecrits;
             EXPECT_GE(Contraste(c, fond), 3.0) << x << ',' << y;
@@ -179,37 +167,47 @@ TEST_F(LegendesGolfe, ChaqueLigneDuCatalogueNommeSesSeriesUneFois)
             if (ligne.Nom2)
                 colonnes << nom(ligne.Nom2);
             for (TFG* g : graphes) {
-                const TTableauValeurs t = g->Valeurs();
-                ASSERT_FALSE(t.Lignes.empty());
-                EXPECT_EQ(EnTetesAccessibles(*g), colonnes);
-                EXPECT_EQ(EnTetesCsv(*g), colonnes);
-                // The largest value of each column, and the deepest loss.
-                std::vector<long double> max(colonnes.size(), 0);
-                long double perte = 0;
-                for (const auto& valeurs : t.Lignes) {
-                    for (size_t k = 0; k < max.size(); ++k)
-                        max[k] = std::max(max[k], valeurs[k]);
-                    perte = std::min(perte, valeurs.back());
-                }
+                EXPECT_EQ(EnTetes(*g), std::pair(colonnes, colonnes));
+                const std::vector<std::vector<long double>> t = g->Valeurs().Lignes;
+                const bool perte =
+                    std::any_of(t.begin(), t.end(), [](const auto& l) { return l.back() < 0; });
                 QStringList legende = colonnes;
-                if (eco) {
-                    legende = {nom(NomCouts), nom(ligne.Nom2)};
-                    if (perte < 0)
-                        legende << nom(NomPerte);
-                    max = {max[0], max[2], -perte};
-                }
+                if (eco)
+                    legende = QStringList{nom(NomCouts), nom(ligne.Nom2)} +
+                              (perte ? QStringList{nom(NomPerte)} : QStringList{});
                 EXPECT_EQ(NomsVisibles(*g), legende);
                 VerifierBande(*g, g->Image().pixelColor(1, g->height() - 2));
-                // A series tall enough to show has its swatch's colour in
-                // the plot.
-                const std::vector<TElementLegende> elements = g->Legende();
-                for (size_t k = 0; k < std::min(elements.size(), max.size()); ++k) {
-                    if (max[k] * g->Echelle() >= 3) {
-                        EXPECT_TRUE(Peinte(*g, elements[k].Couleur))
-                            << elements[k].Nom.toStdString() << ' '
-                            << g->windowTitle().toStdString();
-                    }
+
+                // A swatch has the colour of the middle of its part of a bar,
+                // in the row where that part is tallest: the front series
+                // (the last), each of the economic parts.
+                const std::vector<TElementLegende> e = g->Legende();
+                using Partie =
+                    std::pair<long double, long double> (*)(const std::vector<long double>&);
+                const auto verifier = [&](const TElementLegende& entree, Partie partie) {
+                    size_t r = 0;
+                    for (size_t i = 0; i < t.size(); ++i)
+                        if (partie(t[i]).second - partie(t[i]).first >
+                            partie(t[r]).second - partie(t[r]).first)
+                            r = i;
+                    const auto [bas, haut] = partie(t[r]);
+                    if ((haut - bas) * g->Echelle() < 4 || g->Largeur() < 3)
+                        return;
+                    EXPECT_EQ(g->Image().pixelColor(g->ZoneLigne(int(r)).x() + g->Largeur() / 2,
+                                                    g->Y0() - int((bas + haut) / 2 * g->Echelle())),
+                              entree.Couleur)
+                        << entree.Nom.toStdString();
+                };
+                if (!eco) {
+                    verifier(e.back(), [](const auto& l) { return std::pair(0.0L, l.back()); });
+                    continue;
                 }
+                // Turnover, costs, profit: the green base up to the lower of
+                // turnover and costs, the profit above the costs, the loss
+                // above the turnover.
+                verifier(e[0], [](const auto& l) { return std::pair(0.0L, std::min(l[0], l[1])); });
+                verifier(e[1], [](const auto& l) { return std::pair(l[1], l[0]); });
+                verifier(e[2], [](const auto& l) { return std::pair(l[0], l[1]); });
             }
         }
     }
@@ -217,93 +215,49 @@ TEST_F(LegendesGolfe, ChaqueLigneDuCatalogueNommeSesSeriesUneFois)
 }
 
 // "Options | Légendes" hides the band of every open window and gives its
-// height to the plot, is kept for the next start, and the windows opened
-// meanwhile follow it; checked again, the bands come back.
-TEST_F(LegendesGolfe, LOptionMasqueEtMontreLaBandeEtSeGarde)
+// height back to the plot, is kept for the next start, and the windows
+// opened meanwhile follow it; checked again, the bands come back.  Every
+// picture saved (PNG, BMP) or copied is the one drawn, band and all.
+TEST_F(LegendesGolfe, LOptionMasqueEtMontreLaBandeDansLesImagesAussi)
 {
     std::unique_ptr<TFenetreMere> mere = Fenetre();
     QAction* option = mere->Action("Legendes");
-    ASSERT_TRUE(option->isCheckable());
-    EXPECT_TRUE(option->isChecked());
+    EXPECT_TRUE(option->isCheckable() && option->isChecked());
     mere->Action("EspeceBiomasses")->trigger();
-    std::vector<TFG*> graphes = Graphes(*mere);
+    const std::vector<TFG*> graphes = Graphes(*mere);
     ASSERT_FALSE(graphes.empty());
-    std::vector<int> bandes, traces;
-    for (TFG* g : graphes) {
-        bandes.push_back(g->HauteurLegende());
-        traces.push_back(g->Y0() - HautDuTrace(*g));
-        EXPECT_GT(bandes.back(), 0);
-    }
-
-    option->trigger();
-    EXPECT_FALSE(LegendesAffichees());
-    for (size_t k = 0; k < graphes.size(); ++k) {
-        EXPECT_EQ(graphes[k]->HauteurLegende(), 0);
-        EXPECT_TRUE(graphes[k]->CasesLegende().empty());
-        // The plot regains the band's height, to a pixel of rounding.
-        EXPECT_NEAR(graphes[k]->Y0() - HautDuTrace(*graphes[k]), traces[k] + bandes[k], 1);
-    }
-    mere->Action("GlobalQuantites")->trigger();
-    EXPECT_EQ(Graphes(*mere).back()->HauteurLegende(), 0);
-    EXPECT_FALSE(Fenetre()->Action("Legendes")->isChecked());
-
-    option->trigger();
-    EXPECT_TRUE(LegendesAffichees());
-    for (size_t k = 0; k < graphes.size(); ++k) {
-        EXPECT_EQ(graphes[k]->HauteurLegende(), bandes[k]);
-        EXPECT_EQ(graphes[k]->Y0() - HautDuTrace(*graphes[k]), traces[k]);
-    }
-    EXPECT_GT(Graphes(*mere).back()->HauteurLegende(), 0);
-    EXPECT_TRUE(messages.Textes().empty());
-}
-
-// A window of each family, legend on: turned off, its picture is the very
-// picture of a window opened without legend (the pixel tests' pictures);
-// the saved and copied pictures carry the band.
-TEST(Legende, LaBandeSeRetireSansTraceEtVaDansLesImages)
-{
-    struct Cas {
-        const char* nom;
-        std::unique_ptr<TFG> (*fabrique)();
-        TTypeGraphe type;
-    };
-    const Cas cas[] = {
-        {"TFG", [] { return std::make_unique<TFG>(); }, TTypeGraphe::Histo3D},
-        {"TFG plat", [] { return std::make_unique<TFG>(); }, TTypeGraphe::Histo2D},
-        {"TFGSDouble", [] { return std::unique_ptr<TFG>(new TFGSDouble); }, TTypeGraphe::Histo3D},
-        {"TFGSEco", [] { return std::unique_ptr<TFG>(new TFGSEco); }, TTypeGraphe::Histo3D},
-    };
-    TSupListe liste;
-    for (int i = 0; i < 8; ++i)
-        Ajouter(liste, 3 + i % 4, i % 3 - 1);
     QTemporaryDir dossier;
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        TParamGraphe p = Param(liste, 0, 10, c.type);
-        const std::unique_ptr<TFG> sans = c.fabrique();
-        sans->resize(500, 300);
-        sans->Transferer(p);
-        p.Legende = true;
-        const std::unique_ptr<TFG> g = c.fabrique();
-        g->resize(500, 300);
-        g->Transferer(p);
-        ASSERT_GT(g->HauteurLegende(), 0);
-        EXPECT_EQ(sans->HauteurLegende(), 0);
-        EXPECT_LT(g->Echelle(), sans->Echelle());
-        for (const char* fichier : {"graphe.png", "graphe.bmp"}) {
-            ASSERT_TRUE(g->Enregistrer(dossier.filePath(fichier)));
-            EXPECT_EQ(QImage(dossier.filePath(fichier)).convertToFormat(QImage::Format_RGB32),
+    std::vector<std::pair<int, int>> mesures[3]; // band and plot heights
+    for (int passe = 0; passe < 3; ++passe) {
+        if (passe > 0)
+            option->trigger();
+        EXPECT_EQ(LegendesAffichees(), passe != 1);
+        for (TFG* g : graphes) {
+            mesures[passe].emplace_back(g->HauteurLegende(), g->Y0() - HautDuTrace(*g));
+            for (const char* fichier : {"graphe.png", "graphe.bmp"}) {
+                ASSERT_TRUE(g->Enregistrer(dossier.filePath(fichier)));
+                EXPECT_EQ(QImage(dossier.filePath(fichier)).convertToFormat(QImage::Format_RGB32),
+                          g->Image());
+            }
+            g->CopierImage();
+            EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
                       g->Image());
         }
-        g->CopierImage();
-        EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-                  g->Image());
-        VerifierBande(*g, Qt::white);
-
-        g->AfficherLegende(false);
-        EXPECT_EQ(g->HauteurLegende(), 0);
-        EXPECT_EQ(g->Image(), sans->Image());
+        if (passe == 1) {
+            EXPECT_FALSE(Fenetre()->Action("Legendes")->isChecked());
+            mere->Action("GlobalQuantites")->trigger();
+            EXPECT_EQ(Graphes(*mere).back()->HauteurLegende(), 0);
+        }
     }
+    for (size_t k = 0; k < graphes.size(); ++k) {
+        const auto [bande, trace] = mesures[0][k];
+        EXPECT_GT(bande, 0);
+        EXPECT_EQ(mesures[1][k].first, 0);
+        // The plot regains the band's height, to a pixel of rounding.
+        EXPECT_NEAR(mesures[1][k].second, trace + bande, 1);
+        EXPECT_EQ(mesures[2][k], mesures[0][k]);
+    }
+    EXPECT_TRUE(messages.Textes().empty());
 }
 
 // The loss is named, in the red it is painted in, only while a period at a
@@ -323,73 +277,55 @@ TEST(Legende, LaPerteNommeeQuandElleEstDessinee)
     const QColor rouge(191, 0, 0);
     const int bande = g.HauteurLegende();
     EXPECT_EQ(NomsVisibles(g), (QStringList{"Coûts", "Série B", "Perte"}));
-    ASSERT_EQ(g.CasesLegende().size(), 3u);
-    EXPECT_EQ(g.Image().pixelColor(g.CasesLegende()[2].center()), rouge);
+    EXPECT_EQ(g.Image().pixelColor(g.CasesLegende().at(2).center()), rouge);
     EXPECT_TRUE(Peinte(g, rouge));
 
     magneto.Position = 39; // periods 10 to 39: no loss
     g.Recomposer();
     EXPECT_EQ(NomsVisibles(g), (QStringList{"Coûts", "Série B"}));
-    EXPECT_EQ(g.CasesLegende().size(), 2u);
     EXPECT_FALSE(Peinte(g, rouge));
     EXPECT_EQ(g.HauteurLegende(), bande);
     VerifierBande(g, Qt::white);
 }
 
-// On every background of the catalogue, a yellow series on yellow too, the
-// swatches' outlines and the names stand out; a narrow window lays the
-// entries out on more rows, clear of the period number in the top right
-// corner, which stays written.
-TEST(Legende, LisibleSurChaqueFondEtLibreLeCoinDeLaPeriode)
+// A narrow window lays the entries out on more rows, their names clear of
+// the period number, which stays in the top right corner as a window
+// without legend writes it.
+TEST(Legende, PlusieursRangsLibresDuCoinDeLaPeriode)
 {
     TSupListe liste;
     Remplir(liste, {1, 2, 3}); // low bars, clear of the corner
-    for (TCouleur fond : {TCouleur{255, 255, 255}, TCouleur{255, 255, 0}, TCouleur{0, 255, 255},
-                          TCouleur{192, 192, 192}}) {
-        TParamGraphe p = Param(liste, 0, 10, TTypeGraphe::Histo3D);
-        std::tie(p.CouleurFond, p.Couleur, p.Couleur2, p.Legende) = std::tuple(fond, 4, 3, true);
-        TFGSDouble g;
-        g.resize(500, 300);
-        g.Transferer(p);
-        VerifierBande(g, QColor(fond.R, fond.G, fond.B));
-    }
-
     TParamGraphe p = Param(liste, 0, 10, TTypeGraphe::Histo2D);
-    std::tie(p.Nom, p.Nom2, p.AffPeriode, p.Legende) =
-        std::tuple("Biomasse de la population entière", "Biomasse féconde", true, true);
-    TFGSDouble large, etroit;
-    large.resize(700, 300);
-    large.Transferer(p);
-    etroit.resize(300, 300);
-    etroit.Transferer(p);
-    EXPECT_EQ(large.CasesLegende().at(0).top(), large.CasesLegende().at(1).top());
-    EXPECT_LT(etroit.CasesLegende().at(0).top(), etroit.CasesLegende().at(1).top());
-    EXPECT_GT(etroit.HauteurLegende(), large.HauteurLegende());
-    for (TFG* g : {static_cast<TFG*>(&large), static_cast<TFG*>(&etroit)}) {
-        // The period number where a window without legend writes it: the
-        // same pixels, and the names end before it.
-        TParamGraphe sansLegende = p;
-        sansLegende.Legende = false;
-        TFGSDouble sans;
-        sans.resize(g->size());
-        sans.Transferer(sansLegende);
-        const int droite = g->width() - 10, bas = g->HauteurLegende();
+    std::tie(p.Nom, p.Nom2, p.AffPeriode) =
+        std::tuple("Biomasse de la population entière", "Biomasse féconde", true);
+    int rangs = 0;
+    for (int largeur : {700, 300}) {
+        TFGSDouble sans, g;
+        sans.resize(largeur, 300);
+        sans.Transferer(p);
+        p.Legende = true;
+        g.resize(largeur, 300);
+        g.Transferer(p);
+        p.Legende = false;
+        const std::vector<QRect> cases = g.CasesLegende();
+        ASSERT_EQ(cases.size(), 2u);
+        EXPECT_EQ(cases[0].top() < cases[1].top(), largeur == 300) << largeur;
+        EXPECT_GT(g.HauteurLegende(), rangs);
+        rangs = g.HauteurLegende();
+        const int droite = largeur - 10;
         int gauche = droite;
         for (int x = droite / 2; x < droite; ++x)
-            for (int y = 0; y < bas; ++y)
+            for (int y = 0; y < rangs; ++y)
                 if (sans.Image().pixelColor(x, y) == Qt::black)
                     gauche = std::min(gauche, x);
         ASSERT_LT(gauche, droite) << "no period number";
-        const QRect coin(gauche, 0, droite - gauche, bas);
-        EXPECT_EQ(g->Image().copy(coin), sans.Image().copy(coin));
-        const QFontMetrics fm(g->font());
-        const std::vector<QRect> cases = g->CasesLegende();
-        const QStringList noms = NomsVisibles(*g);
+        const QRect coin(gauche, 0, droite - gauche, rangs);
+        EXPECT_EQ(g.Image().copy(coin), sans.Image().copy(coin));
+        const QFontMetrics fm(g.font());
+        const QStringList noms = NomsVisibles(g);
         for (size_t k = 0; k < cases.size(); ++k)
-            EXPECT_LT(cases[k].right() + fm.horizontalAdvance('0') / 2 + 1 +
-                          fm.horizontalAdvance(noms[int(k)]),
-                      gauche);
-        VerifierBande(*g, Qt::white);
+            EXPECT_LT(cases[k].right() + fm.horizontalAdvance(noms[int(k)]), gauche - 4);
+        VerifierBande(g, Qt::white);
     }
 }
 
