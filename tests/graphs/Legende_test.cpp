@@ -6,7 +6,6 @@
 
 #include "dataset/UCatalogue.h"
 #include "dataset/Ubd.h"
-#include "graphs/UFGDyna.h"
 #include "graphs/UFGSDouble.h"
 #include "graphs/UFGSEco.h"
 #include "model/UTraduction.h"
