@@ -10,6 +10,12 @@
 // what the window shows, which is FImage plus the mouse read-out.  The
 // window only ever copies whole images to the screen.
 //
+// A band under the window's title, above the plot, names each series beside
+// a swatch of the colour it is painted in (ufgLegende.cpp): the legend, part
+// of the composed picture, so the saved and copied pictures carry it.  The
+// legend, the table of values and the CSV take each series' name from its
+// catalogue row, through the parameter block.
+//
 // A window is also read without being seen: its accessible name is its
 // title and its description says in figures what is drawn (the quantity,
 // the Y range and unit, the periods or sizes covered, the column under the
