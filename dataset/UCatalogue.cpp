@@ -26,52 +26,61 @@ using F = TFamilleGraphe;
 // data file's size axis.
 constexpr TLigneGraphe Catalogue[] = {
     {E::Global, CodeBilanCA, CodeBilanBenefice, F::Eco,
+     QT_TRANSLATE_NOOP("Modele", "Chiffre d'affaires"), QT_TRANSLATE_NOOP("Modele", "Bénéfice"),
      QT_TRANSLATE_NOOP("Modele", "CA et Coûts flottille"), "", EchelleMonnaie, false, false, Blanc,
      0, 0, AideGlobalCA, "GlobalCAEtBenefices", QT_TRANSLATE_NOOP("Modele", "CA et bénéfices"),
      AideGlobalCA},
     {E::Global, CodeBilanPoidsDebarque, 0, F::Graph,
+     QT_TRANSLATE_NOOP("Modele", "Quantités débarquées"), nullptr,
      QT_TRANSLATE_NOOP("Modele", "Quantités débarquées flottille"), "", EchellePoids, false, false,
      Blanc, 0, 0, AideGlobalQuantites, "GlobalQuantites", QT_TRANSLATE_NOOP("Modele", "Quantités"),
      AideGlobalQuantites},
-    {E::Global, CodeBilanEffectifs, 0, F::Graph,
-     QT_TRANSLATE_NOOP("Modele", "Effectifs embarqués flottille"), "", EchelleEquipages, false,
-     false, Blanc, 0, 0, AideGlobalEffectifs, "GlobalEffectifs",
+    {E::Global, CodeBilanEffectifs, 0, F::Graph, QT_TRANSLATE_NOOP("Modele", "Effectifs embarqués"),
+     nullptr, QT_TRANSLATE_NOOP("Modele", "Effectifs embarqués flottille"), "", EchelleEquipages,
+     false, false, Blanc, 0, 0, AideGlobalEffectifs, "GlobalEffectifs",
      QT_TRANSLATE_NOOP("Modele", "Effectifs embarqués"), AideGlobalEffectifs},
     {E::Global, CodeBilanSubventions, 0, F::Graph,
+     QT_TRANSLATE_NOOP("Modele", "Subventions moins taxes"), nullptr,
      QT_TRANSLATE_NOOP("Modele", "Subventions / taxes flottille"), "", EchelleMonnaie, true, false,
      Blanc, 2, 0, AideGlobalTaxes, "GlobalTaxes",
      QT_TRANSLATE_NOOP("Modele", "Taxes et subventions "), AideGlobalTaxes},
 
     {E::Metier, CodeMetierCA, CodeMetierBenefice, F::Eco,
+     QT_TRANSLATE_NOOP("Modele", "Chiffre d'affaires"), QT_TRANSLATE_NOOP("Modele", "Bénéfice"),
      QT_TRANSLATE_NOOP("Modele", "CA et bénéfices "), " ", EchelleMonnaie, false, false, Cyan, 0, 0,
      AideMetierCA, "MetierCAEtBenefices",
      QT_TRANSLATE_NOOP("Modele", "CA et bénéfices d'exploitation"), AideMetierCA},
     {E::Metier, CodeMetierPoidsDebarque, 0, F::Graph,
+     QT_TRANSLATE_NOOP("Modele", "Quantités débarquées"), nullptr,
      QT_TRANSLATE_NOOP("Modele", "Quantité pêchée "), "", EchellePoids, false, false, Cyan, 0, 0,
      AideMetierQuantites, "MetierQuantites", QT_TRANSLATE_NOOP("Modele", "Quantités"),
      AideMetierQuantites},
-    {E::Metier, CodeMetierCAGris, 0, F::Graph, QT_TRANSLATE_NOOP("Modele", "CA gris "), " ",
-     EchelleMonnaie, false, false, Cyan, 0, 0, AideMetierCAGris, "MetierCAGris",
-     QT_TRANSLATE_NOOP("Modele", "CA Gris"), AideMetierCAGris},
+    {E::Metier, CodeMetierCAGris, 0, F::Graph, QT_TRANSLATE_NOOP("Modele", "CA gris"), nullptr,
+     QT_TRANSLATE_NOOP("Modele", "CA gris "), " ", EchelleMonnaie, false, false, Cyan, 0, 0,
+     AideMetierCAGris, "MetierCAGris", QT_TRANSLATE_NOOP("Modele", "CA Gris"), AideMetierCAGris},
     {E::Metier, CodeMetierCANavire, CodeMetierBeneficeNavire, F::Eco,
+     QT_TRANSLATE_NOOP("Modele", "Chiffre d'affaires"), QT_TRANSLATE_NOOP("Modele", "Bénéfice"),
      QT_TRANSLATE_NOOP("Modele", "CA et Coûts / navire "), " ", EchelleMonnaieNavire, false, false,
      GrisClair, 0, 0, AideMetierCANavire, "MetierCANavire",
      QT_TRANSLATE_NOOP("Modele", "CA et bénéfices / navire"), AideMetierCANavire},
     {E::Metier, CodeMetierPoidsNavire, 0, F::Graph,
+     QT_TRANSLATE_NOOP("Modele", "Quantités débarquées"), nullptr,
      QT_TRANSLATE_NOOP("Modele", "Quantité pêchée / navire "), "", EchellePoidsNavire, false, false,
      GrisClair, 0, 0, AideMetierQuantitesNavire, "MetierQuantitesNavire",
      QT_TRANSLATE_NOOP("Modele", "Quantités / navire"), AideMetierQuantitesNavire},
-    {E::Metier, CodeMetierCAGrisNavire, 0, F::Graph,
-     QT_TRANSLATE_NOOP("Modele", "CA Gris / navire "), " ", EchelleMonnaieNavire, false, false,
-     GrisClair, 0, 0, AideMetierCAGrisNavire, "MetierCAGrisNavire",
+    {E::Metier, CodeMetierCAGrisNavire, 0, F::Graph, QT_TRANSLATE_NOOP("Modele", "CA gris"),
+     nullptr, QT_TRANSLATE_NOOP("Modele", "CA Gris / navire "), " ", EchelleMonnaieNavire, false,
+     false, GrisClair, 0, 0, AideMetierCAGrisNavire, "MetierCAGrisNavire",
      QT_TRANSLATE_NOOP("Modele", "CA gris / navire"), AideMetierCAGrisNavire},
-    {E::Metier, CodeMetierEffort, 0, F::Graph, QT_TRANSLATE_NOOP("Modele", "Effort de Pêche "), " ",
-     EchelleEffort, false, false, Cyan, 0, 0, AideMetierEffort, "MetierEffort",
-     QT_TRANSLATE_NOOP("Modele", "Effort de pêche"), AideMetierEffort},
-    {E::Metier, CodeMetierNavires, 0, F::Graph, QT_TRANSLATE_NOOP("Modele", "Nb de Navires "), " ",
-     EchelleNavires, false, false, Cyan, 0, 0, AideMetierNavires, "MetierNavires",
-     QT_TRANSLATE_NOOP("Modele", "Nombre de navires"), AideMetierNavires},
-    {E::Metier, CodeMetierJours, 0, F::Graph,
+    {E::Metier, CodeMetierEffort, 0, F::Graph, QT_TRANSLATE_NOOP("Modele", "Effort de pêche"),
+     nullptr, QT_TRANSLATE_NOOP("Modele", "Effort de Pêche "), " ", EchelleEffort, false, false,
+     Cyan, 0, 0, AideMetierEffort, "MetierEffort", QT_TRANSLATE_NOOP("Modele", "Effort de pêche"),
+     AideMetierEffort},
+    {E::Metier, CodeMetierNavires, 0, F::Graph, QT_TRANSLATE_NOOP("Modele", "Navires"), nullptr,
+     QT_TRANSLATE_NOOP("Modele", "Nb de Navires "), " ", EchelleNavires, false, false, Cyan, 0, 0,
+     AideMetierNavires, "MetierNavires", QT_TRANSLATE_NOOP("Modele", "Nombre de navires"),
+     AideMetierNavires},
+    {E::Metier, CodeMetierJours, 0, F::Graph, QT_TRANSLATE_NOOP("Modele", "Jours de mer"), nullptr,
      QT_TRANSLATE_NOOP("Modele", "Nb de Jours de mer / Navire "), " ", EchelleJours, false, false,
      Cyan, 0, 0, AideMetierJours, "MetierJoursMer",
      QT_TRANSLATE_NOOP("Modele", "Nb de jours de mer"), AideMetierJours},
@@ -79,43 +88,52 @@ constexpr TLigneGraphe Catalogue[] = {
     // The catches in numbers carry the topic of the values in their own
     // windows, and the command's topic (catches and discards) on the last.
     {E::EspeceExploitee, CodeCapturesNombres, CodeRejetsNombre, F::Graph2,
+     QT_TRANSLATE_NOOP("Modele", "Captures"), QT_TRANSLATE_NOOP("Modele", "Rejets"),
      QT_TRANSLATE_NOOP("Modele", "Captures et rejets "), "", EchelleCapturesNombre, false, false,
      Cyan, 0, 3, AideValeurDebarquements, "MetierCapturesNombres",
      QT_TRANSLATE_NOOP("Modele", "Captures et rejets (nombres)"), AideCapturesRejets},
     {E::EspeceExploitee, CodeCapturesPoids, CodeRejetsPoids, F::Graph2,
+     QT_TRANSLATE_NOOP("Modele", "Captures"), QT_TRANSLATE_NOOP("Modele", "Rejets"),
      QT_TRANSLATE_NOOP("Modele", "Captures et rejets (Poids) "), "", EchellePoids, false, false,
      Cyan, 1, 3, AideCapturesRejets, "MetierCapturesPoids",
      QT_TRANSLATE_NOOP("Modele", "Captures et rejets (poids)"), AideCapturesRejets},
     {E::EspeceExploitee, CodeValeurDebarquements, 0, F::Graph,
+     QT_TRANSLATE_NOOP("Modele", "Valeur des débarquements"), nullptr,
      QT_TRANSLATE_NOOP("Modele", "Valeur des débarquements "), "", EchelleMonnaie, false, false,
      Cyan, 0, 0, AideValeurDebarquements, "MetierValeurs", QT_TRANSLATE_NOOP("Modele", "Valeurs"),
      AideValeurDebarquements},
 
     {E::Espece, CodeBiomasse, CodeBiomasseFeconde, F::Graph2,
+     QT_TRANSLATE_NOOP("Modele", "Biomasse"), QT_TRANSLATE_NOOP("Modele", "Biomasse féconde"),
      QT_TRANSLATE_NOOP("Modele", "Biomasses : "), "", EchelleBiomasse, false, false, Jaune, 1, 2,
      AideEspeceBiomasses, "EspeceBiomasses", QT_TRANSLATE_NOOP("Modele", "Biomasses"),
      AideEspeceBiomasses},
     {E::Espece, CodeEffectif, CodeCapturesNombre, F::DynaDouble,
+     QT_TRANSLATE_NOOP("Modele", "Population"), QT_TRANSLATE_NOOP("Modele", "Captures"),
      QT_TRANSLATE_NOOP("Modele", "Composition en taille (population et captures) : "), "",
      EchelleEffectifsTaille, false, true, Jaune, 1, 0, AideEspeceComposition, "EspeceComposition",
      QT_TRANSLATE_NOOP("Modele", "Composition en tailles (population et  captures)"),
      AideEspeceComposition},
     {E::Espece, CodeBiomasseTaille, CodePoidsCaptures, F::DynaDouble,
+     QT_TRANSLATE_NOOP("Modele", "Biomasse"), QT_TRANSLATE_NOOP("Modele", "Captures"),
      QT_TRANSLATE_NOOP("Modele", "Biomasse et captures (poids) par taille "), "",
      EchelleBiomasseTaille, false, true, Jaune, 1, 2, AideEspeceBiomasseTaille,
      "EspeceBiomasseTaille", QT_TRANSLATE_NOOP("Modele", "Biomasse et captures (poids) par taille"),
      AideEspeceBiomasseTaille},
-    {E::Espece, CodeCapturesNombreTaille, 0, F::Dyna,
-     QT_TRANSLATE_NOOP("Modele", "Captures (composition en taille) "), "", EchelleCapturesTaille,
-     false, true, Jaune, 0, 0, AideEspeceCapturesTaille, "EspeceCapturesTaille",
-     QT_TRANSLATE_NOOP("Modele", "Captures (composition en tailles)"), AideEspeceCapturesTaille},
-    {E::Espece, CodePoidsCapturesTaille, 0, F::Dyna,
-     QT_TRANSLATE_NOOP("Modele", "Captures (Poids) par taille "), "", EchellePoidsCapturesTaille,
-     false, true, Jaune, 2, 0, AideEspecePoidsTaille, "EspecePoidsTaille",
-     QT_TRANSLATE_NOOP("Modele", "Captures (poids par taille)"), AideEspecePoidsTaille},
-    {E::Espece, CodeFTaille, 0, F::Dyna, QT_TRANSLATE_NOOP("Modele", "F selon la taille "), "",
-     EchelleFTaille, false, true, Jaune, 2, 0, AideEspeceF, "EspeceF",
-     QT_TRANSLATE_NOOP("Modele", "F selon la taille"), AideEspeceF},
+    {E::Espece, CodeCapturesNombreTaille, 0, F::Dyna, QT_TRANSLATE_NOOP("Modele", "Captures"),
+     nullptr, QT_TRANSLATE_NOOP("Modele", "Captures (composition en taille) "), "",
+     EchelleCapturesTaille, false, true, Jaune, 0, 0, AideEspeceCapturesTaille,
+     "EspeceCapturesTaille", QT_TRANSLATE_NOOP("Modele", "Captures (composition en tailles)"),
+     AideEspeceCapturesTaille},
+    {E::Espece, CodePoidsCapturesTaille, 0, F::Dyna, QT_TRANSLATE_NOOP("Modele", "Captures"),
+     nullptr, QT_TRANSLATE_NOOP("Modele", "Captures (Poids) par taille "), "",
+     EchellePoidsCapturesTaille, false, true, Jaune, 2, 0, AideEspecePoidsTaille,
+     "EspecePoidsTaille", QT_TRANSLATE_NOOP("Modele", "Captures (poids par taille)"),
+     AideEspecePoidsTaille},
+    {E::Espece, CodeFTaille, 0, F::Dyna, QT_TRANSLATE_NOOP("Modele", "Mortalité par pêche F"),
+     nullptr, QT_TRANSLATE_NOOP("Modele", "F selon la taille "), "", EchelleFTaille, false, true,
+     Jaune, 2, 0, AideEspeceF, "EspeceF", QT_TRANSLATE_NOOP("Modele", "F selon la taille"),
+     AideEspeceF},
 };
 
 constexpr TMenuGraphes Menus[] = {
@@ -136,6 +154,9 @@ L& ListeDe(TSupListe& liste)
 }
 
 } // namespace
+
+const char* const NomCouts = QT_TRANSLATE_NOOP("Modele", "Coûts");
+const char* const NomPerte = QT_TRANSLATE_NOOP("Modele", "Perte");
 
 std::span<const TLigneGraphe> CatalogueGraphes()
 {
@@ -177,6 +198,12 @@ TParamGraphe ParamGraphe(const TLigneGraphe& ligne, const TBD& bd, THote& hote,
     p.CouleurFond = ligne.Fond;
     p.Couleur = ligne.Couleur;
     p.Couleur2 = ligne.Couleur2;
+    p.Nom = ligne.Nom ? Traduire(ligne.Nom) : "";
+    p.Nom2 = ligne.Nom2 ? Traduire(ligne.Nom2) : "";
+    if (ligne.Famille == F::Eco) {
+        p.NomCouts = Traduire(NomCouts);
+        p.NomPerte = Traduire(NomPerte);
+    }
     p.AffPeriode = hote.AffichageNumeroPeriode();
     p.Aide = ligne.Aide;
     return p;

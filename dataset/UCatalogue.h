@@ -22,6 +22,11 @@ struct TLigneGraphe {
     uint8_t Code;
     uint8_t Code2; // the second series; 0 for one series
     TFamilleGraphe Famille;
+    // The names of the quantities of Code and Code2 (null for one series):
+    // the one name of each series, which the window's legend, its table of
+    // values and its CSV columns all show.
+    const char* Nom;
+    const char* Nom2;
     // The window title: Titre, then the element's name ("métier espèce"
     // for a species fished by a métier), then Suite.
     const char* Titre;
@@ -51,6 +56,11 @@ struct TMenuGraphes {
 };
 
 std::span<const TLigneGraphe> CatalogueGraphes();
+
+// What the economic family paints besides its two quantities: the costs
+// (turnover less profit) and, in a period at a loss, the loss.
+extern const char* const NomCouts;
+extern const char* const NomPerte;
 std::span<const TMenuGraphes> MenusGraphes();
 
 // The row of an element's graph code, or null.

@@ -21,7 +21,7 @@ public:
 protected:
     std::vector<TSerie> Series() const override { return {FSerie, FSerie2}; }
 
-    TSerie FSerie2{0, 0, '*'};
+    TSerie FSerie2{0, 0, '*', {}};
 };
 
 } // namespace vasco

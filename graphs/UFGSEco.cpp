@@ -12,6 +12,9 @@ TFGSEco::TFGSEco(QWidget* parent) : TFG(parent)
 void TFGSEco::TransfertParamEco(const TParamGraphe& param)
 {
     FCode2 = param.Code2;
+    FNom2 = QString::fromStdString(param.Nom2);
+    FNomCouts = QString::fromStdString(param.NomCouts);
+    FNomPerte = QString::fromStdString(param.NomPerte);
     TParamGraphe p = param;
     p.Couleur = 0;
     p.Marque = ' ';
@@ -40,6 +43,32 @@ TLecture TFGSEco::Lecture(int index) const
     const int x =
         BordBarre(index) + (FType == TTypeGraphe::Histo3D ? FLargeur * 7 / 10 : FLargeur / 2);
     return {{{FOrigX, x, FY0, {{a, FY0 - Pixels(a)}, {c, FY0 - Pixels(c)}}}}};
+}
+
+std::vector<long double> TFGSEco::ValeursColonnes(int index) const
+{
+    const long double ca = Valeur(index, FSerie.Code), benefice = Valeur(index, FCode2);
+    return {ca, ca - benefice, benefice};
+}
+
+std::vector<TElementLegende> TFGSEco::ElementsLegende() const
+{
+    // The loss is named only while a period at a loss is in the window.  A
+    // profit that cannot be computed is the picture's to report; the legend
+    // then leaves the loss out.
+    bool perte = false;
+    int x = 0, iMin = 0, iMax = -1;
+    try {
+        if (FListe && Fenetre(x, iMin, iMax))
+            for (int i = iMin; i <= iMax && !perte; ++i)
+                perte = Valeur(i, FCode2) < 0;
+    } catch (...) {
+        perte = false;
+    }
+    const auto couleur = [this](uint8_t schema) {
+        return CouleurPeinte({FSerie.Code, schema, ' ', {}});
+    };
+    return {{FNomCouts, couleur(0)}, {FNom2, couleur(4)}, {FNomPerte, couleur(2), perte}};
 }
 
 int32_t TFGSEco::EtiquetteX(int index) const

@@ -2,6 +2,10 @@
 // as turnover and profit.  A profit shows the costs in green topped by the
 // profit in yellow; a loss shows the turnover in green topped by the loss in
 // red, so that the whole bar is the larger of turnover and costs.
+//
+// Its legend names what is painted (costs, profit, and the loss when one is
+// drawn); its table of values gives turnover, costs and profit, the costs
+// being the turnover less the profit, as painted.
 #pragma once
 
 #include "graphs/ufg.h"
@@ -27,10 +31,12 @@ protected:
     int32_t EtiquetteX(int index) const override;
     TLecture Lecture(int index) const override;
     const char* LieuLecture() const override { return "UFGSEco/TFGSEco.DessinXY"; }
-    std::vector<uint8_t> CodesTableau() const override { return {FSerie.Code, FCode2}; }
-    QStringList NomsSeries() const override { return {tr("Chiffre d'affaires"), tr("Bénéfice")}; }
+    QStringList NomsColonnes() const override { return {FSerie.Nom, FNomCouts, FNom2}; }
+    std::vector<long double> ValeursColonnes(int index) const override;
+    std::vector<TElementLegende> ElementsLegende() const override;
 
     uint8_t FCode2 = 0;
+    QString FNom2, FNomCouts, FNomPerte;
 };
 
 } // namespace vasco

@@ -121,7 +121,8 @@ void TFG::TransfertParam(const TParamGraphe& param)
     FListe = param.Liste;
     FContexte = param.Contexte;
     FMagneto = param.Magneto;
-    FSerie = {param.Code, param.Couleur, param.Marque};
+    FSerie = {param.Code, param.Couleur, param.Marque, QString::fromStdString(param.Nom)};
+    FLegende = param.Legende;
     ParamAxeY(param.YMin, param.YMax);
     ParamAxeX(param.XMin, param.XMax);
     setWindowTitle(QString::fromStdString(param.Titre));
@@ -235,12 +236,20 @@ int TFG::Recul(size_t rang, size_t nombre) const
     return FDecal * static_cast<int>(nombre - 1 - rang);
 }
 
-std::vector<uint8_t> TFG::CodesTableau() const
+QStringList TFG::NomsColonnes() const
 {
-    std::vector<uint8_t> codes;
+    QStringList noms;
     for (const TSerie& serie : Series())
-        codes.push_back(serie.Code);
-    return codes;
+        noms << serie.Nom;
+    return noms;
+}
+
+std::vector<long double> TFG::ValeursColonnes(int index) const
+{
+    std::vector<long double> valeurs;
+    for (const TSerie& serie : Series())
+        valeurs.push_back(Valeur(index, serie.Code));
+    return valeurs;
 }
 
 void TFG::SuivreAxeYAuto()
@@ -348,7 +357,10 @@ void TFG::TracerAxes()
         w = static_cast<int>(FLargeur * n);
     }
     FDecal = FLargeur / 2;
-    int h = FFond.height() - 2 * FMargeY - 1;
+    // The legend takes its band off the top: the plot gives up the height.
+    FHauteurLegende = FLegende ? MesurerLegende() : 0;
+    const int haut = FHauteurLegende + FMargeY;
+    int h = FFond.height() - FHauteurLegende - 2 * FMargeY - 1;
     if (FType == TTypeGraphe::Histo3D)
         h -= FDecal * series;
     h = std::max(h, 1);
@@ -360,7 +372,7 @@ void TFG::TracerAxes()
     } else {
         FEchelle = static_cast<float>(h / etendue);
     }
-    FY0 = Tronquer(FYMin * (long double)FEchelle) + FMargeY + h;
+    FY0 = Tronquer(FYMin * (long double)FEchelle) + haut + h;
     FOrigX = (FFond.width() - w - profondeurs * FDecal - 1) / 2;
 
     Ecrire(p, (w - fm.horizontalAdvance(FTitreX)) / 2 + FOrigX,
@@ -370,10 +382,10 @@ void TFG::TracerAxes()
     } catch (...) {
         titreYAffiche_ = FTitreY + " ( ******* )";
     }
-    Ecrire(p, FOrigX / 2, FMargeY / 4, titreYAffiche_);
+    Ecrire(p, FOrigX / 2, FHauteurLegende + FMargeY / 4, titreYAffiche_);
     Ecrire(p, FOrigX - 2 * largeur0, FY0, "0 ");
 
-    p.drawLine(FOrigX, FMargeY, FOrigX, FMargeY + h);
+    p.drawLine(FOrigX, haut, FOrigX, haut + h);
     p.drawLine(FOrigX - largeur0 / 2, FY0, FOrigX + w, FY0);
     if (!(FPasY > 0))
         return;
@@ -416,6 +428,8 @@ void TFG::Composer()
         case TTypeGraphe::Histo3D: TracerBarres(p, series[rang], Recul(rang, series.size())); break;
         }
     }
+    if (FHauteurLegende > 0)
+        TracerLegende(p);
     if (FAffPeriode)
         EcrirePeriode(p);
 }
@@ -452,7 +466,7 @@ void TFG::Afficher()
         tableau_ = Tableau(premierIndex_);
     } catch (...) {
         // The picture has reported the value; the table stays empty.
-        tableau_.Codes = CodesTableau();
+        tableau_.Noms = NomsColonnes();
         tableau_.Etiquettes.clear();
         tableau_.Lignes.clear();
     }
@@ -730,7 +744,7 @@ TTableauValeurs TFG::Tableau(int& premier)
     t.Titre = windowTitle();
     t.TitreX = FTitreX;
     t.Unite = FTitreY;
-    t.Codes = CodesTableau();
+    t.Noms = NomsColonnes();
     int x = 0, iMin = 0, iMax = -1;
     premier = 0;
     if (!ChoisirListe() || !Fenetre(x, iMin, iMax))
@@ -738,10 +752,7 @@ TTableauValeurs TFG::Tableau(int& premier)
     premier = iMin;
     for (int i = iMin; i <= iMax; ++i) {
         t.Etiquettes.push_back(EtiquetteX(i));
-        std::vector<long double> ligne;
-        for (uint8_t code : t.Codes)
-            ligne.push_back(Valeur(i, code));
-        t.Lignes.push_back(std::move(ligne));
+        t.Lignes.push_back(ValeursColonnes(i));
     }
     return t;
 }
@@ -755,8 +766,8 @@ bool TFG::EcrireCsv(const QString& chemin)
     QTextStream sortie(&fichier);
     sortie << "Titre," << Champ(t.Titre) << '\n' << "Unité," << Champ(t.Unite) << '\n';
     sortie << Champ(t.TitreX.isEmpty() ? QString("X") : t.TitreX);
-    for (size_t k = 0; k < t.Codes.size(); ++k)
-        sortie << ",Série " << k + 1 << " (code " << int(t.Codes[k]) << ')';
+    for (const QString& nom : t.Noms)
+        sortie << ',' << Champ(nom);
     sortie << '\n';
     for (size_t i = 0; i < t.Lignes.size(); ++i) {
         sortie << t.Etiquettes[i];
@@ -766,17 +777,6 @@ bool TFG::EcrireCsv(const QString& chemin)
     }
     sortie.flush();
     return sortie.status() == QTextStream::Ok && fichier.error() == QFileDevice::NoError;
-}
-
-QStringList TFG::NomsSeries() const
-{
-    const size_t nombre = CodesTableau().size();
-    if (nombre == 1)
-        return {windowTitle().trimmed()};
-    QStringList noms;
-    for (size_t k = 1; k <= nombre; ++k)
-        noms << tr("Série %1").arg(k);
-    return noms;
 }
 
 QString TFG::TexteCellule(int ligne, int colonne) const
@@ -793,7 +793,7 @@ QString TFG::EnTeteColonne(int colonne) const
 {
     if (colonne == 0)
         return FTitreX.isEmpty() ? QString("X") : FTitreX;
-    const QStringList noms = NomsSeries();
+    const QStringList& noms = tableau_.Noms;
     return colonne > 0 && colonne <= noms.size() ? noms[colonne - 1] : QString();
 }
 

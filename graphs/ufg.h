@@ -10,6 +10,12 @@
 // what the window shows, which is FImage plus the mouse read-out.  The
 // window only ever copies whole images to the screen.
 //
+// A band under the window's title, above the plot, names each series beside
+// a swatch of the colour it is painted in (ufgLegende.cpp): the legend, part
+// of the composed picture, so the saved and copied pictures carry it.  The
+// legend, the table of values and the CSV take each series' name from its
+// catalogue row, through the parameter block.
+//
 // A window is also read without being seen: its accessible name is its
 // title and its description says in figures what is drawn (the quantity,
 // the Y range and unit, the periods or sizes covered, the column under the
@@ -50,17 +56,27 @@ bool CouleursSchema(uint8_t schema, TCouleursBarre& couleurs);
 // What a window draws, as a table: one row per X position shown.
 struct TTableauValeurs {
     QString Titre, TitreX, Unite;
-    std::vector<uint8_t> Codes; // one column per quantity
+    QStringList Noms; // one column per quantity, by its name
     std::vector<int32_t> Etiquettes;
     std::vector<std::vector<long double>> Lignes;
 };
 
 // One series of a window: the quantity read from each element, the colour
-// scheme of its bars and the character of its markers.
+// scheme of its bars, the character of its markers and its name.
 struct TSerie {
     uint8_t Code = 0;
     uint8_t Couleur = 0;
     char Marque = '+';
+    QString Nom;
+};
+
+// One entry of a window's legend: a swatch of the colour painted, the name.
+// An entry that is not shown now still keeps its room in the band, so that
+// the plot does not move when it appears.
+struct TElementLegende {
+    QString Nom;
+    QColor Couleur;
+    bool Visible = true;
 };
 
 // What the read-out shows at one list position.  It is drawn group by group,
@@ -122,7 +138,7 @@ public:
     // shown, the X label then each series' value rounded as the read-out
     // writes it.  Headers: the X title, then the series' names.
     int LignesTexte() const { return static_cast<int>(tableau_.Lignes.size()); }
-    int ColonnesTexte() const { return static_cast<int>(tableau_.Codes.size()) + 1; }
+    int ColonnesTexte() const { return static_cast<int>(tableau_.Noms.size()) + 1; }
     QString TexteCellule(int ligne, int colonne) const;
     QString EnTeteColonne(int colonne) const;
     // Changes each time the table may have changed, so that cached cells
@@ -135,6 +151,16 @@ public:
     const QImage& Image() const { return FImage; }
     const QImage& Ecran() const { return FEcran; }
     void CopierImage() const;
+    // The legend band under the title, on or off; turning it on or off
+    // gives its height to the plot or takes it back, and repaints.
+    void AfficherLegende(bool afficher);
+    bool LegendeAffichee() const { return FLegende; }
+    // The band's height as of the last paint (0 without legend), and what
+    // it shows.
+    int HauteurLegende() const { return FHauteurLegende; }
+    std::vector<TElementLegende> Legende() const { return ElementsLegende(); }
+    // The swatches of the entries shown, in order, where they are drawn.
+    std::vector<QRect> CasesLegende() const;
     // Writes the picture (BMP, or PNG) or the values (CSV), chosen by the
     // file's extension; false when the file cannot be written.
     bool Enregistrer(const QString& chemin);
@@ -197,12 +223,14 @@ protected:
     virtual TLecture Lecture(int index) const;
     // The location reported when the read-out cannot be computed.
     virtual const char* LieuLecture() const { return "UFG/TFG.DessinXY"; }
-    // The quantities of the table of values (the CSV): by default the codes
-    // of the series.
-    virtual std::vector<uint8_t> CodesTableau() const;
-    // The names of the table's quantities, one per code of CodesTableau,
-    // as a listener hears them: the window's title for a single series.
-    virtual QStringList NomsSeries() const;
+    // The columns of the table of values (the CSV and the accessible
+    // table): their names, and their values at a list index; by default
+    // one per series.
+    virtual QStringList NomsColonnes() const;
+    virtual std::vector<long double> ValeursColonnes(int index) const;
+    // What the legend shows: by default each series, back to front, with
+    // the colour its bars, curve or markers are painted in.
+    virtual std::vector<TElementLegende> ElementsLegende() const;
     // The X axis counts size classes (its title is then the length unit),
     // not periods.
     virtual bool AxeDesTailles() const { return false; }
@@ -222,6 +250,12 @@ protected:
     int BordBarre(int index) const;
     // The depth shift of a series: one step for each series in front of it.
     int Recul(size_t rang, size_t nombre) const;
+    // The colour a series is painted in: the front face of its bars, the
+    // pen of its curve or markers.
+    QColor CouleurPeinte(const TSerie& serie) const;
+    // CalculIminImax without its guard, for the drawing inside an entry
+    // point's guard.
+    bool Fenetre(int& x, int& iMin, int& iMax) const;
 
     // The series of the parameter block: code, scheme and marker.
     TSerie FSerie;
@@ -241,6 +275,8 @@ protected:
     bool FAffPeriode = false;
     TSupListe* FListe = nullptr;
     int32_t FXMin = 0, FXMax = 0;
+    bool FLegende = true;
+    int FHauteurLegende = 0;
 
 private:
     // The Y range from the range asked for, or from the list; raises when
@@ -250,9 +286,6 @@ private:
     void SuivreAxeYAuto();
     QString TexteTitreY() const;
     void TracerAxes();
-    // CalculIminImax without its guard, for the drawing inside an entry
-    // point's guard.
-    bool Fenetre(int& x, int& iMin, int& iMax) const;
     // The picture: FFond and every series over it, the period number on top.
     void Composer();
     // The location reported when the picture cannot be composed.
@@ -261,6 +294,16 @@ private:
     void TracerCourbe(QPainter& p, const TSerie& serie);
     void TracerBarres(QPainter& p, const TSerie& serie, int recul);
     void EcrirePeriode(QPainter& p);
+    // The legend band (ufgLegende.cpp): the entries laid out in rows
+    // across the width the period number leaves, each row's entries
+    // placed from the left; its height for all the entries, shown or not;
+    // and its drawing over the top of the picture.
+    std::vector<QRect> DisposerLegende(const std::vector<TElementLegende>& elements,
+                                       int& lignes) const;
+    int MesurerLegende() const;
+    // The right end of the band's rows, short of the period number.
+    int DroiteLegende() const;
+    void TracerLegende(QPainter& p);
     void Afficher();
     // The read-out of a list index over the composed picture, from Lecture.
     void DessinerLecture(int index);

@@ -64,8 +64,13 @@ struct TParamGraphe {
     char Marque = '+';
     char Marque2 = '*';
     uint8_t CodeListe = 0;
+    // The names of the series of Code and Code2, in the language spoken;
+    // the economic family also names the costs and the loss it paints.
+    std::string Nom, Nom2, NomCouts, NomPerte;
     // The period number is written in the window.
     bool AffPeriode = true;
+    // A band under the title names each series beside its colour.
+    bool Legende = true;
     // The help context the new window carries.
     int Aide = 0;
 };

@@ -10,6 +10,7 @@
 #include "shell/ULangue.h"
 #include "shell/ULogo.h"
 #include "shell/UMagneto.h"
+#include "shell/UReglages.h"
 #include "shell/URessources.h"
 
 #include <QAction>
@@ -275,6 +276,8 @@ void TFenetreMere::CreerMenus()
     option("son", tr("Son"), -1, false);
     connect(option("AffichageNumeroPeriode", tr("Affichage numéro période"), -1, true),
             &QAction::triggered, this, &TFenetreMere::AffichageNumeroPeriodeClick);
+    connect(option("Legendes", tr("Légendes"), -1, LegendesAffichees()), &QAction::triggered, this,
+            &TFenetreMere::LegendesClick);
     concours_ = option("Concours", tr("Concours"), AideConcours, session.Concours);
     connect(concours_, &QAction::triggered, this, &TFenetreMere::ConcoursClick);
     const auto suivre = [this](QAction* marque, bool TOptionsSession::*champ) {

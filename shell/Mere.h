@@ -153,6 +153,9 @@ public:
     void OuvrirCAEtBenefices();
     // Every graph window recomposes its picture at the step control's position.
     void RedessinerGraphes();
+    // "Options | Légendes": kept for the next start, and every open graph
+    // window shows or hides its legend at once.
+    void LegendesClick();
     void EnregistrerGraphiqueSous();
     TPartieGraphes& Graphes() { return *graphes_; }
 

@@ -7,6 +7,7 @@
 #include "model/Uperiode.h"
 #include "shell/Mere.h"
 #include "shell/UChemins.h"
+#include "shell/UReglages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,13 +67,15 @@ void TFenetreMere::OuvrirGraphe(const TParamGraphe& param)
 {
     if (!param.Liste)
         throw ErreurModele("graphique sans liste");
-    std::unique_ptr<TFG> graphe = CreerGraphe(param.Famille);
+    TParamGraphe p = param;
+    p.Legende = Coche("Legendes");
+    std::unique_ptr<TFG> graphe = CreerGraphe(p.Famille);
     TFG* g = graphe.get();
     QMdiSubWindow* fenetre = Zone()->addSubWindow(graphe.release());
     fenetre->setAttribute(Qt::WA_DeleteOnClose);
-    fenetre->setProperty(ProprieteAide, param.Aide ? param.Aide : g->ContexteAideFamille());
+    fenetre->setProperty(ProprieteAide, p.Aide ? p.Aide : g->ContexteAideFamille());
     fenetre->showMaximized();
-    g->Transferer(param);
+    g->Transferer(p);
     fenetre->setWindowTitle(g->windowTitle());
 }
 
@@ -108,6 +111,15 @@ void TFenetreMere::RedessinerGraphes()
     for (QMdiSubWindow* fenetre : Zone()->subWindowList())
         if (auto* graphe = qobject_cast<TFG*>(fenetre->widget()))
             graphe->Recomposer();
+}
+
+void TFenetreMere::LegendesClick()
+{
+    const bool afficher = Coche("Legendes");
+    EnregistrerLegendes(afficher);
+    for (QMdiSubWindow* fenetre : Zone()->subWindowList())
+        if (auto* graphe = qobject_cast<TFG*>(fenetre->widget()))
+            graphe->AfficherLegende(afficher);
 }
 
 void TFenetreMere::EnregistrerGraphiqueSous()

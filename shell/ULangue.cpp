@@ -1,10 +1,10 @@
 #include "shell/ULangue.h"
 
 #include "model/UTraduction.h"
+#include "shell/UReglages.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QSettings>
 #include <QTranslator>
 #include <memory>
 
@@ -37,11 +37,6 @@ void Retirer(std::unique_ptr<QTranslator>& traducteur)
     if (traducteur)
         QCoreApplication::removeTranslator(traducteur.get());
     traducteur.reset();
-}
-
-QSettings Reglages()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Vasco", "Vasco");
 }
 
 } // namespace

@@ -591,6 +591,70 @@
         <source>Le fichier de données %1 de la partie est introuvable</source>
         <translation>The game&apos;s data file %1 cannot be found</translation>
     </message>
+    <message>
+        <source>Chiffre d&apos;affaires</source>
+        <translation>Turnover</translation>
+    </message>
+    <message>
+        <source>Bénéfice</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Quantités débarquées</source>
+        <translation>Landings</translation>
+    </message>
+    <message>
+        <source>Subventions moins taxes</source>
+        <translation>Subsidies less taxes</translation>
+    </message>
+    <message>
+        <source>CA gris</source>
+        <translation>Grey turnover</translation>
+    </message>
+    <message>
+        <source>Navires</source>
+        <translation>Vessels</translation>
+    </message>
+    <message>
+        <source>Jours de mer</source>
+        <translation>Days at sea</translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation>Catches</translation>
+    </message>
+    <message>
+        <source>Rejets</source>
+        <translation>Discards</translation>
+    </message>
+    <message>
+        <source>Valeur des débarquements</source>
+        <translation>Value of landings</translation>
+    </message>
+    <message>
+        <source>Biomasse</source>
+        <translation>Biomass</translation>
+    </message>
+    <message>
+        <source>Biomasse féconde</source>
+        <translation>Spawning biomass</translation>
+    </message>
+    <message>
+        <source>Population</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Mortalité par pêche F</source>
+        <translation>Fishing mortality F</translation>
+    </message>
+    <message>
+        <source>Coûts</source>
+        <translation>Costs</translation>
+    </message>
+    <message>
+        <source>Perte</source>
+        <translation>Loss</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -771,10 +835,6 @@ Picture and sounds: made for Vasco.</translation>
         <translation>&amp;Copy picture</translation>
     </message>
     <message>
-        <source>Série %1</source>
-        <translation>Series %1</translation>
-    </message>
-    <message>
         <source>Taille %1 %2</source>
         <translation>Size %1 %2</translation>
     </message>
@@ -824,14 +884,6 @@ Picture and sounds: made for Vasco.</translation>
     <message>
         <source>Graphique Economique</source>
         <translation>Economic graph</translation>
-    </message>
-    <message>
-        <source>Chiffre d&apos;affaires</source>
-        <translation>Turnover</translation>
-    </message>
-    <message>
-        <source>Bénéfice</source>
-        <translation>Profit</translation>
     </message>
 </context>
 <context>
@@ -1174,6 +1226,10 @@ It must be beside the program or in its share/vasco folder.</translation>
 Choisissez un dossier existant.</source>
         <translation>The folder &quot;%1&quot; does not exist.
 Choose an existing folder.</translation>
+    </message>
+    <message>
+        <source>Légendes</source>
+        <translation>Legends</translation>
     </message>
 </context>
 <context>

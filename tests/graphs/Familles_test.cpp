@@ -73,8 +73,8 @@ TEST(TFGSEco, LectureEtValeursDesDeuxQuantites)
 
     const TTableauValeurs t = g.Valeurs();
     ASSERT_EQ(t.Lignes.size(), 2u);
-    EXPECT_EQ(t.Codes, (std::vector<uint8_t>{CodeA, CodeB}));
-    EXPECT_EQ(t.Lignes[1], (std::vector<long double>{6, -2}));
+    EXPECT_EQ(t.Noms, (QStringList{"Série A", "Coûts", "Série B"}));
+    EXPECT_EQ(t.Lignes[1], (std::vector<long double>{6, 8, -2})); // costs: 6 - (-2)
     EXPECT_EQ(t.Etiquettes, (std::vector<int32_t>{1, 2})); // counted from 1
 
     // A profit that cannot be computed: reported once by the picture, and

@@ -120,7 +120,7 @@ TEST(GrapheAccessible, TableauDesValeursDuCsvArrondiesCommeLaLecture)
         ASSERT_GT(csv.Lignes.size(), 1u);
         ASSERT_EQ(t->rowCount(), int(csv.Lignes.size()));
         const int n = t->columnCount();
-        ASSERT_EQ(n, int(csv.Codes.size()) + 1);
+        ASSERT_EQ(n, int(csv.Noms.size()) + 1);
         EXPECT_EQ(a->childCount(), t->rowCount() * n);
         EXPECT_EQ(t->columnDescription(0), csv.TitreX);
         for (int r = 0; r < t->rowCount(); ++r) {

@@ -22,6 +22,12 @@ TParamGraphe Param(TSupListe& liste, float yMin, float yMax, TTypeGraphe type)
     p.Couleur2 = 1;
     p.Type = type;
     p.AffPeriode = false;
+    p.Nom = "Série A";
+    p.Nom2 = "Série B";
+    p.NomCouts = "Coûts";
+    p.NomPerte = "Perte";
+    // The pixels of the plot are measured without the legend's band.
+    p.Legende = false;
     return p;
 }
 

@@ -44,7 +44,8 @@ inline void Remplir(TSupListe& liste, std::initializer_list<long double> valeurs
         Ajouter(liste, v);
 }
 
-// A block for a window of 'type' over the whole list, white background.
+// A block for a window of 'type' over the whole list, white background,
+// series named "Série A" and "Série B", without legend.
 TParamGraphe Param(TSupListe& liste, float yMin, float yMax,
                    TTypeGraphe type = TTypeGraphe::Histo2D);
 

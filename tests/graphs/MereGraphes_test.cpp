@@ -261,7 +261,8 @@ TEST_F(GraphesGolfe, EnregistrerGraphiqueSous)
     mere.EnregistrerGraphiqueSous();
     EXPECT_EQ(QImage(nom).convertToFormat(QImage::Format_RGB32), g->Image());
 
-    // The values, one row per period shown, the two quantities.
+    // The values, one row per period shown: the turnover, the costs as
+    // painted (turnover less profit) and the profit.
     nom = dossier.filePath("ca.csv");
     mere.EnregistrerGraphiqueSous();
     QFile fichier(nom);
@@ -270,13 +271,17 @@ TEST_F(GraphesGolfe, EnregistrerGraphiqueSous)
     TBDVasco& bd = *mere.Donnees();
     ASSERT_EQ(lignes.size(), 3 + bd.Bilans.Nombre());
     EXPECT_EQ(lignes[0], "Titre,CA et Coûts flottille");
+    EXPECT_TRUE(lignes[2].endsWith(",Chiffre d'affaires,Coûts,Bénéfice"))
+        << lignes[2].toStdString();
     for (int i = 0; i < bd.Bilans.Nombre(); ++i) {
         const QStringList champs = lignes[3 + i].split(',');
-        ASSERT_EQ(champs.size(), 3);
+        ASSERT_EQ(champs.size(), 4);
         TEL& bilan = bd.Bilans.Element(i);
-        EXPECT_DOUBLE_EQ(champs[1].toDouble(), double(bilan.Calcul(CodeBilanCA, &bd.Contexte)));
-        EXPECT_DOUBLE_EQ(champs[2].toDouble(),
-                         double(bilan.Calcul(CodeBilanBenefice, &bd.Contexte)));
+        const long double ca = bilan.Calcul(CodeBilanCA, &bd.Contexte);
+        const long double benefice = bilan.Calcul(CodeBilanBenefice, &bd.Contexte);
+        EXPECT_DOUBLE_EQ(champs[1].toDouble(), double(ca));
+        EXPECT_DOUBLE_EQ(champs[2].toDouble(), double(ca - benefice));
+        EXPECT_DOUBLE_EQ(champs[3].toDouble(), double(benefice));
     }
 
     nom = dossier.filePath("absent/ca.bmp");

@@ -395,7 +395,7 @@ TEST(TFG, CsvDesValeursDessinees)
     ASSERT_EQ(lignes.size(), 6);
     EXPECT_EQ(lignes[0], "Titre,\"Captures, rejets\"");
     EXPECT_EQ(lignes[1], "Unité,tonnes");
-    EXPECT_EQ(lignes[2], "Périodes,Série 1 (code 1)");
+    EXPECT_EQ(lignes[2], "Périodes,Série A");
     for (int i = 0; i < 3; ++i) {
         const QStringList champs = lignes[3 + i].split(',');
         ASSERT_EQ(champs.size(), 2);

@@ -78,7 +78,7 @@ TEST(FenetreMere, MenusAvecLeursTitresEtContextesDAide)
          "Options",
          105,
          {"Recrutement aléatoire", "Croissance aléatoire", "Son", "Affichage numéro période",
-          "Concours", "Langue / Language"}},
+          "Légendes", "Concours", "Langue / Language"}},
         {"Aide1", "&Aide", 97, {"&Aide", "&A Propos de..."}},
     };
     for (const Menu& attendu : menus) {
