@@ -143,22 +143,19 @@ bool Proches(double avant, double apres)
            std::fabs(static_cast<long double>(apres) - avant) < EcartStable * std::fabs(avant);
 }
 
-// The point of factor f from its draws.
-TPointEquilibre Point(double f, std::span<TRun> runs)
+// The point of factor f: its figures from its draws (or its one run), its
+// settled mark from the run without draws.
+TPointEquilibre Point(double f, const TRun& sansTirage, std::span<const TRun> tirages)
 {
     TPointEquilibre point;
     point.Facteur = f;
-    const size_t n = runs[0].Moyennes.size();
-    std::vector<double> valeurs(runs.size());
-    const auto quantiles = [&](auto champ, size_t c) {
-        for (size_t r = 0; r < runs.size(); ++r)
-            valeurs[r] = (runs[r].*champ)[c];
-        return Quantiles(valeurs);
-    };
-    for (size_t c = 0; c < n; ++c) {
-        const auto q = quantiles(&TRun::Moyennes, c);
+    std::vector<double> valeurs(tirages.size());
+    for (size_t c = 0; c < sansTirage.Moyennes.size(); ++c) {
+        for (size_t r = 0; r < tirages.size(); ++r)
+            valeurs[r] = tirages[r].Moyennes[c];
+        const auto q = Quantiles(valeurs);
         point.Chiffres.push_back({q[0], q[1], q[2]});
-        if (Compte(c) && !Proches(quantiles(&TRun::Avant, c)[1], quantiles(&TRun::Apres, c)[1]))
+        if (Compte(c) && !Proches(sansTirage.Avant[c], sansTirage.Apres[c]))
             point.Stable = false;
     }
     return point;
@@ -212,10 +209,10 @@ std::optional<TPointEquilibre> AccesLibre(const std::vector<TPointEquilibre>& gr
     return std::nullopt;
 }
 
-std::string Prefixe(double f, int64_t tirage, bool tirages)
+std::string Prefixe(double f, int64_t tirage)
 {
     std::string texte = "facteur " + NeufChiffres(f);
-    if (tirages)
+    if (tirage > 0)
         texte += ", tirage " + std::to_string(tirage);
     return texte + " : ";
 }
@@ -293,8 +290,13 @@ std::optional<TEquilibre> CalculerEquilibre(const TParamEquilibre& p)
     for (double f : facteurs)
         scenarios.push_back(ScenarioMultiplie(p, pecherie, f));
 
-    const int64_t tirages = p.Recrutement ? p.Tirages : 1;
-    const int64_t total = static_cast<int64_t>(facteurs.size()) * tirages;
+    // With random recruitment, each point has its draws and one run without
+    // them (first): a decade of random recruits differs from the next by
+    // more than 1 % whatever the effort, so whether the fishery has settled
+    // is judged on the model's own course, that of the run without draws.
+    const int64_t tirages = p.Recrutement ? p.Tirages : 0;
+    const int64_t parPoint = tirages + 1;
+    const int64_t total = static_cast<int64_t>(facteurs.size()) * parPoint;
     const int64_t periodes = int64_t(p.Annees) * pecherie.PeriodesAn;
     const int64_t retenues = int64_t(AnneesMoyenne) * pecherie.PeriodesAn;
     const size_t nChiffres = ChiffreEq::PremiereEspece + pecherie.Especes.size();
@@ -304,20 +306,19 @@ std::optional<TEquilibre> CalculerEquilibre(const TParamEquilibre& p)
     std::atomic<bool> annule{false};
 
     ParFils(total, p.Fils, [&](int64_t r) {
-        const int64_t point = r / tirages;
-        const int64_t tirage = r % tirages + 1;
+        const int64_t point = r / parPoint;
+        const int64_t tirage = r % parPoint;
         const TExecution execution{.Donnees = &p.Donnees,
                                    .Scenario = &scenarios[static_cast<size_t>(point)],
                                    .Periodes = periodes,
                                    .Graine = GraineTirage(p.Graine, tirage),
-                                   .Recrutement = p.Recrutement,
+                                   .Recrutement = tirage > 0,
                                    .Annuler = p.Annuler};
         std::vector<std::vector<long double>> lignes(static_cast<size_t>(retenues),
                                                      std::vector<long double>(nChiffres));
         TRun& run = runs[static_cast<size_t>(r)];
         const bool fini = Executer(execution,
-                                   Prefixe(facteurs[static_cast<size_t>(point)], tirage,
-                                           p.Recrutement),
+                                   Prefixe(facteurs[static_cast<size_t>(point)], tirage),
                                    run.Messages, [&](const TBDVasco& bd, int64_t periode) {
                                        const int64_t l = periode - (periodes - retenues) - 1;
                                        if (l >= 0)
@@ -343,9 +344,10 @@ std::optional<TEquilibre> CalculerEquilibre(const TParamEquilibre& p)
     TEquilibre e;
     e.Especes = pecherie.Especes;
     for (size_t i = 0; i < facteurs.size(); ++i) {
-        const std::span<TRun> draws(runs.data() + i * static_cast<size_t>(tirages),
-                                    static_cast<size_t>(tirages));
-        e.Grille.push_back(Point(facteurs[i], draws));
+        const TRun* premier = runs.data() + i * static_cast<size_t>(parPoint);
+        const std::span<const TRun> points(premier + (tirages > 0 ? 1 : 0),
+                                           static_cast<size_t>(std::max<int64_t>(tirages, 1)));
+        e.Grille.push_back(Point(facteurs[i], *premier, points));
     }
     for (const TRun& run : runs)
         e.Messages += run.Messages;

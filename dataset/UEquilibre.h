@@ -70,7 +70,8 @@ struct TParamEquilibre {
     int64_t Tirages = 20;
     uint32_t Graine = 0;
     unsigned Fils = 1;
-    // Told (runs done, runs in all) after each run, one call at a time,
+    // Told (runs done, runs in all: with random draws, Tirages + 1 a point)
+    // after each run, one call at a time,
     // from whichever thread finished it.
     std::function<void(int64_t, int64_t)> Progression;
     // Looked at between periods; once set, the computation stops.
@@ -102,8 +103,9 @@ struct TPointEquilibre {
     std::vector<TChiffre> Chiffres; // indexed by ChiffreEq
     // The mean of the last ten years differs from the mean of the ten
     // before by less than 1 % for the landed weight and for every species'
-    // spawning biomass (on the medians with random draws).  Near a collapse
-    // sixty years are no equilibrium: such points are kept, marked.
+    // spawning biomass.  Near a collapse sixty years are no equilibrium:
+    // such points are kept, marked.  With random draws, the mark is that of
+    // the run without them (the draws alone move a decade by more).
     bool Stable = true;
 };
 
