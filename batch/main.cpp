@@ -457,6 +457,28 @@ unsigned Fils(const TOptions& o)
         o.Fils.value_or(std::max<int64_t>(std::thread::hardware_concurrency(), 1)));
 }
 
+// Reads the data file's bytes once and checks them with a first load into
+// `bd`: Termine, or the exit code once the reason is on standard error.  The
+// runs report the load's guard messages themselves.
+int ChargerOctets(const TOptions& o, vasco::TBDVasco& bd, std::string& octets)
+{
+    const auto contenu = vasco::LireTexte(o.Donnees);
+    if (!contenu) {
+        std::cerr << "vasco-batch : " << o.Donnees << " : le fichier ne peut pas être ouvert\n";
+        return DonneesIllisibles;
+    }
+    octets = *contenu;
+    const vasco::TRecepteurTemporaire silence([](const std::string&) {});
+    try {
+        vasco::TLecteur lecteur(octets);
+        bd.Charger(lecteur);
+    } catch (const vasco::ErreurLecture& e) {
+        SignalerLecture(o.Donnees, e);
+        return DonneesIllisibles;
+    }
+    return Termine;
+}
+
 // The data file is read once; a first load checks it and the scenario, whose
 // lines then serve every run.
 int ExecuterTirages(const TOptions& o)
@@ -468,30 +490,17 @@ int ExecuterTirages(const TOptions& o)
         vasco::GraineDepuisHorloge();
         t.Graine = vasco::Graine();
     }
-    const auto contenu = vasco::LireTexte(o.Donnees);
-    if (!contenu) {
-        std::cerr << "vasco-batch : " << o.Donnees << " : le fichier ne peut pas être ouvert\n";
-        return DonneesIllisibles;
-    }
-    t.Donnees = *contenu;
-    // The runs report the load's guard messages themselves.
-    vasco::InstallerRecepteur([](const std::string&) {});
+    vasco::InstallerRecepteur(SignalerSurErreurStandard);
     vasco::THoteSansFenetre hote;
     hote.Recrutement = o.Recrutement;
     hote.Croissance = o.Croissance;
     vasco::TBDVasco bd(&hote);
     vasco::FixerGraine(vasco::GraineTirage(t.Graine, 1));
-    try {
-        vasco::TLecteur lecteur(t.Donnees);
-        bd.Charger(lecteur);
-    } catch (const vasco::ErreurLecture& e) {
-        SignalerLecture(o.Donnees, e);
-        return DonneesIllisibles;
-    }
+    if (const int code = ChargerOctets(o, bd, t.Donnees); code != Termine)
+        return code;
     const auto scenario = LireScenario(o, bd);
     if (!scenario)
         return ErreurUsage;
-    vasco::InstallerRecepteur(SignalerSurErreurStandard);
     t.Colonnes = vasco::ColonnesCsv(bd);
     t.Scenario = &*scenario;
     t.Nombre = *o.Tirages;
@@ -515,23 +524,11 @@ std::optional<int> MetierNomme(const vasco::TBDVasco& bd, const std::string& nom
 // métier; every run then loads the same bytes.
 int ExecuterEquilibre(const TOptions& o)
 {
-    vasco::TParamEquilibre p;
-    const auto contenu = vasco::LireTexte(o.Donnees);
-    if (!contenu) {
-        std::cerr << "vasco-batch : " << o.Donnees << " : le fichier ne peut pas être ouvert\n";
-        return DonneesIllisibles;
-    }
-    p.Donnees = *contenu;
-    vasco::InstallerRecepteur([](const std::string&) {});
-    vasco::TBDVasco bd;
-    try {
-        vasco::TLecteur lecteur(p.Donnees);
-        bd.Charger(lecteur);
-    } catch (const vasco::ErreurLecture& e) {
-        SignalerLecture(o.Donnees, e);
-        return DonneesIllisibles;
-    }
     vasco::InstallerRecepteur(SignalerSurErreurStandard);
+    vasco::TParamEquilibre p;
+    vasco::TBDVasco bd;
+    if (const int code = ChargerOctets(o, bd, p.Donnees); code != Termine)
+        return code;
     const auto scenario = LireScenario(o, bd);
     if (!scenario)
         return ErreurUsage;
