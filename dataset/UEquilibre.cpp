@@ -217,6 +217,50 @@ std::string Prefixe(double f, int64_t tirage)
     return texte + " : ";
 }
 
+// The factors of the grid, then 1 when the grid does not hold it; `actuel`
+// is the index of 1.
+std::vector<double> Facteurs(const TParamEquilibre& p, size_t& actuel)
+{
+    std::vector<double> facteurs;
+    for (int64_t i = 0; i < NombrePoints(p); ++i)
+        facteurs.push_back(FacteurPoint(p, i));
+    for (actuel = 0; actuel < facteurs.size(); ++actuel)
+        if (std::fabs(facteurs[actuel] - 1) <= ToleranceFacteur)
+            return facteurs;
+    facteurs.push_back(1);
+    return facteurs;
+}
+
+// One run of factor f: draw `tirage` (0, the run without draws), its
+// figures kept over the last twenty years.  False when cancelled.
+bool Lancer(const TParamEquilibre& p, const TPecherie& pecherie, const TScenario& scenario,
+            double f, int64_t tirage, TRun& run)
+{
+    const int64_t periodes = int64_t(p.Annees) * pecherie.PeriodesAn;
+    const int64_t retenues = int64_t(AnneesMoyenne) * pecherie.PeriodesAn;
+    const TExecution execution{.Donnees = &p.Donnees,
+                               .Scenario = &scenario,
+                               .Periodes = periodes,
+                               .Graine = GraineTirage(p.Graine, tirage),
+                               .Recrutement = tirage > 0,
+                               .Annuler = p.Annuler};
+    std::vector<std::vector<long double>> lignes(
+        static_cast<size_t>(retenues),
+        std::vector<long double>(ChiffreEq::PremiereEspece + pecherie.Especes.size()));
+    const auto retenir = [&](const TBDVasco& bd, int64_t periode) {
+        const int64_t l = periode - (periodes - retenues) - 1;
+        if (l >= 0)
+            ChiffresPeriode(bd, periode, lignes[static_cast<size_t>(l)]);
+    };
+    if (!Executer(execution, Prefixe(f, tirage), run.Messages, retenir))
+        return false;
+    const size_t moitie = lignes.size() / 2;
+    run.Moyennes = Moyenne(lignes, 0, lignes.size());
+    run.Avant = Moyenne(lignes, 0, moitie);
+    run.Apres = Moyenne(lignes, moitie, lignes.size());
+    return true;
+}
+
 } // namespace
 
 std::vector<std::pair<std::string, std::string>>
@@ -275,17 +319,8 @@ std::optional<TEquilibre> CalculerEquilibre(const TParamEquilibre& p)
     if (p.Metier && *p.Metier >= static_cast<int>(pecherie.Navires.size()))
         throw std::invalid_argument("métier inconnu");
 
-    std::vector<double> facteurs;
-    for (int64_t i = 0; i < NombrePoints(p); ++i)
-        facteurs.push_back(FacteurPoint(p, i));
-    std::optional<size_t> actuel;
-    for (size_t i = 0; i < facteurs.size() && !actuel; ++i)
-        if (std::fabs(facteurs[i] - 1) <= ToleranceFacteur)
-            actuel = i;
-    if (!actuel) {
-        actuel = facteurs.size();
-        facteurs.push_back(1);
-    }
+    size_t actuel = 0;
+    const std::vector<double> facteurs = Facteurs(p, actuel);
     std::vector<TScenario> scenarios;
     for (double f : facteurs)
         scenarios.push_back(ScenarioMultiplie(p, pecherie, f));
@@ -297,42 +332,17 @@ std::optional<TEquilibre> CalculerEquilibre(const TParamEquilibre& p)
     const int64_t tirages = p.Recrutement ? p.Tirages : 0;
     const int64_t parPoint = tirages + 1;
     const int64_t total = static_cast<int64_t>(facteurs.size()) * parPoint;
-    const int64_t periodes = int64_t(p.Annees) * pecherie.PeriodesAn;
-    const int64_t retenues = int64_t(AnneesMoyenne) * pecherie.PeriodesAn;
-    const size_t nChiffres = ChiffreEq::PremiereEspece + pecherie.Especes.size();
     std::vector<TRun> runs(static_cast<size_t>(total));
     std::mutex progression;
     int64_t faits = 0;
     std::atomic<bool> annule{false};
-
     ParFils(total, p.Fils, [&](int64_t r) {
-        const int64_t point = r / parPoint;
-        const int64_t tirage = r % parPoint;
-        const TExecution execution{.Donnees = &p.Donnees,
-                                   .Scenario = &scenarios[static_cast<size_t>(point)],
-                                   .Periodes = periodes,
-                                   .Graine = GraineTirage(p.Graine, tirage),
-                                   .Recrutement = tirage > 0,
-                                   .Annuler = p.Annuler};
-        std::vector<std::vector<long double>> lignes(static_cast<size_t>(retenues),
-                                                     std::vector<long double>(nChiffres));
-        TRun& run = runs[static_cast<size_t>(r)];
-        const bool fini = Executer(execution,
-                                   Prefixe(facteurs[static_cast<size_t>(point)], tirage),
-                                   run.Messages, [&](const TBDVasco& bd, int64_t periode) {
-                                       const int64_t l = periode - (periodes - retenues) - 1;
-                                       if (l >= 0)
-                                           ChiffresPeriode(bd, periode,
-                                                           lignes[static_cast<size_t>(l)]);
-                                   });
-        if (!fini) {
+        const auto point = static_cast<size_t>(r / parPoint);
+        if (!Lancer(p, pecherie, scenarios[point], facteurs[point], r % parPoint,
+                    runs[static_cast<size_t>(r)])) {
             annule = true;
             return;
         }
-        const size_t moitie = lignes.size() / 2;
-        run.Moyennes = Moyenne(lignes, 0, lignes.size());
-        run.Avant = Moyenne(lignes, 0, moitie);
-        run.Apres = Moyenne(lignes, moitie, lignes.size());
         if (p.Progression) {
             const std::lock_guard verrou(progression);
             p.Progression(++faits, total);
@@ -344,15 +354,15 @@ std::optional<TEquilibre> CalculerEquilibre(const TParamEquilibre& p)
     TEquilibre e;
     e.Especes = pecherie.Especes;
     for (size_t i = 0; i < facteurs.size(); ++i) {
-        const TRun* premier = runs.data() + i * static_cast<size_t>(parPoint);
-        const std::span<const TRun> points(premier + (tirages > 0 ? 1 : 0),
-                                           static_cast<size_t>(std::max<int64_t>(tirages, 1)));
-        e.Grille.push_back(Point(facteurs[i], *premier, points));
+        const TRun* sansTirage = runs.data() + i * static_cast<size_t>(parPoint);
+        const std::span<const TRun> chiffres(sansTirage + (tirages > 0 ? 1 : 0),
+                                             static_cast<size_t>(std::max<int64_t>(tirages, 1)));
+        e.Grille.push_back(Point(facteurs[i], *sansTirage, chiffres));
     }
     for (const TRun& run : runs)
         e.Messages += run.Messages;
-    e.Actuel = e.Grille[*actuel];
-    if (*actuel == static_cast<size_t>(NombrePoints(p)))
+    e.Actuel = e.Grille[actuel];
+    if (actuel == static_cast<size_t>(NombrePoints(p)))
         e.Grille.pop_back();
     const size_t rem = Plus(e.Grille, ChiffreEq::Rente);
     e.RMD = e.Grille[Plus(e.Grille, ChiffreEq::PoidsDebarque)];
