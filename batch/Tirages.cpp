@@ -26,10 +26,9 @@ void Executer(const TTirages& t, int64_t i, TTirage& r)
                                .Graine = GraineTirage(t.Graine, i),
                                .Recrutement = t.Recrutement,
                                .Croissance = t.Croissance};
-    Executer(execution, "tirage " + std::to_string(i) + " : ", r.Messages,
-             [&](const TBDVasco& bd, int64_t p) {
-                 ValeursCsv(bd, static_cast<int>(p), r.Valeurs);
-             });
+    Executer(
+        execution, "tirage " + std::to_string(i) + " : ", r.Messages,
+        [&](const TBDVasco& bd, int64_t p) { ValeursCsv(bd, static_cast<int>(p), r.Valeurs); });
 }
 
 // The row of period p: the three quantiles of each column over the runs.

@@ -68,10 +68,10 @@ TEST(EquilibreBatch, TableauDesPointsEtDeLaGrille)
     ASSERT_EQ(e.Code, 0) << e.Erreurs;
     EXPECT_EQ(e.Erreurs, "");
     const Tableau t = LireCsv(e.Sortie);
-    EXPECT_EQ(t.Colonnes, (std::vector<std::string>{
-                              "point", "facteur", "jours_mer", "PoidsDebarque", "CA", "Couts",
-                              "Benefice", "SubventionsNettes", "Rente", "Effectifs",
-                              "Lieu:BiomasseFeconde%", "stable"}));
+    EXPECT_EQ(t.Colonnes,
+              (std::vector<std::string>{"point", "facteur", "jours_mer", "PoidsDebarque", "CA",
+                                        "Couts", "Benefice", "SubventionsNettes", "Rente",
+                                        "Effectifs", "Lieu:BiomasseFeconde%", "stable"}));
     ASSERT_EQ(t.Lignes.size(), 17u);
     for (int i = 0; i < 13; ++i) {
         EXPECT_EQ(t.Lignes[static_cast<size_t>(i)][0], "");
@@ -88,8 +88,7 @@ TEST(EquilibreBatch, TableauDesPointsEtDeLaGrille)
     EXPECT_NEAR(t.Valeur(17, "PoidsDebarque"), 500, 1e-3);
 
     EXPECT_EQ(Equilibre({"--facteurs", "0:3:0.25", "--fils", "3", Seuil}).Sortie, e.Sortie);
-    EXPECT_EQ(Equilibre({"--facteurs=0:3:0.25", "--metier", "Caseyeurs", Seuil}).Sortie,
-              e.Sortie);
+    EXPECT_EQ(Equilibre({"--facteurs=0:3:0.25", "--metier", "Caseyeurs", Seuil}).Sortie, e.Sortie);
 }
 
 // With draws, each figure in three columns; with no fleet worth its cost,

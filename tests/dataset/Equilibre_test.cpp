@@ -1,7 +1,7 @@
 // The equilibrium against the size of the fleets: each point is the plain run
 // of its scaled vessel counts, the points of a fishery worked out by hand,
-// the settled mark near a collapse, and the same figures on any number of
-// threads (those tests are in the suite Fils, run under ThreadSanitizer).
+// the settled mark near a collapse, the parameters refused.  The same
+// figures on any number of threads: tests/batch/Fils_test.cpp.
 #include "biology/UMath.h"
 #include "biology/Ubiolo.h"
 #include "dataset/UEquilibre.h"
@@ -119,17 +119,16 @@ TEST(Equilibre, UnPointEstLaSimulationSimpleDeSesNaviresMultiplies)
     const double f = 0.7;
     const std::vector<Cas> cas = {
         {"simple, le scénario change navires et maillage en cours de route",
-         FichierDonnees("simple.vsc"), "7;metier;Chalutiers;navires;14\n5;metier;Chalutiers;maillage;60\n",
-         f, -1,
-         "0;metier;Chalutiers;navires;" + Navires(f, 10) +
-             "\n7;metier;Chalutiers;navires;" + Navires(f, 14) +
-             "\n5;metier;Chalutiers;maillage;60\n",
+         FichierDonnees("simple.vsc"),
+         "7;metier;Chalutiers;navires;14\n5;metier;Chalutiers;maillage;60\n", f, -1,
+         "0;metier;Chalutiers;navires;" + Navires(f, 10) + "\n7;metier;Chalutiers;navires;" +
+             Navires(f, 14) + "\n5;metier;Chalutiers;maillage;60\n",
          false},
-        {"simple, recrutement aléatoire, trois tirages", FichierDonnees("simple.vsc"), "", 1.35,
-         -1, "0;metier;Chalutiers;navires;" + Navires(1.35, 10) + "\n", true},
+        {"simple, recrutement aléatoire, trois tirages", FichierDonnees("simple.vsc"), "", 1.35, -1,
+         "0;metier;Chalutiers;navires;" + Navires(1.35, 10) + "\n", true},
         {"golfe, un seul métier multiplié", FichierDonnees("golfe.vsc"),
-         "3;metier;Fileyeurs;navires;11\n4;metier;Chalutiers langoustiniers;navires;9\n", 1.45, 1, "",
-         false},
+         "3;metier;Fileyeurs;navires;11\n4;metier;Chalutiers langoustiniers;navires;9\n", 1.45, 1,
+         "", false},
     };
     for (Cas c : cas) {
         SCOPED_TRACE(c.Nom);
@@ -142,10 +141,11 @@ TEST(Equilibre, UnPointEstLaSimulationSimpleDeSesNaviresMultiplies)
             bd.Charger(lecteur);
             const auto& m = bd.Metiers.A<TMetierEco>(c.Metier);
             ASSERT_EQ(m.Nom, "Chalutiers langoustiniers");
-            c.Multiplie = "0;metier;Chalutiers langoustiniers;navires;" +
-                          Navires(c.Facteur, m.Courante().NbNavires) +
-                          "\n3;metier;Fileyeurs;navires;11\n4;metier;Chalutiers langoustiniers;navires;" +
-                          Navires(c.Facteur, 9) + "\n";
+            c.Multiplie =
+                "0;metier;Chalutiers langoustiniers;navires;" +
+                Navires(c.Facteur, m.Courante().NbNavires) +
+                "\n3;metier;Fileyeurs;navires;11\n4;metier;Chalutiers langoustiniers;navires;" +
+                Navires(c.Facteur, 9) + "\n";
             p.Metier = c.Metier;
         }
         p.Debut = p.Fin = c.Facteur;
@@ -196,12 +196,18 @@ TEST(Equilibre, UnPointEstLaSimulationSimpleDeSesNaviresMultiplies)
 // (1 - e^-Z).  Recruitment stays constant while that share is above 50 %
 // (the threshold), i.e. while 1 - e^-Z < 2 (1 - e^-M): up to f = 2.09.
 // Beyond, recruitment falls with the stock and the fishery collapses.
-double Debarque(double f) { return 1000 * f / (1 + f); }
+double Debarque(double f)
+{
+    return 1000 * f / (1 + f);
+}
 double Benefice(double f, double subventionAn)
 {
     return 2.25 * Debarque(f) - (1000 - 10 * subventionAn) * f;
 }
-double Feconde(double f) { return 100 * (1 - std::exp(-0.5)) / (1 - std::exp(-0.5 * (1 + f))); }
+double Feconde(double f)
+{
+    return 100 * (1 - std::exp(-0.5)) / (1 - std::exp(-0.5 * (1 + f)));
+}
 
 // The points, with and without a subsidy: a subsidy of 20 a vessel and a
 // year moves free entry to the right (where 2250 / (1 + f) = 800) but not the
@@ -339,70 +345,6 @@ TEST(Equilibre, ParametresRefuses)
     TParamEquilibre grille;
     EXPECT_EQ(NombrePoints(grille), 61);
     EXPECT_EQ(FacteurPoint(grille, 20), 1.0);
-}
-
-// ------------------------------------------------------------- threads
-
-void ExpectMemes(const TEquilibre& a, const TEquilibre& b)
-{
-    ASSERT_EQ(a.Grille.size(), b.Grille.size());
-    for (size_t i = 0; i < a.Grille.size(); ++i) {
-        EXPECT_EQ(a.Grille[i].Stable, b.Grille[i].Stable);
-        for (size_t c = 0; c < a.Grille[i].Chiffres.size(); ++c) {
-            const TChiffre& x = a.Grille[i].Chiffres[c];
-            const TChiffre& y = b.Grille[i].Chiffres[c];
-            EXPECT_TRUE(x.Q05 == y.Q05 && x.Q50 == y.Q50 && x.Q95 == y.Q95)
-                << "point " << i << ", chiffre " << c;
-        }
-    }
-    EXPECT_EQ(a.Messages, b.Messages);
-}
-
-// Random recruitment, five draws a point: on one thread or four, the same
-// figures to the last bit; the progress counts every run once (five draws
-// and the run without them, seven points), up to the total.
-TEST(Fils, EquilibreIdentiqueSurUnOuQuatreFils)
-{
-    TParamEquilibre p = Parametres(FichierDonnees("simple.vsc"));
-    p.Pas = 0.5;
-    p.Annees = 20;
-    p.Recrutement = true;
-    p.Tirages = 5;
-    p.Graine = 2024;
-    std::vector<int64_t> faits;
-    p.Progression = [&](int64_t fait, int64_t total) {
-        EXPECT_EQ(total, 42);
-        faits.push_back(fait);
-    };
-    const auto un = CalculerEquilibre(p);
-    p.Fils = 4;
-    const auto quatre = CalculerEquilibre(p);
-    ASSERT_TRUE(un && quatre);
-    ExpectMemes(*un, *quatre);
-    ASSERT_EQ(faits.size(), 84u);
-    for (size_t i = 0; i < 42; ++i)
-        EXPECT_TRUE(faits[i] == int64_t(i) + 1 && faits[42 + i] == int64_t(i) + 1);
-}
-
-// Cancelled before or during the runs, the computation gives nothing.
-TEST(Fils, EquilibreAnnule)
-{
-    TParamEquilibre p = Parametres(FichierDonnees("simple.vsc"));
-    p.Annees = 20;
-    p.Fils = 2;
-    std::atomic<bool> annuler{true};
-    p.Annuler = &annuler;
-    EXPECT_FALSE(CalculerEquilibre(p));
-
-    annuler = false;
-    int64_t faits = 0;
-    p.Progression = [&](int64_t fait, int64_t) {
-        faits = fait;
-        if (fait == 3)
-            annuler = true;
-    };
-    EXPECT_FALSE(CalculerEquilibre(p));
-    EXPECT_LT(faits, 61);
 }
 
 } // namespace
