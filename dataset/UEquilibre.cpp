@@ -204,7 +204,11 @@ std::optional<TPointEquilibre> AccesLibre(const std::vector<TPointEquilibre>& gr
             continue;
         const double avant = Median(grille[i - 1], ChiffreEq::Benefice);
         const double t = avant > 0 ? avant / (avant - apres) : 0;
-        return Interpoler(grille[i - 1], grille[i], t);
+        TPointEquilibre point = Interpoler(grille[i - 1], grille[i], t);
+        // 0 by definition: the rounding of the interpolation would leave a
+        // profit of 1e-10 in the table.
+        point.Chiffres[ChiffreEq::Benefice].Q50 = 0;
+        return point;
     }
     return std::nullopt;
 }
