@@ -1,16 +1,20 @@
 // vasco-batch: runs a data file headless, with a management scenario, and
 // writes one CSV row per simulated period on standard output.  It also
 // replays a saved game (--partie), gives the contest balance of saved games
-// (--bilan), and draws many runs of one fishery for the quantiles of their
-// figures (--tirages).
+// (--bilan), draws many runs of one fishery for the quantiles of their
+// figures (--tirages), and gives the fishery's equilibrium against the size
+// of its fleets (--equilibre).
 //
 // Exit codes: 0 done; 1 the data file cannot be read; 2 a usage or scenario
 // error; 3 the run failed otherwise (output not written, memory exhausted).
 
-#include "batch/Partie.h"
 #include "batch/Csv.h"
+#include "batch/Equilibre.h"
+#include "batch/Partie.h"
 #include "batch/Tirages.h"
 #include "biology/UMath.h"
+#include "dataset/UChamps.h"
+#include "dataset/UEquilibre.h"
 #include "dataset/UPartie.h"
 #include "model/UNombres.h"
 #include "model/Ulecteur.h"
@@ -42,7 +46,10 @@ constexpr const char* Usage =
     "        vasco-batch --bilan PARTIE.vsp...\n"
     "        vasco-batch --tirages N [--graine G] [--fils T] [--scenario FICHIER]\n"
     "                    [--recrutement-aleatoire] [--croissance-aleatoire]\n"
-    "                    DONNEES.vsc PERIODES\n";
+    "                    DONNEES.vsc PERIODES\n"
+    "        vasco-batch --equilibre [--facteurs DEBUT:FIN:PAS] [--annees A] [--metier NOM]\n"
+    "                    [--tirages K [--graine G]] [--scenario FICHIER] [--fils T]\n"
+    "                    DONNEES.vsc\n";
 
 constexpr const char* Aide =
     "\n"
@@ -98,6 +105,36 @@ constexpr const char* Aide =
     "Les messages du tirage i sont écrits à la fin, dans l'ordre des tirages,\n"
     "précédés de « tirage i : ».\n"
     "\n"
+    "\n"
+    "Équilibre (--equilibre) : le nombre de navires de chaque métier en vigueur (celui\n"
+    "du fichier, puis ceux du scénario à mesure qu'ils s'appliquent) est multiplié\n"
+    "par un facteur f ; pour chaque f de la grille, la pêcherie est simulée depuis\n"
+    "son stock vierge pendant A années, les autres mesures restant celles en\n"
+    "vigueur. Chaque point est exactement la simulation simple dont le scénario\n"
+    "écrirait ces nombres de navires.\n"
+    "  --facteurs DEBUT:FIN:PAS  grille des facteurs (par défaut 0:3:0.05, 61 points ;\n"
+    "                           au plus 1000 points)\n"
+    "  --annees A               années simulées par point, de 20 à 1000 (par défaut 60)\n"
+    "  --metier NOM             ne multiplie que les navires de ce métier\n"
+    "  --tirages K              recrutement aléatoire, K tirages par point, le tirage i\n"
+    "                           ayant la graine du tirage i de --tirages, la même pour\n"
+    "                           chaque f ; --recrutement-aleatoire seul : K = 20\n"
+    "  --fils T                 fils d'exécution ; la sortie n'en dépend pas\n"
+    "Sortie : une ligne par facteur, colonnes point (vide), facteur, jours_mer\n"
+    "(jours de mer de la flottille par période), PoidsDebarque, CA, Couts (CA moins\n"
+    "bénéfice), Benefice (après taxe, subventions comprises), SubventionsNettes,\n"
+    "Rente (bénéfice moins subventions nettes), Effectifs, puis pour chaque espèce\n"
+    "ESPECE:BiomasseFeconde% (biomasse féconde en % de la vierge) : moyennes par\n"
+    "période des 20 dernières années, dans les unités du modèle ; enfin stable (1 si\n"
+    "la moyenne des 10 dernières années diffère de moins de 1 % de celle des 10\n"
+    "précédentes pour le poids débarqué et chaque biomasse féconde, 0 sinon). Avec\n"
+    "--tirages, chaque chiffre a trois colonnes :q05, :q50 et :q95 sur les tirages,\n"
+    "et stable est la marque de la simulation du même facteur sans tirage.\n"
+    "Suivent quatre lignes : RMD (poids débarqué le plus grand), REM (rente la plus\n"
+    "grande), acces_libre (premier facteur au-delà du REM où le bénéfice tombe à 0,\n"
+    "interpolé entre les deux points qui l'encadrent ; vide s'il n'y en a pas) et\n"
+    "actuel (f = 1), trouvés sur les médianes ; à égalité, le plus petit facteur.\n"
+    "\n"
     "Codes de sortie : 0 terminé ; 1 fichier de données illisible, introuvable\n"
     "ou changé ; 2 erreur d'usage, de scénario ou de partie (avec --bilan : une\n"
     "des parties au moins est inutilisable) ; 3 autre échec (sortie impossible à\n"
@@ -105,6 +142,10 @@ constexpr const char* Aide =
 
 struct TOptions {
     std::optional<std::string> Partie;
+    bool Equilibre = false;
+    std::optional<std::string> Facteurs;
+    std::optional<int64_t> Annees;
+    std::optional<std::string> Metier;
     bool Bilan = false;
     std::vector<std::string> Parties; // of --bilan
     std::optional<int64_t> Tirages;
@@ -149,6 +190,18 @@ bool LireOption(TOptions& o, std::span<char*> args, size_t& i)
         o.Scenario = Valeur(args, i, arg, colle);
     } else if (arg == "--partie") {
         o.Partie = Valeur(args, i, arg, colle);
+    } else if (arg == "--facteurs") {
+        o.Facteurs = Valeur(args, i, arg, colle);
+    } else if (arg == "--metier") {
+        o.Metier = Valeur(args, i, arg, colle);
+    } else if (arg == "--annees") {
+        const std::string v = Valeur(args, i, arg, colle);
+        const auto n = vasco::EntierStrict(v, 0, vasco::AnneesMax * 1000);
+        if (!n)
+            throw ErreurOptions("--annees : nombre entier de " + std::to_string(vasco::AnneesMin) +
+                                " à " + std::to_string(vasco::AnneesMax) + " attendu, trouvé « " +
+                                v + " »");
+        o.Annees = *n;
     } else if (arg == "--tirages" || arg == "--fils") {
         const std::string v = Valeur(args, i, arg, colle);
         const int64_t max = arg == "--tirages" ? MaxTirages : MaxFils;
@@ -172,6 +225,8 @@ bool LireOption(TOptions& o, std::span<char*> args, size_t& i)
         o.Croissance = true;
     } else if (arg == "--bilan") {
         o.Bilan = true;
+    } else if (arg == "--equilibre") {
+        o.Equilibre = true;
     } else if (arg == "--help") {
         o.Aide = true;
     } else {
@@ -198,6 +253,8 @@ void VerifierPartie(TOptions& o, std::vector<std::string>& positions)
     const char* mode = o.Partie ? "--partie" : "--bilan";
     if (o.Tirages)
         throw ErreurOptions(std::string("--tirages et ") + mode + " ne vont pas ensemble");
+    if (o.Equilibre)
+        throw ErreurOptions(std::string("--equilibre et ") + mode + " ne vont pas ensemble");
     if (o.Scenario || o.Graine || o.Recrutement || o.Croissance || o.Fils)
         throw ErreurOptions(std::string(mode) +
                             " : la partie fixe elle-même sa graine, ses options et ses mesures");
@@ -213,8 +270,45 @@ void VerifierPartie(TOptions& o, std::vector<std::string>& positions)
         o.Periodes = LirePeriodes(positions[0]);
 }
 
+// DEBUT:FIN:PAS, each number as a person types it.
+void LireFacteurs(const std::string& texte, vasco::TParamEquilibre& p)
+{
+    const auto champs = vasco::Decouper(texte, ':');
+    std::optional<long double> n[3];
+    for (size_t i = 0; i < champs.size() && i < 3; ++i)
+        n[i] = vasco::LireReel(champs[i]);
+    if (champs.size() != 3 || !n[0] || !n[1] || !n[2])
+        throw ErreurOptions("--facteurs : DEBUT:FIN:PAS attendu (par exemple 0:3:0.05), trouvé « " +
+                            texte + " »");
+    p.Debut = static_cast<double>(*n[0]);
+    p.Fin = static_cast<double>(*n[1]);
+    p.Pas = static_cast<double>(*n[2]);
+}
+
+// --equilibre: the grid and the years are checked by the model's own rule
+// before anything is read.
+void VerifierEquilibre(TOptions& o, const std::vector<std::string>& positions)
+{
+    if (o.Croissance)
+        throw ErreurOptions("--equilibre : la croissance aléatoire n'est pas prévue, seul le "
+                            "recrutement peut être aléatoire (--tirages)");
+    if (o.Graine && !o.Tirages)
+        throw ErreurOptions("--equilibre : --graine ne s'emploie qu'avec --tirages");
+    if (positions.size() != 1)
+        throw ErreurOptions("--equilibre : un seul argument attendu, DONNEES.vsc");
+    o.Donnees = positions[0];
+    vasco::TParamEquilibre p;
+    if (o.Facteurs)
+        LireFacteurs(*o.Facteurs, p);
+    p.Annees = static_cast<int>(o.Annees.value_or(p.Annees));
+    if (const auto refus = vasco::RefusEquilibre(p))
+        throw ErreurOptions("--equilibre : " + *refus);
+}
+
 void VerifierSimulation(TOptions& o, const std::vector<std::string>& positions)
 {
+    if (o.Facteurs || o.Annees || o.Metier)
+        throw ErreurOptions("--facteurs, --annees et --metier ne s'emploient qu'avec --equilibre");
     if (o.Fils && !o.Tirages)
         throw ErreurOptions("--fils ne s'emploie qu'avec --tirages");
     if (positions.size() != 2)
@@ -241,6 +335,8 @@ TOptions LireOptions(std::span<char*> args)
         return o;
     if (o.Partie || o.Bilan)
         VerifierPartie(o, positions);
+    else if (o.Equilibre)
+        VerifierEquilibre(o, positions);
     else
         VerifierSimulation(o, positions);
     return o;
@@ -355,6 +451,34 @@ int ExecuterBilan(const TOptions& o, const std::vector<std::filesystem::path>& d
     return code == Termine && !complet ? ErreurUsage : code;
 }
 
+unsigned Fils(const TOptions& o)
+{
+    return static_cast<unsigned>(
+        o.Fils.value_or(std::max<int64_t>(std::thread::hardware_concurrency(), 1)));
+}
+
+// Reads the data file's bytes once and checks them with a first load into
+// `bd`: Termine, or the exit code once the reason is on standard error.  The
+// runs report the load's guard messages themselves.
+int ChargerOctets(const TOptions& o, vasco::TBDVasco& bd, std::string& octets)
+{
+    const auto contenu = vasco::LireTexte(o.Donnees);
+    if (!contenu) {
+        std::cerr << "vasco-batch : " << o.Donnees << " : le fichier ne peut pas être ouvert\n";
+        return DonneesIllisibles;
+    }
+    octets = *contenu;
+    const vasco::TRecepteurTemporaire silence([](const std::string&) {});
+    try {
+        vasco::TLecteur lecteur(octets);
+        bd.Charger(lecteur);
+    } catch (const vasco::ErreurLecture& e) {
+        SignalerLecture(o.Donnees, e);
+        return DonneesIllisibles;
+    }
+    return Termine;
+}
+
 // The data file is read once; a first load checks it and the scenario, whose
 // lines then serve every run.
 int ExecuterTirages(const TOptions& o)
@@ -366,39 +490,72 @@ int ExecuterTirages(const TOptions& o)
         vasco::GraineDepuisHorloge();
         t.Graine = vasco::Graine();
     }
-    const auto contenu = vasco::LireTexte(o.Donnees);
-    if (!contenu) {
-        std::cerr << "vasco-batch : " << o.Donnees << " : le fichier ne peut pas être ouvert\n";
-        return DonneesIllisibles;
-    }
-    t.Donnees = *contenu;
-    // The runs report the load's guard messages themselves.
-    vasco::InstallerRecepteur([](const std::string&) {});
+    vasco::InstallerRecepteur(SignalerSurErreurStandard);
     vasco::THoteSansFenetre hote;
     hote.Recrutement = o.Recrutement;
     hote.Croissance = o.Croissance;
     vasco::TBDVasco bd(&hote);
     vasco::FixerGraine(vasco::GraineTirage(t.Graine, 1));
-    try {
-        vasco::TLecteur lecteur(t.Donnees);
-        bd.Charger(lecteur);
-    } catch (const vasco::ErreurLecture& e) {
-        SignalerLecture(o.Donnees, e);
-        return DonneesIllisibles;
-    }
+    if (const int code = ChargerOctets(o, bd, t.Donnees); code != Termine)
+        return code;
     const auto scenario = LireScenario(o, bd);
     if (!scenario)
         return ErreurUsage;
-    vasco::InstallerRecepteur(SignalerSurErreurStandard);
     t.Colonnes = vasco::ColonnesCsv(bd);
     t.Scenario = &*scenario;
     t.Nombre = *o.Tirages;
     t.Periodes = o.Periodes.value_or(0);
     t.Recrutement = o.Recrutement;
     t.Croissance = o.Croissance;
-    t.Fils = static_cast<unsigned>(
-        o.Fils.value_or(std::max<int64_t>(std::thread::hardware_concurrency(), 1)));
+    t.Fils = Fils(o);
     vasco::Tirer(t, std::cout, std::cerr);
+    return FinSortie();
+}
+
+std::optional<int> MetierNomme(const vasco::TBDVasco& bd, const std::string& nom)
+{
+    for (int i = 0; i < bd.Metiers.Nombre(); ++i)
+        if (bd.Metiers.A<vasco::TELaNom>(i).Nom == nom)
+            return i;
+    return std::nullopt;
+}
+
+// The data file is read once: a first load checks it, the scenario and the
+// métier; every run then loads the same bytes.
+int ExecuterEquilibre(const TOptions& o)
+{
+    vasco::InstallerRecepteur(SignalerSurErreurStandard);
+    vasco::TParamEquilibre p;
+    vasco::TBDVasco bd;
+    if (const int code = ChargerOctets(o, bd, p.Donnees); code != Termine)
+        return code;
+    const auto scenario = LireScenario(o, bd);
+    if (!scenario)
+        return ErreurUsage;
+    p.Scenario = *scenario;
+    if (o.Metier) {
+        p.Metier = MetierNomme(bd, *o.Metier);
+        if (!p.Metier) {
+            std::cerr << "vasco-batch : --metier : métier inconnu " << vasco::Cite(*o.Metier)
+                      << "\n";
+            return ErreurUsage;
+        }
+    }
+    if (o.Facteurs)
+        LireFacteurs(*o.Facteurs, p);
+    p.Annees = static_cast<int>(o.Annees.value_or(p.Annees));
+    p.Recrutement = o.Tirages || o.Recrutement;
+    p.Tirages = o.Tirages.value_or(p.Tirages);
+    if (o.Graine) {
+        p.Graine = *o.Graine;
+    } else if (p.Recrutement) {
+        vasco::GraineDepuisHorloge();
+        p.Graine = vasco::Graine();
+    }
+    p.Fils = Fils(o);
+    const auto equilibre = vasco::CalculerEquilibre(p);
+    vasco::EcrireEquilibre(*equilibre, p.Recrutement, std::cout);
+    std::cerr << equilibre->Messages;
     return FinSortie();
 }
 
@@ -422,6 +579,8 @@ int main(int argc, char** argv)
             return ExecuterPartie(options, DossiersExemples(argv[0]));
         if (options.Bilan)
             return ExecuterBilan(options, DossiersExemples(argv[0]));
+        if (options.Equilibre)
+            return ExecuterEquilibre(options);
         if (options.Tirages)
             return ExecuterTirages(options);
         return Executer(options);

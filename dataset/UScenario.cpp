@@ -129,6 +129,11 @@ TScenario::TScenario(const std::vector<std::pair<int, std::string>>& lignes, con
     Trier();
 }
 
+TScenario::TScenario(std::vector<TLigneScenario> lignes) : lignes_(std::move(lignes))
+{
+    Trier();
+}
+
 void TScenario::Trier()
 {
     std::stable_sort(lignes_.begin(), lignes_.end(),

@@ -52,6 +52,9 @@ public:
     TScenario(const std::vector<std::pair<int, std::string>>& lignes, const TBDVasco& bd,
               std::string_view document);
 
+    // Lines built by the program itself, already checked.
+    explicit TScenario(std::vector<TLigneScenario> lignes);
+
     // Applies, in file order, the lines of the given period.
     void Appliquer(int64_t periode, TBDVasco& bd) const;
 

@@ -1,8 +1,10 @@
 // Runs on threads, in the test's own process (so that ThreadSanitizer sees
-// them): several data sets run side by side give what they give alone, and
-// threads started again and again leave no memory behind.
+// them): several data sets run side by side give what they give alone,
+// threads started again and again leave no memory behind, and the
+// equilibrium's figures do not depend on the number of threads.
 #include "batch/Csv.h"
 #include "batch/Tirages.h"
+#include "dataset/UEquilibre.h"
 #include "dataset/Ubd.h"
 #include "model/UBlocs.h"
 #include "model/Ulecteur.h"
@@ -10,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -105,6 +108,76 @@ TEST(Fils, AppelsRepetesDuTirageSansCroissanceDeLaMemoire)
     EXPECT_LE(apresCinquante, apresCinq + apresCinq / 10)
         << "pages résidentes après 5 appels : " << apresCinq
         << ", après 50 : " << apresCinquante << " (" << sysconf(_SC_PAGESIZE) << " o)";
+}
+
+// The equilibrium of a sample fishery with no scenario.
+TParamEquilibre Equilibre(const std::string& fichier)
+{
+    TParamEquilibre p;
+    p.Donnees = Contenu(fichier);
+    return p;
+}
+
+void ExpectMemes(const TEquilibre& a, const TEquilibre& b)
+{
+    ASSERT_EQ(a.Grille.size(), b.Grille.size());
+    for (size_t i = 0; i < a.Grille.size(); ++i) {
+        EXPECT_EQ(a.Grille[i].Stable, b.Grille[i].Stable);
+        for (size_t c = 0; c < a.Grille[i].Chiffres.size(); ++c) {
+            const TChiffre& x = a.Grille[i].Chiffres[c];
+            const TChiffre& y = b.Grille[i].Chiffres[c];
+            EXPECT_TRUE(x.Q05 == y.Q05 && x.Q50 == y.Q50 && x.Q95 == y.Q95)
+                << "point " << i << ", chiffre " << c;
+        }
+    }
+    EXPECT_EQ(a.Messages, b.Messages);
+}
+
+// Random recruitment, five draws a point: on one thread or four, the same
+// figures to the last bit; the progress counts every run once (five draws
+// and the run without them, seven points), up to the total.
+TEST(Fils, EquilibreIdentiqueSurUnOuQuatreFils)
+{
+    TParamEquilibre p = Equilibre(FichierDonnees("simple.vsc"));
+    p.Pas = 0.5;
+    p.Annees = 20;
+    p.Recrutement = true;
+    p.Tirages = 5;
+    p.Graine = 2024;
+    std::vector<int64_t> faits;
+    p.Progression = [&](int64_t fait, int64_t total) {
+        EXPECT_EQ(total, 42);
+        faits.push_back(fait);
+    };
+    const auto un = CalculerEquilibre(p);
+    p.Fils = 4;
+    const auto quatre = CalculerEquilibre(p);
+    ASSERT_TRUE(un && quatre);
+    ExpectMemes(*un, *quatre);
+    ASSERT_EQ(faits.size(), 84u);
+    for (size_t i = 0; i < 42; ++i)
+        EXPECT_TRUE(faits[i] == int64_t(i) + 1 && faits[42 + i] == int64_t(i) + 1);
+}
+
+// Cancelled before or during the runs, the computation gives nothing.
+TEST(Fils, EquilibreAnnule)
+{
+    TParamEquilibre p = Equilibre(FichierDonnees("simple.vsc"));
+    p.Annees = 20;
+    p.Fils = 2;
+    std::atomic<bool> annuler{true};
+    p.Annuler = &annuler;
+    EXPECT_FALSE(CalculerEquilibre(p));
+
+    annuler = false;
+    int64_t faits = 0;
+    p.Progression = [&](int64_t fait, int64_t) {
+        faits = fait;
+        if (fait == 3)
+            annuler = true;
+    };
+    EXPECT_FALSE(CalculerEquilibre(p));
+    EXPECT_LT(faits, 61);
 }
 
 } // namespace
