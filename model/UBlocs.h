@@ -43,6 +43,9 @@ namespace vasco {
 
 namespace detail {
 
+// Maps the pages of a new block at once (see UBlocs.cpp).
+void PreparerBloc(void* bloc, std::size_t taille) noexcept;
+
 // A free cell: its first bytes link it to the next one.
 struct TCelluleLibre {
     TCelluleLibre* Suivant;
@@ -123,6 +126,7 @@ private:
         if (libres_)
             return;
         auto* bloc = static_cast<std::byte*>(::operator new(taille_* ParBloc));
+        PreparerBloc(bloc, taille_ * ParBloc);
         blocs_.push_back(bloc);
         for (std::size_t i = ParBloc; i-- > 0;)
             Rendre(bloc + i * taille_);
