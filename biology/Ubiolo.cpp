@@ -24,17 +24,6 @@ constexpr long double PartMinimale = 5.0L;
 // spread is wide.
 constexpr float CroissanceEtroite = 2.0f;
 
-// The elements of a list as the class they must be, for the hot loops of the
-// population step; raises on an element of another class.
-template <class T>
-std::vector<T*> Pointeurs(const TSupListe& liste)
-{
-    std::vector<T*> p(liste.Nombre());
-    for (int i = 0; i < liste.Nombre(); ++i)
-        p[i] = &liste.A<T>(i);
-    return p;
-}
-
 // An 8-bit field of the file.
 uint8_t LireOctet(TLecteur& lecteur, const char* quoi)
 {
@@ -156,15 +145,15 @@ void Croitre(Effectifs& e, int64_t i, const TCroissance& croissance, long double
 // A season as the virgin stock uses it a hundred times: the survival e^-M
 // and the growth of each class are worked out once.
 struct TSaisonVierge {
-    std::vector<TTailleC*> Classes;
     std::vector<long double> Survie;
     std::vector<TCroissance> Croissances;
 
-    explicit TSaisonVierge(const TSupListe& tailles) : Classes(Pointeurs<TTailleC>(tailles))
+    explicit TSaisonVierge(const TSupListe& tailles)
     {
-        for (const TTailleC* c : Classes) {
-            Survie.push_back(ExpBorne(-c->MortaliteNaturelle));
-            Croissances.emplace_back(c->Croissance);
+        for (int i = 0; i < tailles.Nombre(); ++i) {
+            const TTailleC& c = tailles.A<TTailleC>(i);
+            Survie.push_back(ExpBorne(-c.MortaliteNaturelle));
+            Croissances.emplace_back(c.Croissance);
         }
     }
 };
