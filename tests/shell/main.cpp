@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
@@ -18,6 +20,12 @@ int main(int argc, char* argv[])
     // chosen), and speak French whatever the system's language: no
     // translation is installed unless a test installs one.
     QStandardPaths::setTestModeEnabled(true);
+    // ctest runs each test in a process of its own, side by side: each keeps
+    // its settings in a folder of its own, so that one test switching an
+    // option off (the legends) is never seen by another running meanwhile.
+    QTemporaryDir reglages;
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, reglages.path());
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication application(argc, argv);
     vasco::TRepondeurQuestion repondeur;
