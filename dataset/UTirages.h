@@ -11,6 +11,7 @@
 // bytes and the checked scenario, which they only read.
 #pragma once
 
+#include "dataset/UQuantiles.h"
 #include "dataset/UScenario.h"
 #include "dataset/Ubd.h"
 
@@ -29,18 +30,6 @@
 namespace vasco {
 
 uint32_t GraineTirage(uint32_t graine, int64_t tirage);
-
-// The q-quantile (q in hundredths) of n values taken by nearest rank: the
-// rank ceil(q n / 100), from 1, in increasing order.
-int64_t RangQuantile(int64_t n, int centiemes);
-
-// The quantiles every Monte-Carlo figure is given by: 5 %, 50 %, 95 %.
-inline constexpr int CentiemesQuantiles[] = {5, 50, 95};
-
-// The three quantiles of `valeurs` by nearest rank, a value that is not a
-// number ranking above every number (and giving NaN when its rank is
-// reached).  Reorders `valeurs`.
-std::array<double, 3> Quantiles(std::span<double> valeurs);
 
 // One run of a fishery, as a plain run with its seed would go.
 struct TExecution {
