@@ -520,6 +520,17 @@ void TPeriodeES::SommerBiomasses(const TEspece& espece, const TPeriodeEAn& saiso
     }
 }
 
+void TPeriodeES::CopierChiffres(const TPeriodeES& autre)
+{
+    QuotaActif = autre.QuotaActif;
+    Quota = autre.Quota;
+    TailleMinActive = autre.TailleMinActive;
+    TailleMin = autre.TailleMin;
+    Biomasse = autre.Biomasse;
+    BiomasseFeconde = autre.BiomasseFeconde;
+    FacteurRecrutement = autre.FacteurRecrutement;
+}
+
 long double TPeriodeES::Calcul(uint8_t code, TContexte* contexte)
 {
     const auto valeur = [&](const TBD& bd) -> long double {

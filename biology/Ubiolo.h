@@ -130,6 +130,8 @@ public:
 
     // Numbers and biomasses of this state, the last of its species.
     void Effectifs(TContexte& contexte);
+    // Every figure and measure of another state, without its classes.
+    void CopierChiffres(const TPeriodeES& autre);
 
     long double Calcul(uint8_t code, TContexte* contexte) override;
     void Inscrire(TContexte& contexte) override;

@@ -96,10 +96,12 @@ private:
         };
         std::vector<TPlace> Places; // one per state
     };
+    // Deques throughout: the records whose working list cannot be copied
+    // are made in place and never moved.
     std::deque<TPeriodeBilan> bilans_;
-    std::vector<std::deque<TCondition>> conditions_;            // by métier
-    std::vector<std::vector<std::deque<TPeriodeMS>>> captures_; // by métier, species fished
-    std::vector<TEtats> etats_;                                 // by species
+    std::deque<std::deque<TCondition>> conditions_;            // by métier
+    std::deque<std::deque<std::deque<TPeriodeMS>>> captures_; // by métier, species fished
+    std::deque<TEtats> etats_;                                 // by species
 };
 
 // A game left out, and why, in words.

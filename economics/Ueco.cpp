@@ -379,6 +379,17 @@ void TPeriodeMS::ZeroComptes()
     NbDebarques = NbRejetes = PoidsDebarque = PoidsRejete = Valeur = ValeurGrise = Taxe = 0;
 }
 
+void TPeriodeMS::CopierChiffres(const TPeriodeMS& autre)
+{
+    NbDebarques = autre.NbDebarques;
+    NbRejetes = autre.NbRejetes;
+    PoidsDebarque = autre.PoidsDebarque;
+    PoidsRejete = autre.PoidsRejete;
+    Valeur = autre.Valeur;
+    ValeurGrise = autre.ValeurGrise;
+    Taxe = autre.Taxe;
+}
+
 long double TPeriodeMS::Calcul(uint8_t code, TContexte* contexte)
 {
     const auto valeur = [&](const TBD& bd) -> long double {

@@ -167,6 +167,8 @@ public:
     void CalculDeF(TContexte& contexte);
     void CalculDesCaptures(TContexte& contexte);
     void ZeroComptes();
+    // Every figure of another record, without its working table.
+    void CopierChiffres(const TPeriodeMS& autre);
 
     long double Calcul(uint8_t code, TContexte* contexte) override;
     void Faire(uint8_t phase, TContexte* contexte) override;
