@@ -8,6 +8,7 @@
 #include "model/Ulecteur.h"
 #include "model/Umessages.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -78,7 +79,10 @@ void Rejouer(const TSession& session, const std::string& fichier, const std::str
     const TRecepteurTemporaire chargement(recepteur);
     TReprise reprise;
     reprise.Recepteur = recepteur;
-    jeu.Valeurs.reserve(static_cast<size_t>(jeu.Partie->Periodes) * colonnes);
+    // The rows of a game of usual length reserved at once; a longer game's
+    // grow as it goes.
+    jeu.Valeurs.reserve(static_cast<size_t>(std::min<int64_t>(jeu.Partie->Periodes, 1000)) *
+                        colonnes);
     reprise.Suivi = [&](const TBDVasco& bd, int64_t p) {
         if (p > 0)
             ValeursCsv(bd, static_cast<int>(p), jeu.Valeurs);
@@ -116,8 +120,8 @@ bool EcrireComparaison(std::span<const std::string> fichiers,
         const TRecepteurTemporaire silence([](const std::string&) {});
         const TCompteRendu r = session.Ouvrir(fichiers[i], dossiersExemples, {}, ouverture);
         if (r.Reussi()) {
-            reference = session.FichierDonnees().filename().string() + ", de " +
-                        Cite(fichiers[i]);
+            reference = session.FichierDonnees().filename().string() +
+                        ", le fichier de données de " + Cite(fichiers[i]);
         } else {
             jeux[i].Partie.reset();
             jeux[i].Refus = Raison(r, fichiers[i]);
