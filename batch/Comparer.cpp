@@ -39,7 +39,7 @@ std::string Raison(const TCompteRendu& r, const std::string& fichier)
         return r.Donnees.empty() ? r.Raison : r.Donnees.string() + " : " + r.Raison;
     default: break;
     }
-    return r.Raison;
+    return r.Raison.empty() ? "partie inutilisable" : r.Raison;
 }
 
 // A message on one line.
@@ -152,7 +152,8 @@ bool EcrireComparaison(std::span<const std::string> fichiers,
         }
         series.emplace_back(jeu.Valeurs);
         if (!colonnes.empty())
-            periodes = std::max(periodes, static_cast<int64_t>(jeu.Valeurs.size() / colonnes.size()));
+            periodes =
+                std::max(periodes, static_cast<int64_t>(jeu.Valeurs.size() / colonnes.size()));
     }
     if (series.empty())
         return false;

@@ -505,7 +505,8 @@ unsigned Fils(const TOptions& o)
 int ExecuterComparaison(const TOptions& o, const std::vector<std::filesystem::path>& dossiers)
 {
     vasco::InstallerRecepteur(SignalerSurErreurStandard);
-    const bool complet = vasco::EcrireComparaison(o.Parties, dossiers, Fils(o), std::cout, std::cerr);
+    const bool complet =
+        vasco::EcrireComparaison(o.Parties, dossiers, Fils(o), std::cout, std::cerr);
     const int code = FinSortie();
     return code == Termine && !complet ? DonneesIllisibles : code;
 }

@@ -64,8 +64,8 @@ TEST(Comparer, QuantilesDesPartiesQuiAtteignentChaquePeriode)
     const Cas cas[] = {{1, 24}, {3, 28}, {7, 26}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.Parties);
-        const auto parties = FaireClasse(Dossier("classe" + std::to_string(c.Parties)),
-                                         "golfe.vsc", ClasseVariee(c.Parties, c.Periodes));
+        const auto parties = FaireClasse(Dossier("classe" + std::to_string(c.Parties)), "golfe.vsc",
+                                         ClasseVariee(c.Parties, c.Periodes));
         const Execution e = Comparer(Chemins(parties), {"--fils", "2"});
         ASSERT_EQ(e.Code, 0) << e.Erreurs;
         const Tableau quantiles = LireCsv(e.Sortie);
