@@ -352,6 +352,11 @@ std::optional<TEquilibre> CalculerEquilibre(const TParamEquilibre& p)
     int64_t faits = 0;
     std::atomic<bool> annule{false};
     ParFils(total, p.Fils, [&](int64_t r) {
+        // Once cancelled, the runs left are not even loaded.
+        if (annule || (p.Annuler && p.Annuler->load(std::memory_order_relaxed))) {
+            annule = true;
+            return;
+        }
         const auto point = static_cast<size_t>(r / parPoint);
         if (!Lancer(p, pecherie, scenarios[point], facteurs[point], r % parPoint,
                     runs[static_cast<size_t>(r)])) {
