@@ -9,7 +9,8 @@
 //   MereGraphes.cpp    graph windows: the host's OuvrirGraphe, the
 //                      "Visualisations" menu, redrawing, saving a graph;
 //   MereDialogues.cpp  condition dialogs, contest, options, quit and about;
-//   MerePartie.cpp     game files: saving, opening, the save question.
+//   MerePartie.cpp     game files: saving, opening, the save question;
+//   MereDiagramme.cpp  the bio-economic diagram and its computation.
 #pragma once
 
 #include "model/Uhote.h"
@@ -32,6 +33,7 @@ namespace vasco {
 
 class TAide;
 class TBDVasco;
+class TDiagrammes;
 class TMagneto;
 class TSession;
 struct TCompteRendu;
@@ -158,6 +160,14 @@ public:
     void LegendesClick();
     void EnregistrerGraphiqueSous();
     TPartieGraphes& Graphes() { return *graphes_; }
+
+    // The bio-economic diagram (MereDiagramme.cpp): its command, added to
+    // the "Visualisations" menu after the catalogue's, opens its two
+    // windows and computes the equilibrium in the background; the diagram
+    // pair open now, or null.
+    void AjouterCommandeDiagramme(QMenu* menu);
+    void OuvrirDiagramme();
+    TDiagrammes* Diagrammes() const;
 
     // Dialogs, contest, options, quit and about (MereDialogues.cpp).
     // CreerDialogues runs once, from the constructor.
