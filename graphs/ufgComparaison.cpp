@@ -106,6 +106,10 @@ void TFG::FixerComparaison(std::shared_ptr<const TComparaison> comparaison)
 {
     comparaison_ = std::move(comparaison);
     SituerComparaison();
+    // A size graph past the current game's end keeps its picture while
+    // there is nothing new to draw; the compared games' picture must not
+    // outlive them.
+    FImage = QImage();
     Paint();
 }
 
