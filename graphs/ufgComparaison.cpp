@@ -96,7 +96,7 @@ QColor CouleurComparee(const QColor& serie, const QColor& fond)
     // would not stand out from the background.
     const bool sombre = Contraste(Qt::black, fond) < ContrasteCompare;
     const QColor vers = sombre ? QColor(Qt::white) : QColor(Qt::black);
-    QColor c = Melange(serie, vers, 0.3);
+    QColor c = Melange(serie, vers, 0.5);
     for (int pas = 0; pas < 10 && Contraste(c, fond) < ContrasteCompare; ++pas)
         c = Melange(c, vers, 0.2);
     return Contraste(c, fond) < ContrasteCompare ? vers : c;
@@ -301,11 +301,13 @@ void TFG::TracerPeriodesComparees(QPainter& p, const TQuantiteComparee& q, int x
         }
         return;
     }
-    // The band, run by run, a column wide where a run is a single index.
+    // The band, run by run of indexes that have it, across the whole
+    // columns of the run's ends.
     QColor bande = couleur;
     bande.setAlphaF(OpaciteBande);
     p.setPen(Qt::NoPen);
     p.setBrush(bande);
+    const QPoint demi(FLargeur / 2, 0);
     for (size_t debut = 0; debut < n;) {
         if (!presents[0][debut] || !presents[2][debut]) {
             ++debut;
@@ -314,18 +316,15 @@ void TFG::TracerPeriodesComparees(QPainter& p, const TQuantiteComparee& q, int x
         size_t fin = debut;
         while (fin + 1 < n && presents[0][fin + 1] && presents[2][fin + 1])
             ++fin;
-        if (fin == debut) {
-            const QPoint bas = points[0][debut], haut = points[2][debut];
-            p.drawRect(QRect(QPoint(bas.x() - FLargeur / 2, haut.y()),
-                             QPoint(bas.x() + (FLargeur - 1) / 2, bas.y())));
-        } else {
-            QPolygon contour;
-            for (size_t i = debut; i <= fin; ++i)
-                contour << points[2][i];
-            for (size_t i = fin + 1; i-- > debut;)
-                contour << points[0][i];
-            p.drawPolygon(contour);
-        }
+        QPolygon contour;
+        contour << points[2][debut] - demi;
+        for (size_t i = debut; i <= fin; ++i)
+            contour << points[2][i];
+        contour << points[2][fin] + demi << points[0][fin] + demi;
+        for (size_t i = fin + 1; i-- > debut;)
+            contour << points[0][i];
+        contour << points[0][debut] - demi;
+        p.drawPolygon(contour);
         debut = fin + 1;
     }
     p.setBrush(Qt::NoBrush);

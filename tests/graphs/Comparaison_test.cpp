@@ -366,7 +366,13 @@ int Rang(const TFG& g, long double v)
 TEST(ComparaisonGraphes, BandeEtTraitsPeintsSurLesBarres)
 {
     Messages messages;
-    const Classe classe(Eleves({12, 12, 12, 12}));
+    // Without random draws: the current game's fleet kept, the others'
+    // halved, doubled and multiplied by 1.5, so that the band of the three
+    // others spans the current game's bars.
+    const Classe classe({{.Nom = "eleve01", .Periodes = 12},
+                         {.Nom = "eleve02", .Periodes = 12, .Facteur = 0.5},
+                         {.Nom = "eleve03", .Periodes = 12, .Facteur = 2},
+                         {.Nom = "eleve04", .Periodes = 12, .Facteur = 1.5}});
     TSession session;
     Ouvrir(session, classe.Fichiers()[0]);
     TBDVasco& bd = *session.Donnees();
