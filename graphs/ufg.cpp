@@ -451,7 +451,7 @@ int64_t TFG::NumeroPeriode() const
 {
     // A size graph past its periods shows its last one, unless the
     // compared games go on.
-    return int64_t(Compare() || FMagneto ? PeriodeAffichee() : FPeriode) + 1;
+    return int64_t((Compare() || FMagneto) ? PeriodeAffichee() : FPeriode) + 1;
 }
 
 QString TFG::TextePeriode() const

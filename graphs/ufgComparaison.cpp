@@ -104,12 +104,13 @@ QColor CouleurComparee(const QColor& serie, const QColor& fond)
 
 void TFG::FixerComparaison(std::shared_ptr<const TComparaison> comparaison)
 {
+    // A size graph past the current game's end keeps its picture while
+    // there is nothing new to draw; a picture of compared games must not
+    // outlive them.
+    if (comparaison_)
+        FImage = QImage();
     comparaison_ = std::move(comparaison);
     SituerComparaison();
-    // A size graph past the current game's end keeps its picture while
-    // there is nothing new to draw; the compared games' picture must not
-    // outlive them.
-    FImage = QImage();
     Paint();
 }
 

@@ -68,7 +68,6 @@ std::shared_ptr<const TComparaison> Comparees(const TSession& session,
     return c;
 }
 
-// The current game: a game of the class opened as a student's.
 void Ouvrir(TSession& session, const fs::path& partie)
 {
     ASSERT_TRUE(session.Ouvrir(partie, {}, {}).Reussi());
@@ -82,18 +81,32 @@ const TLigneGraphe& Ligne(const std::string& commande)
     throw std::runtime_error("commande inconnue : " + commande);
 }
 
-// The window of a catalogue command's first element, as the command opens
-// it, on the host's step control.
-std::unique_ptr<TFG> Fenetre(TBDVasco& bd, HoteEnregistreur& hote, const std::string& commande)
-{
-    hote.Graphes.clear();
-    bd.OuvrirGraphes(Ligne(commande), hote);
-    EXPECT_FALSE(hote.Graphes.empty());
-    std::unique_ptr<TFG> g = CreerGraphe(hote.Graphes.at(0).Famille);
-    g->resize(640, 420);
-    g->Transferer(hote.Graphes.at(0));
-    return g;
-}
+// The current game: a game of the class opened as a student's, its
+// windows on a step control at its last period.
+struct PartieCourante {
+    TSession Session;
+    HoteEnregistreur Hote;
+
+    explicit PartieCourante(const fs::path& partie)
+    {
+        EXPECT_TRUE(Session.Ouvrir(partie, {}, {}).Reussi());
+        Hote.LeMagneto.Position = Donnees().NbPeriodes() - 1;
+    }
+    TBDVasco& Donnees() const { return *Session.Donnees(); }
+
+    // The window of a catalogue command's first element, as the command
+    // opens it.
+    std::unique_ptr<TFG> Fenetre(const std::string& commande)
+    {
+        Hote.Graphes.clear();
+        Donnees().OuvrirGraphes(Ligne(commande), Hote);
+        EXPECT_FALSE(Hote.Graphes.empty());
+        std::unique_ptr<TFG> g = CreerGraphe(Hote.Graphes.at(0).Famille);
+        g->resize(640, 420);
+        g->Transferer(Hote.Graphes.at(0));
+        return g;
+    }
+};
 
 // The CSV file of a window: its header (the X title first) and its rows,
 // as written.
@@ -159,12 +172,8 @@ TEST(ComparaisonGraphes, UnePartieCompareeASoiMemeDonneSesPropresNombres)
 {
     Messages messages;
     const Classe classe(Eleves({14}));
-    TSession session;
-    Ouvrir(session, classe.Fichiers()[0]);
-    TBDVasco& bd = *session.Donnees();
-    const auto comparaison = Comparees(session, classe.Fichiers());
-    HoteEnregistreur hote;
-    hote.LeMagneto.Position = bd.NbPeriodes() - 1;
+    PartieCourante courante(classe.Fichiers()[0]);
+    const auto comparaison = Comparees(courante.Session, classe.Fichiers());
     const struct {
         const char* commande;
         int colonnesComparees;
@@ -177,7 +186,7 @@ TEST(ComparaisonGraphes, UnePartieCompareeASoiMemeDonneSesPropresNombres)
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.commande);
-        const std::unique_ptr<TFG> g = Fenetre(bd, hote, c.commande);
+        const std::unique_ptr<TFG> g = courante.Fenetre(c.commande);
         const Csv avant = LireCsv(*g);
         g->FixerComparaison(comparaison);
         EXPECT_EQ(g->Comparaison(), comparaison.get());
@@ -205,13 +214,9 @@ TEST(ComparaisonGraphes, QuantilesDesPartiesQuiAtteignentChaquePeriode)
 {
     Messages messages;
     const Classe classe(Eleves({20, 16, 11, 7, 18}));
-    TSession session;
-    Ouvrir(session, classe.Fichiers()[0]);
-    TBDVasco& bd = *session.Donnees();
-    HoteEnregistreur hote;
-    hote.LeMagneto.Position = bd.NbPeriodes() - 1;
-    const std::unique_ptr<TFG> g = Fenetre(bd, hote, "GlobalQuantites");
-    g->FixerComparaison(Comparees(session, classe.Fichiers()));
+    PartieCourante courante(classe.Fichiers()[0]);
+    const std::unique_ptr<TFG> g = courante.Fenetre("GlobalQuantites");
+    g->FixerComparaison(Comparees(courante.Session, classe.Fichiers()));
 
     // Each game's own quantity, period by period.
     const uint8_t code = Ligne("GlobalQuantites").Code;
@@ -260,12 +265,8 @@ TEST(ComparaisonGraphes, LegendeDUneDeuxOuDePlusieursParties)
         vingt.push_back(classe.Chemin("p" + std::to_string(100 + i) + ".vsp"));
         fs::copy_file(classe.Fichiers()[0], vingt.back());
     }
-    TSession session;
-    Ouvrir(session, classe.Fichiers()[0]);
-    TBDVasco& bd = *session.Donnees();
-    HoteEnregistreur hote;
-    hote.LeMagneto.Position = bd.NbPeriodes() - 1;
-    const std::unique_ptr<TFG> g = Fenetre(bd, hote, "EspeceBiomasses");
+    PartieCourante courante(classe.Fichiers()[0]);
+    const std::unique_ptr<TFG> g = courante.Fenetre("EspeceBiomasses");
     g->AfficherLegende(true);
     const QStringList propres{QString::fromStdString(Traduire(Ligne("EspeceBiomasses").Nom)),
                               QString::fromStdString(Traduire(Ligne("EspeceBiomasses").Nom2))};
@@ -302,7 +303,7 @@ TEST(ComparaisonGraphes, LegendeDUneDeuxOuDePlusieursParties)
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.description);
-        g->FixerComparaison(Comparees(session, c.fichiers));
+        g->FixerComparaison(Comparees(courante.Session, c.fichiers));
         const std::vector<TElementLegende> legende = g->Legende();
         ASSERT_EQ(legende.size(), 2 + size_t(c.legende.size()));
         for (qsizetype k = 0; k < c.legende.size(); ++k) {
@@ -373,13 +374,9 @@ TEST(ComparaisonGraphes, BandeEtTraitsPeintsSurLesBarres)
                          {.Nom = "eleve02", .Periodes = 12, .Facteur = 0.5},
                          {.Nom = "eleve03", .Periodes = 12, .Facteur = 2},
                          {.Nom = "eleve04", .Periodes = 12, .Facteur = 1.5}});
-    TSession session;
-    Ouvrir(session, classe.Fichiers()[0]);
-    TBDVasco& bd = *session.Donnees();
-    HoteEnregistreur hote;
-    hote.LeMagneto.Position = bd.NbPeriodes() - 1;
-    const std::unique_ptr<TFG> g = Fenetre(bd, hote, "GlobalQuantites");
-    const std::unique_ptr<TFG> temoin = Fenetre(bd, hote, "GlobalQuantites");
+    PartieCourante courante(classe.Fichiers()[0]);
+    const std::unique_ptr<TFG> g = courante.Fenetre("GlobalQuantites");
+    const std::unique_ptr<TFG> temoin = courante.Fenetre("GlobalQuantites");
     const QImage sans = g->Image();
     const TTableauValeurs valeursSans = g->Valeurs();
     const QColor face = Face(Ligne("GlobalQuantites").Couleur);
@@ -387,7 +384,7 @@ TEST(ComparaisonGraphes, BandeEtTraitsPeintsSurLesBarres)
     const QColor trait = CouleurComparee(face, fond);
 
     // Three games: the band and the median.
-    g->FixerComparaison(Comparees(session, {classe.Fichiers().begin() + 1, classe.Fichiers().end()}));
+    g->FixerComparaison(Comparees(courante.Session, {classe.Fichiers().begin() + 1, classe.Fichiers().end()}));
     const QImage bande = g->Image();
     const TTableauValeurs t = g->Valeurs();
     int vues = 0;
@@ -416,7 +413,7 @@ TEST(ComparaisonGraphes, BandeEtTraitsPeintsSurLesBarres)
 
     // Two games: each game's line and markers, the first's filled squares
     // at its points.
-    g->FixerComparaison(Comparees(session, {classe.Fichiers()[1], classe.Fichiers()[2]}));
+    g->FixerComparaison(Comparees(courante.Session, {classe.Fichiers()[1], classe.Fichiers()[2]}));
     const QImage lignes = g->Image();
     const TTableauValeurs t2 = g->Valeurs();
     ASSERT_EQ(t2.Noms.size(), 3);
@@ -426,6 +423,10 @@ TEST(ComparaisonGraphes, BandeEtTraitsPeintsSurLesBarres)
         EXPECT_EQ(lignes.pixelColor(x + 2, y - 2), trait) << i;
     }
     EXPECT_NE(lignes, sans);
+    // The saved picture is the composed one, comparison and legend included.
+    QTemporaryDir dossier;
+    ASSERT_TRUE(g->Enregistrer(dossier.filePath("image.png")));
+    EXPECT_EQ(QImage(dossier.filePath("image.png")).convertToFormat(lignes.format()), lignes);
 
     // Removed: the picture and the table as if it never was.
     g->FixerComparaison(nullptr);
@@ -445,15 +446,12 @@ TEST(ComparaisonGraphes, ApresLaFinDeLaPartieSeuleLaComparaisonEstDessinee)
 {
     Messages messages;
     const Classe classe(Eleves({8, 20}));
-    TSession session;
-    Ouvrir(session, classe.Fichiers()[0]);
-    TBDVasco& bd = *session.Donnees();
-    ASSERT_EQ(bd.NbPeriodes(), 8);
-    const auto comparaison = Comparees(session, {classe.Fichiers()[1]});
-    HoteEnregistreur hote;
-    hote.LeMagneto.Position = 14;
+    PartieCourante courante(classe.Fichiers()[0]);
+    ASSERT_EQ(courante.Donnees().NbPeriodes(), 8);
+    const auto comparaison = Comparees(courante.Session, {classe.Fichiers()[1]});
+    courante.Hote.LeMagneto.Position = 14;
 
-    const std::unique_ptr<TFG> g = Fenetre(bd, hote, "GlobalQuantites");
+    const std::unique_ptr<TFG> g = courante.Fenetre("GlobalQuantites");
     const QColor face = Face(Ligne("GlobalQuantites").Couleur);
     const QColor fond = g->Image().pixelColor(1, g->height() - 2);
     EXPECT_FALSE(g->ApresLaFin());
@@ -488,7 +486,7 @@ TEST(ComparaisonGraphes, ApresLaFinDeLaPartieSeuleLaComparaisonEstDessinee)
 
     // The size graph draws the compared game's classes of that period, and
     // no bar of the current game.
-    const std::unique_ptr<TFG> d = Fenetre(bd, hote, "EspeceComposition");
+    const std::unique_ptr<TFG> d = courante.Fenetre("EspeceComposition");
     const QImage dernier = d->Image();
     const QColor fondTailles = dernier.pixelColor(1, dernier.height() - 2);
     d->FixerComparaison(comparaison);
