@@ -262,7 +262,7 @@ TEST(ComparaisonGraphes, LegendeDUneDeuxOuDePlusieursParties)
     // Twenty copies of a game, under names of their own.
     std::vector<fs::path> vingt;
     for (int i = 1; i <= 20; ++i) {
-        vingt.push_back(classe.Chemin("p" + std::to_string(100 + i) + ".vsp"));
+        vingt.push_back(classe.Chemin(QString("p%1.vsp").arg(100 + i).toStdString()));
         fs::copy_file(classe.Fichiers()[0], vingt.back());
     }
     PartieCourante courante(classe.Fichiers()[0]);
