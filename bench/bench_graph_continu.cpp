@@ -5,9 +5,15 @@
 // (the step control moves once per period), so that each time holds the
 // simulation, the graphs recomposed and the windows repainted before the
 // next period: the median and the slowest, in milliseconds, and how many
-// times a graph window was painted per period.
+// times a graph window was painted per period.  The six windows again with
+// a class of 30 games compared: every window draws their quantile band and
+// median at each period.
 #include "bench/ApplicationHorsEcran.h"
+#include "dataset/UComparaison.h"
+#include "dataset/USession.h"
 #include "dataset/Ubd.h"
+#include "graphs/ufg.h"
+#include "model/Ulecteur.h"
 #include "model/Umessages.h"
 #include "shell/Mere.h"
 #include "shell/UMagneto.h"
@@ -22,6 +28,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -30,6 +40,67 @@ using namespace vasco;
 using Horloge = std::chrono::steady_clock;
 
 constexpr int NbPeriodes = 100;
+// The compared games go on past the run, so that every period of it draws
+// all of them.
+constexpr int PartiesComparees = 30;
+constexpr int PeriodesComparees = 110;
+
+namespace fs = std::filesystem;
+
+// A class of games of golfe.vsc played beside a copy of it, each with
+// random recruitment (and random growth every other game) so that they
+// differ; made once for the whole program and removed at its end.
+class ClasseComparee {
+public:
+    ClasseComparee()
+        : dossier_(fs::temp_directory_path() /
+                   ("vasco_bench_classe_" + std::to_string(::getpid())))
+    {
+        fs::create_directories(dossier_);
+        fs::copy_file(VASCO_DONNEES "/golfe.vsc", Donnees(), fs::copy_options::overwrite_existing);
+        const std::string octets = LireTexte(Donnees()).value_or("");
+        for (int k = 0; k < PartiesComparees; ++k) {
+            TSession session;
+            session.FixerOptions({true, k % 2 == 0, false});
+            if (!session.Charger(Donnees(), octets).Reussi())
+                return;
+            for (int p = 0; p < PeriodesComparees; ++p)
+                session.Donnees()->Pas();
+            const fs::path partie = dossier_ / ("eleve" + std::to_string(k + 1) + ".vsp");
+            std::ofstream(partie, std::ios::binary) << session.TexteAEnregistrer(partie);
+            parties_.push_back(partie);
+        }
+    }
+    ~ClasseComparee() { fs::remove_all(dossier_); }
+    fs::path Donnees() const { return dossier_ / "golfe.vsc"; }
+    const std::vector<fs::path>& Parties() const { return parties_; }
+
+private:
+    fs::path dossier_;
+    std::vector<fs::path> parties_;
+};
+
+const ClasseComparee& Classe()
+{
+    static const ClasseComparee classe;
+    return classe;
+}
+
+// The class replayed against the loaded data file and handed to every
+// graph window, as the main window does.
+bool ComparerClasse(TFenetreMere& mere)
+{
+    auto comparaison = std::make_shared<TComparaison>();
+    TDemandeComparaison demande;
+    demande.Fichiers = Classe().Parties();
+    if (!Comparer(mere.Session(), demande, *comparaison) ||
+        comparaison->Parties.size() != PartiesComparees)
+        return false;
+    for (QMdiSubWindow* fenetre : mere.Zone()->subWindowList())
+        if (auto* g = qobject_cast<TFG*>(fenetre->widget()))
+            g->FixerComparaison(comparaison);
+    return true;
+}
 
 // Counts the paint events of the graph windows (the widgets inside the
 // subwindows of the client area).
@@ -66,7 +137,7 @@ bool OuvrirSixFenetres(TFenetreMere& mere)
     return mere.Zone()->subWindowList().size() == 6;
 }
 
-void Continu(benchmark::State& state, bool sixFenetres)
+void Continu(benchmark::State& state, bool sixFenetres, bool classe = false)
 {
     ApplicationHorsEcran();
     std::vector<double> periodes;
@@ -76,12 +147,18 @@ void Continu(benchmark::State& state, bool sixFenetres)
         TFenetreMere mere;
         mere.resize(1280, 1024);
         mere.show();
-        if (!mere.ChargerFichier(VASCO_DONNEES "/golfe.vsc")) {
+        const QString donnees = classe ? QString::fromStdString(Classe().Donnees().string())
+                                       : QString(VASCO_DONNEES "/golfe.vsc");
+        if (!mere.ChargerFichier(donnees)) {
             state.SkipWithError("golfe.vsc");
             return;
         }
         if (sixFenetres && !OuvrirSixFenetres(mere)) {
             state.SkipWithError("six fenêtres attendues");
+            return;
+        }
+        if (classe && !ComparerClasse(mere)) {
+            state.SkipWithError("30 parties comparées attendues");
             return;
         }
         QCoreApplication::processEvents();
@@ -137,6 +214,15 @@ void BM_Continu100PeriodesSixFenetres(benchmark::State& state)
     Continu(state, true);
 }
 BENCHMARK(BM_Continu100PeriodesSixFenetres)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5);
+
+void BM_Continu100PeriodesSixFenetres30PartiesComparees(benchmark::State& state)
+{
+    Continu(state, true, true);
+}
+BENCHMARK(BM_Continu100PeriodesSixFenetres30PartiesComparees)
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
     ->Iterations(5);

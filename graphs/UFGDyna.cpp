@@ -25,7 +25,7 @@ bool TPeriodesDyna::Choisir(TSupListe*& liste, int32_t& periode) const
         liste = nullptr;
         return false;
     }
-    const int32_t p = FMagnetoDyna ? FMagnetoDyna->PositionCourante() : periode;
+    const int32_t p = Position(periode);
     if (p < 0 || p >= FListePeriodes->Nombre()) {
         // The picture stays that of the last period shown; the first
         // period's sub-list always exists while the periods do.

@@ -22,6 +22,11 @@ struct TPeriodesDyna {
     // The sub-list of the selected period; false when the position lies
     // outside the periods, leaving a sub-list that is safe to read.
     bool Choisir(TSupListe*& liste, int32_t& periode) const;
+    // The step control's position, or the period kept without one.
+    int32_t Position(int32_t periode) const
+    {
+        return FMagnetoDyna ? FMagnetoDyna->PositionCourante() : periode;
+    }
 };
 
 class TFGDyna : public TFG {
@@ -39,6 +44,10 @@ public:
 protected:
     bool ChoisirListe() override { return Periodes.Choisir(FListe, FPeriode); }
     bool AxeDesTailles() const override { return true; }
+    // The compared games' classes are those of the selected period, drawn
+    // even past the current game's end.
+    const TSupListe* Historique() const override { return Periodes.FListePeriodes; }
+    int32_t PeriodeAffichee() const override { return Periodes.Position(FPeriode); }
 
     TPeriodesDyna Periodes;
 };

@@ -22,6 +22,8 @@ public:
 protected:
     bool ChoisirListe() override { return Periodes.Choisir(FListe, FPeriode); }
     bool AxeDesTailles() const override { return true; }
+    const TSupListe* Historique() const override { return Periodes.FListePeriodes; }
+    int32_t PeriodeAffichee() const override { return Periodes.Position(FPeriode); }
 
     TPeriodesDyna Periodes;
 };

@@ -71,6 +71,17 @@ std::vector<TElementLegende> TFGSEco::ElementsLegende() const
     return {{FNomCouts, couleur(0)}, {FNom2, couleur(4)}, {FNomPerte, couleur(2), perte}};
 }
 
+std::vector<TFG::TQuantiteComparee> TFGSEco::QuantitesComparees() const
+{
+    // The turnover in the profit's colour, which tops it when there is a
+    // profit; the costs in the colour of the bar's base.
+    const auto couleur = [this](uint8_t schema) {
+        return CouleurPeinte({FSerie.Code, schema, ' ', {}});
+    };
+    return {{FSerie.Nom, FSerie.Code, false, 0, couleur(4), 0},
+            {FNomCouts, FSerie.Code, true, FCode2, couleur(0), 0}};
+}
+
 int32_t TFGSEco::EtiquetteX(int index) const
 {
     return FListe->Premier + index - FXMin + 1;

@@ -6,6 +6,9 @@
 // Its legend names what is painted (costs, profit, and the loss when one is
 // drawn); its table of values gives turnover, costs and profit, the costs
 // being the turnover less the profit, as painted.
+//
+// Compared games are drawn as their turnover and their costs, the two tops
+// of the bar that the read-out shows.
 #pragma once
 
 #include "graphs/ufg.h"
@@ -34,6 +37,7 @@ protected:
     QStringList NomsColonnes() const override { return {FSerie.Nom, FNomCouts, FNom2}; }
     std::vector<long double> ValeursColonnes(int index) const override;
     std::vector<TElementLegende> ElementsLegende() const override;
+    std::vector<TQuantiteComparee> QuantitesComparees() const override;
 
     uint8_t FCode2 = 0;
     QString FNom2, FNomCouts, FNomPerte;

@@ -134,6 +134,7 @@ void TFG::TransfertParam(const TParamGraphe& param)
     FLectureClic = param.LectureClic;
     FType = param.Type;
     FAffPeriode = param.AffPeriode;
+    SituerComparaison();
     Paint();
 }
 
@@ -192,11 +193,14 @@ bool TFG::CalculIminImax(int& x, int& iMin, int& iMax)
 
 bool TFG::Fenetre(int& x, int& iMin, int& iMax) const
 {
-    if (!FListe)
-        return false;
+    return FListe && FenetreDe(FListe->Dernier, FListe->Nombre(), x, iMin, iMax);
+}
+
+bool TFG::FenetreDe(int64_t dernier, int64_t nombre, int& x, int& iMin, int& iMax) const
+{
     // The window ends at the step control's position: d shifts it.
     const int64_t d = FMagneto ? int64_t(FMagneto->PositionCourante()) - FXMax + FXMin : 0;
-    const int64_t premier = FListe->Premier, dernier = FListe->Dernier;
+    const int64_t premier = FListe->Premier;
     int64_t debut;
     if (FXMin + d < premier) {
         const int64_t decale = d <= 0 ? premier - FXMin : premier - FXMin - d;
@@ -206,7 +210,7 @@ bool TFG::Fenetre(int& x, int& iMin, int& iMax) const
         debut = FXMin + d - premier;
     }
     int64_t fin = dernier < FXMax + d ? dernier - premier : FXMax + d - premier;
-    fin = std::min<int64_t>(fin, FListe->Nombre() - 1);
+    fin = std::min<int64_t>(fin, nombre - 1);
     if (debut > fin)
         return false;
     iMin = static_cast<int>(debut);
@@ -408,7 +412,10 @@ void TFG::TracerAxes()
 
 void TFG::Composer()
 {
-    if (!ChoisirListe() || FFond.isNull()) {
+    // Past the end of the current game, a size graph has no list of its
+    // own to draw, but the compared games may still have theirs.
+    const bool courante = ChoisirListe();
+    if ((!courante && !(Compare() && NombreCompare() > 0)) || FFond.isNull()) {
         // Nothing to draw: the picture stays as it is, or shows the bare
         // axes when it no longer fits them.
         if (FImage.size() != FFond.size())
@@ -420,7 +427,7 @@ void TFG::Composer()
     Preparer(p);
     p.setPen(Qt::black);
     const std::vector<TSerie> series = Series();
-    for (size_t rang = 0; rang < series.size(); ++rang) {
+    for (size_t rang = 0; rang < series.size() && courante; ++rang) {
         switch (FType) {
         case TTypeGraphe::Points: TracerPoints(p, series[rang]); break;
         case TTypeGraphe::Courbe: TracerCourbe(p, series[rang]); break;
@@ -428,16 +435,36 @@ void TFG::Composer()
         case TTypeGraphe::Histo3D: TracerBarres(p, series[rang], Recul(rang, series.size())); break;
         }
     }
+    TracerComparaison(p);
     if (FHauteurLegende > 0)
         TracerLegende(p);
     if (FAffPeriode)
         EcrirePeriode(p);
 }
 
+int32_t TFG::PeriodeAffichee() const
+{
+    return FMagneto ? FMagneto->PositionCourante() : FPeriode;
+}
+
+int64_t TFG::NumeroPeriode() const
+{
+    // A size graph past its periods shows its last one, unless the
+    // compared games go on.
+    return int64_t((Compare() || FMagneto) ? PeriodeAffichee() : FPeriode) + 1;
+}
+
+QString TFG::TextePeriode() const
+{
+    const int64_t periode = NumeroPeriode();
+    if (ApresLaFin())
+        return tr("Période %1 (après la fin de la partie)").arg(periode);
+    return QString::number(periode);
+}
+
 void TFG::EcrirePeriode(QPainter& p)
 {
-    const int64_t periode = int64_t(FMagneto ? FMagneto->PositionCourante() : FPeriode) + 1;
-    const QString texte = QString("%1").arg(periode, 3);
+    const QString texte = QString("%1").arg(NumeroPeriode(), 3);
     p.save();
     QFont police = p.font();
     police.setPixelSize(std::max(FImage.height() / 10, 1));
@@ -445,7 +472,16 @@ void TFG::EcrirePeriode(QPainter& p)
     p.setPen(Qt::black);
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(FCouleurFond);
-    Ecrire(p, FImage.width() - p.fontMetrics().horizontalAdvance(texte) - 10, 0, texte);
+    const int droite = FImage.width() - 10;
+    Ecrire(p, droite - p.fontMetrics().horizontalAdvance(texte), 0, texte);
+    if (ApresLaFin()) {
+        // Under the number, in the window's font, below the legend band:
+        // the number alone would read as a period of the current game.
+        const int y = std::max(p.fontMetrics().height(), FHauteurLegende);
+        p.setFont(font());
+        const QString note = tr("(après la fin de la partie)");
+        Ecrire(p, droite - p.fontMetrics().horizontalAdvance(note), y, note);
+    }
     p.restore();
 }
 
@@ -581,11 +617,11 @@ void TFG::MouseMove(Qt::MouseButtons boutons, Qt::KeyboardModifiers touches, int
         return;
     bool effacer = false, lue = false;
     Garder(LieuLecture(), [&] {
-        if (!ChoisirListe() || FImage.isNull())
+        if (!Lisible())
             return;
         const int64_t c =
             int64_t(x) - FOrigX - (int64_t(FListe->Premier) - FXMin - DecalageLecture()) * FLargeur;
-        if (c < 1 || c >= (int64_t(FListe->Nombre()) + 1) * FLargeur) {
+        if (c < 1 || c >= (int64_t(std::max(FListe->Nombre(), NombreCompare())) + 1) * FLargeur) {
             // Off the bars: the picture without read-out.
             effacer = FColonne >= 0;
             FColonne = -1;
@@ -620,14 +656,24 @@ TLecture TFG::Lecture(int index) const
     return lecture;
 }
 
+bool TFG::Lisible()
+{
+    const bool courante = ChoisirListe();
+    return (courante || (Compare() && NombreCompare() > 0)) && !FImage.isNull();
+}
+
 void TFG::DessinerLecture(int index)
 {
-    if (!FListe || index < 0 || index >= FListe->Nombre())
+    if (!FListe || index < 0 || index >= std::max(FListe->Nombre(), NombreCompare()))
         return;
     // Each read-out starts from the composed picture, so only the new
     // column's lines and numbers remain.
     FEcran = FImage;
-    const TLecture lecture = Lecture(index);
+    // The current game's values where it has some, then the compared ones.
+    TLecture lecture;
+    if (ChoisirListe() && index < FListe->Nombre())
+        lecture = Lecture(index);
+    AjouterLectureComparee(lecture, index);
     if (lecture.Groupes.empty())
         return;
     QPainter p(&FEcran);
@@ -745,14 +791,31 @@ TTableauValeurs TFG::Tableau(int& premier)
     t.TitreX = FTitreX;
     t.Unite = FTitreY;
     t.Noms = NomsColonnes();
-    int x = 0, iMin = 0, iMax = -1;
+    const auto propres = static_cast<size_t>(t.Noms.size());
+    t.Noms += NomsCompares();
     premier = 0;
-    if (!ChoisirListe() || !Fenetre(x, iMin, iMax))
+    // The rows cover the current game's window and the compared games';
+    // where one has no value, its cells are not numbers.
+    int x = 0, cMin = 0, cMax = -1, kMin = 0, kMax = -1;
+    const bool courante = ChoisirListe() && Fenetre(x, cMin, cMax);
+    const bool comparee = FenetreComparee(x, kMin, kMax);
+    if (!courante && !comparee)
         return t;
+    const int iMin = std::min(courante ? cMin : kMin, comparee ? kMin : cMin);
+    const int iMax = std::max(courante ? cMax : kMax, comparee ? kMax : cMax);
     premier = iMin;
+    const auto absentes = [](size_t n) { return std::vector<long double>(n, NAN); };
     for (int i = iMin; i <= iMax; ++i) {
         t.Etiquettes.push_back(EtiquetteX(i));
-        t.Lignes.push_back(ValeursColonnes(i));
+        std::vector<long double> ligne =
+            courante && i >= cMin && i <= cMax ? ValeursColonnes(i) : absentes(propres);
+        if (comparee) {
+            const std::vector<long double> autres =
+                i >= kMin && i <= kMax ? LigneComparee(i)
+                                       : absentes(static_cast<size_t>(t.Noms.size()) - propres);
+            ligne.insert(ligne.end(), autres.begin(), autres.end());
+        }
+        t.Lignes.push_back(std::move(ligne));
     }
     return t;
 }
@@ -771,8 +834,13 @@ bool TFG::EcrireCsv(const QString& chemin)
     sortie << '\n';
     for (size_t i = 0; i < t.Lignes.size(); ++i) {
         sortie << t.Etiquettes[i];
-        for (long double v : t.Lignes[i])
-            sortie << ',' << QString::number(static_cast<double>(v), 'g', 15);
+        // A cell without value (a game that does not reach the period) is
+        // left empty.
+        for (long double v : t.Lignes[i]) {
+            sortie << ',';
+            if (!std::isnan(v))
+                sortie << QString::number(static_cast<double>(v), 'g', 15);
+        }
         sortie << '\n';
     }
     sortie.flush();
@@ -786,7 +854,8 @@ QString TFG::TexteCellule(int ligne, int colonne) const
     const auto l = static_cast<size_t>(ligne);
     if (colonne == 0)
         return QString::number(tableau_.Etiquettes[l]);
-    return QString::number(Arrondi(tableau_.Lignes[l][static_cast<size_t>(colonne - 1)]));
+    const long double valeur = tableau_.Lignes[l][static_cast<size_t>(colonne - 1)];
+    return std::isnan(valeur) ? QString() : QString::number(Arrondi(valeur));
 }
 
 QString TFG::EnTeteColonne(int colonne) const
@@ -827,9 +896,17 @@ QString TFG::Description() const
         //: The column under the cursor, then its values.
         texte += tr("%1 : %2. ").arg(position, valeurs.join(", "));
     }
+    QString titre = windowTitle().trimmed();
+    if (Compare()) {
+        const auto parties = static_cast<int>(comparaison_->Parties.size());
+        titre += parties == 1 ? tr(", comparée à 1 partie")
+                              : tr(", comparée à %1 parties").arg(parties);
+    }
     //: The graph's title, the bounds of its vertical axis and their unit.
     texte += tr("%1. Axe vertical de %2 à %3 %4. ")
-                 .arg(windowTitle().trimmed(), Nombre(FYMin), Nombre(FYMax), unite);
+                 .arg(titre, Nombre(FYMin), Nombre(FYMax), unite);
+    if (ApresLaFin())
+        texte += TextePeriode() + ". ";
     if (n == 0)
         texte += tr("Aucune valeur.");
     else if (AxeDesTailles())
@@ -861,7 +938,7 @@ void TFG::PlacerCurseur(int ligne)
     curseur_ = ligne;
     lectureClavier_ = false;
     Garder(LieuLecture(), [&] {
-        if (!ChoisirListe() || FImage.isNull())
+        if (!Lisible())
             return;
         // Taken before it is drawn, as with the mouse: a column that cannot
         // be read is reported once.

@@ -23,8 +23,15 @@
 // the columns and draw the same read-out as the mouse.  The values drawn
 // form a table of words (TexteCellule) that the accessible interface of
 // graphs/UFGAccessible.h offers as an accessible table.
+//
+// A class's saved games may be drawn over the current one (FixerComparaison,
+// ufgComparaison.cpp): each compared game's record at the same list index,
+// its quantity computed as the window computes the current game's.  One or
+// two games are drawn as lines of their own; three or more as the band of
+// their 5 % to 95 % quantiles and their median.
 #pragma once
 
+#include "dataset/UComparaison.h"
 #include "graphs/UFGAccessible.h"
 #include "model/UAxe.h"
 #include "model/UContextes.h"
@@ -38,6 +45,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -53,6 +61,16 @@ struct TCouleursBarre {
     QColor Face, Dessus, Cote;
 };
 bool CouleursSchema(uint8_t schema, TCouleursBarre& couleurs);
+
+// The contrast ratio of two colours, from 1 to 21, as that of text on its
+// background (relative luminances of the sRGB channels made linear).
+double Contraste(const QColor& a, const QColor& b);
+// A compared game is drawn in a darker shade of its series' colour, so that
+// its line stands out from the bars it crosses, and dark enough to be read
+// on the window's background (a contrast of 3:1 at least); on a background
+// too dark for any shade to reach it, a lighter shade.
+QColor CouleurComparee(const QColor& serie, const QColor& fond);
+inline constexpr double ContrasteCompare = 3.0;
 
 // What a window draws, as a table: one row per X position shown.
 struct TTableauValeurs {
@@ -74,10 +92,13 @@ struct TSerie {
 // One entry of a window's legend: a swatch of the colour painted, the name.
 // An entry that is not shown now still keeps its room in the band, so that
 // the plot does not move when it appears.
+// A compared game's entry shows its line instead of a square: Trait is the
+// dash pattern it is drawn with (Qt::NoPen for a filled square).
 struct TElementLegende {
     QString Nom;
     QColor Couleur;
     bool Visible = true;
+    Qt::PenStyle Trait = Qt::NoPen;
 };
 
 // What the read-out shows at one list position.  It is drawn group by group,
@@ -159,7 +180,7 @@ public:
     // The band's height as of the last paint (0 without legend), and what
     // it shows.
     int HauteurLegende() const { return FHauteurLegende; }
-    std::vector<TElementLegende> Legende() const { return ElementsLegende(); }
+    std::vector<TElementLegende> Legende() const { return EntreesLegende(); }
     // The swatches of the entries shown, in order, where they are drawn.
     std::vector<QRect> CasesLegende() const;
     // Writes the picture (BMP, or PNG) or the values (CSV), chosen by the
@@ -182,6 +203,19 @@ public:
     int Colonne() const { return FColonne; }
     const QString& TitreYAffiche() const { return titreYAffiche_; }
     TSupListe* Liste() const { return FListe; }
+
+    // The class's games drawn with the current one (null removes them).
+    // The window finds once which history of its data set it draws, and
+    // repaints; a window whose list is none of them draws no comparison.
+    void FixerComparaison(std::shared_ptr<const TComparaison> comparaison);
+    const TComparaison* Comparaison() const { return comparaison_.get(); }
+    // The step control may go past the current game's last period, as far
+    // as the longest compared game: the current game then draws nothing
+    // new, the compared games do, and the period number says so.
+    bool ApresLaFin() const;
+    // The period written in the window: its number, or a sentence when it
+    // lies after the end of the game.
+    QString TextePeriode() const;
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
@@ -235,6 +269,25 @@ protected:
     // The X axis counts size classes (its title is then the length unit),
     // not periods.
     virtual bool AxeDesTailles() const { return false; }
+    //
+    // ---- Optional overrides: what is compared ------------------------------
+    // One quantity drawn for each compared game: its name (that of the
+    // series it belongs to), how it is computed from an element (a code, or
+    // a code less another), the colour of the series and its depth shift.
+    struct TQuantiteComparee {
+        QString Nom;
+        uint8_t Code = 0;
+        bool Difference = false;
+        uint8_t Code2 = 0;
+        QColor Couleur;
+        int Recul = 0;
+    };
+    // By default each series, back to front.
+    virtual std::vector<TQuantiteComparee> QuantitesComparees() const;
+    // The history the window draws (a size graph's list of states), and
+    // the index in it of the period a size graph shows.
+    virtual const TSupListe* Historique() const { return FListe; }
+    virtual int32_t PeriodeAffichee() const;
 
     // Drawing helpers for the families.
     //
@@ -291,10 +344,44 @@ private:
     void Composer();
     // The location reported when the picture cannot be composed.
     const char* LieuTrace() const;
+    // The window of indexes of a list of `nombre` elements numbered from
+    // the drawn list's first, as Fenetre.
+    bool FenetreDe(int64_t dernier, int64_t nombre, int& x, int& iMin, int& iMax) const;
     void TracerPoints(QPainter& p, const TSerie& serie);
     void TracerCourbe(QPainter& p, const TSerie& serie);
     void TracerBarres(QPainter& p, const TSerie& serie, int recul);
     void EcrirePeriode(QPainter& p);
+    // The period number written (from 1).
+    int64_t NumeroPeriode() const;
+    // Whether the read-out has something to read: the current game's list,
+    // or the compared games'.
+    bool Lisible();
+
+    // The comparison (ufgComparaison.cpp).  Whether one is drawn, how many
+    // games, and how many indexes the longest reaches.
+    void SituerComparaison();
+    bool Compare() const;
+    int NombreCompare() const;
+    bool FenetreComparee(int& x, int& iMin, int& iMax) const;
+    // The element of a compared game at an index of the drawn list: the
+    // record of the same period, or for a size graph the class of the same
+    // number at the period shown; null where the game has none.
+    TEL* ElementCompare(const TPartieComparee& partie, int index) const;
+    // The compared values of a quantity at an index: each game's (NaN where
+    // it has none) for one or two games, else the 5 %, 50 % and 95 %
+    // quantiles of the games that reach it.
+    std::vector<long double> ValeursComparees(const TQuantiteComparee& q, int index) const;
+    QStringList NomsCompares() const;
+    std::vector<long double> LigneComparee(int index) const;
+    void TracerComparaison(QPainter& p);
+    void TracerPeriodesComparees(QPainter& p, const TQuantiteComparee& q, int x, int iMin,
+                                 int iMax);
+    void TracerTaillesComparees(QPainter& p, const TQuantiteComparee& q, int x, int iMin,
+                                int iMax);
+    void AjouterLectureComparee(TLecture& lecture, int index) const;
+    std::vector<TElementLegende> ElementsCompares() const;
+    // The legend: the family's entries, then the comparison's.
+    std::vector<TElementLegende> EntreesLegende() const;
     // The legend band (ufgLegende.cpp): the entries laid out in rows
     // across the width the period number leaves, each row's entries
     // placed from the left; its height for all the entries, shown or not;
@@ -335,6 +422,11 @@ private:
     uint64_t versionTexte_ = 0;
     int curseur_ = -1;
     bool lectureClavier_ = false;
+    std::shared_ptr<const TComparaison> comparaison_;
+    TListeComparee ouCompare_;
+    // The data set whose history is compared: its number of periods says
+    // where the current game ends.
+    const TBDVasco* bdCompare_ = nullptr;
 };
 
 } // namespace vasco

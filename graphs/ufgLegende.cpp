@@ -106,7 +106,7 @@ int TFG::MesurerLegende() const
     // Every entry counts, shown or not: the band keeps its height when the
     // economic window's loss comes and goes.
     int lignes = 0;
-    DisposerLegende(ElementsLegende(), lignes);
+    DisposerLegende(EntreesLegende(), lignes);
     return lignes == 0 ? 0 : lignes * (QFontMetrics(font()).height() + 2) + 4;
 }
 
@@ -132,7 +132,7 @@ std::vector<QRect> TFG::CasesLegende() const
     if (FHauteurLegende == 0)
         return {};
     int lignes = 0;
-    std::vector<QRect> cases = DisposerLegende(Visibles(ElementsLegende()), lignes);
+    std::vector<QRect> cases = DisposerLegende(Visibles(EntreesLegende()), lignes);
     const int cote = QFontMetrics(font()).ascent();
     for (QRect& c : cases)
         c = Case(c, cote);
@@ -141,7 +141,7 @@ std::vector<QRect> TFG::CasesLegende() const
 
 void TFG::TracerLegende(QPainter& p)
 {
-    const std::vector<TElementLegende> elements = Visibles(ElementsLegende());
+    const std::vector<TElementLegende> elements = Visibles(EntreesLegende());
     int lignes = 0;
     const std::vector<QRect> places = DisposerLegende(elements, lignes);
     p.save();
@@ -153,7 +153,14 @@ void TFG::TracerLegende(QPainter& p)
     p.setBrush(Qt::NoBrush);
     for (size_t k = 0; k < elements.size(); ++k) {
         const QRect carre = Case(places[k], fm.ascent());
-        p.fillRect(carre, elements[k].Couleur);
+        // A compared game's line: its dash pattern across the background.
+        p.fillRect(carre, elements[k].Trait == Qt::NoPen ? elements[k].Couleur : FCouleurFond);
+        if (elements[k].Trait != Qt::NoPen) {
+            p.save();
+            p.setPen(QPen(elements[k].Couleur, 2, elements[k].Trait, Qt::FlatCap));
+            p.drawLine(carre.left() + 1, carre.center().y(), carre.right() - 1, carre.center().y());
+            p.restore();
+        }
         p.drawRect(carre.adjusted(0, 0, -1, -1));
         p.drawText(carre.right() + 1 + fm.horizontalAdvance('0') / 2,
                    places[k].y() + 1 + fm.ascent(), elements[k].Nom);

@@ -916,6 +916,40 @@ Picture and sounds: made for Vasco.</translation>
         <extracomment>A cell of a graph&apos;s table of values: its column&apos;s name, its value.</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>Période %1 (après la fin de la partie)</source>
+        <translation>Period %1 (after the end of the game)</translation>
+    </message>
+    <message>
+        <source>(après la fin de la partie)</source>
+        <translation>(after the end of the game)</translation>
+    </message>
+    <message>
+        <source>, comparée à 1 partie</source>
+        <translation>, compared with 1 game</translation>
+    </message>
+    <message>
+        <source>, comparée à %1 parties</source>
+        <translation>, compared with %1 games</translation>
+    </message>
+    <message>
+        <source>médiane</source>
+        <translation>median</translation>
+    </message>
+    <message>
+        <source>médiane de %1 parties</source>
+        <extracomment>The dashed line of the median of the compared games.</extracomment>
+        <translation>median of %1 games</translation>
+    </message>
+    <message>
+        <source>min–max</source>
+        <extracomment>The band of the compared games, from the smallest to the largest value, or from the 5 % to the 95 % quantile with 20 games or more.</extracomment>
+        <translation>min–max</translation>
+    </message>
+    <message>
+        <source>5–95 %</source>
+        <translation>5–95 %</translation>
+    </message>
 </context>
 <context>
     <name>vasco::TFGDiagramme</name>
