@@ -11,6 +11,7 @@
 #include "model/UContextes.h"
 #include "model/Ulecteur.h"
 #include "shell/Mere.h"
+#include "shell/ULangue.h"
 #include "shell/UMagneto.h"
 #include "tests/shell/Fenetre.h"
 #include "tests/support/Classe.h"
@@ -431,6 +432,27 @@ TEST(Comparaison, CompteRenduDesPartiesEcarteesEtDesMessages)
         c.Refus = k.refus;
         EXPECT_EQ(TFenetreMere::CompteRenduComparaison(c), k.texte);
     }
+}
+
+// In English, the commands, the report and the line of the status bar.
+TEST(Comparaison, EnAnglaisLesCommandesEtLeCompteRendu)
+{
+    ASSERT_TRUE(InstallerLangue(true));
+    struct TRetour {
+        ~TRetour() { InstallerLangue(false); }
+    } retour;
+    Messages messages;
+    const Classe classe({{.Nom = "a", .Periodes = 4}, {.Nom = "b", .Periodes = 5}});
+    TFenetreMere f;
+    EXPECT_EQ(f.Action("ComparerParties")->text(), "Compare with games...");
+    EXPECT_EQ(f.Action("RetirerComparaison")->text(), "Remove the comparison");
+    ASSERT_TRUE(f.OuvrirPartie(classe.Partie(0)));
+    ASSERT_NE(Comparer(f, {classe.Partie(0), classe.Partie(1), classe.Partie(1)}), nullptr);
+    ASSERT_EQ(messages.Textes().size(), 1u);
+    EXPECT_EQ(messages.Textes()[0], "Comparison with one game\nGames left out:\n"
+                                    "  • a : it is the current game itself\n"
+                                    "  • b : the same file is already being compared");
+    EXPECT_EQ(Etiquette(f, "LbComparaison")->text(), "Compared with one game");
 }
 
 // Cancel half-way: nothing kept, the comparison shown before stays as it
