@@ -5,9 +5,9 @@
 // in the background on one thread per core, then handed to the open graph
 // windows.  The counter gives the memory the records of one game hold.
 #include "bench/ApplicationHorsEcran.h"
+#include "bench/PartieEleve.h"
 #include "dataset/UComparaison.h"
 #include "dataset/Ubd.h"
-#include "model/USha256.h"
 #include "shell/Mere.h"
 
 #include <QAction>
@@ -26,17 +26,6 @@ using namespace vasco;
 
 constexpr int Periodes = 240;
 constexpr int Parties = 30;
-
-std::string TexteDePartie(const std::string& donnees, const std::string& metier, int eleve)
-{
-    std::string texte = "# Partie Vasco\ndonnees;golfe.vsc;" + Sha256Hex(donnees) +
-                        "\ngraine;" + std::to_string(1000 + 7919 * eleve) +
-                        "\noptions;1;1;0\nperiodes;" + std::to_string(Periodes) + "\n";
-    for (int p = 0; p < Periodes; p += 4)
-        texte += std::to_string(p) + ";metier;" + metier + ";jours;" +
-                 std::to_string(10 + (p + 3 * eleve) % 50) + "\n";
-    return texte;
-}
 
 bool Ecrire(const QString& chemin, const QByteArray& contenu)
 {
@@ -86,7 +75,7 @@ void BM_ComparerClasseGolfe(benchmark::State& state)
     QStringList parties;
     for (int i = 0; i < Parties; ++i) {
         const QString partie = dossier.filePath(QString("eleve%1.vsp").arg(i));
-        Ecrire(partie, QByteArray::fromStdString(TexteDePartie(donnees.toStdString(), metier, i)));
+        Ecrire(partie, QByteArray::fromStdString(bench::TexteDePartie(donnees.toStdString(), "golfe.vsc", metier, i, Periodes)));
         parties << partie;
     }
     size_t octets = 0;

@@ -82,6 +82,15 @@ private:
     std::vector<fs::path> fichiers_;
 };
 
+// The window shown, the class's data file loaded and `pas` periods played.
+void Jouer(TFenetreMere& f, const Classe& classe, int pas)
+{
+    f.show();
+    ASSERT_TRUE(f.ChargerFichier(classe.Golfe()));
+    for (int i = 0; i < pas; ++i)
+        f.PasAPas();
+}
+
 bool AttendreComparaison(const TFenetreMere& f)
 {
     return AttendreQue([&] { return !f.ComparaisonEnCours(); });
@@ -223,10 +232,7 @@ TEST(Comparaison, PendantLaRepriseCeQuiChangeLaPartieAttend)
     Messages messages;
     const Classe classe({{.Nom = "a", .Periodes = 6}});
     TFenetreMere f;
-    f.show();
-    ASSERT_TRUE(f.ChargerFichier(classe.Golfe()));
-    f.PasAPas();
-    f.PasAPas();
+    ASSERT_NO_FATAL_FAILURE(Jouer(f, classe, 2));
     const char* const restent[] = {"EnregistrerPartie", "EnregistrerGraphiqueSous",
                                    "GlobalCAEtBenefices", "FenetreMosaique", "Quitter"};
     const char* const attendent[] = {
@@ -262,8 +268,7 @@ TEST(Comparaison, LeDialogueRendPlusieursParties)
     Messages messages;
     const Classe classe({{.Nom = "a", .Periodes = 4}, {.Nom = "b", .Periodes = 5}});
     TFenetreMere f;
-    f.show();
-    ASSERT_TRUE(f.ChargerFichier(classe.Golfe()));
+    ASSERT_NO_FATAL_FAILURE(Jouer(f, classe, 0));
     QString dossier;
     QStringList filtres;
     QFileDialog::FileMode mode = QFileDialog::AnyFile;
@@ -462,8 +467,7 @@ TEST(Comparaison, AnnuleeAMiCheminElleNeGardeRienEtNeLaisseAucunFil)
     Messages messages;
     const Classe classe({{.Nom = "longue", .Periodes = 240}, {.Nom = "courte", .Periodes = 3}});
     TFenetreMere f;
-    f.show();
-    ASSERT_TRUE(f.ChargerFichier(classe.Golfe()));
+    ASSERT_NO_FATAL_FAILURE(Jouer(f, classe, 0));
     const TComparaison* avant = Comparer(f, {classe.Partie(1)});
     ASSERT_NE(avant, nullptr);
     const int fils = Fils();
@@ -501,10 +505,7 @@ TEST(Comparaison, LeMagnetoSEtendSurLesPartiesPlusLonguesEtRevient)
     Messages messages;
     const Classe classe({{.Nom = "a", .Periodes = 12}, {.Nom = "b", .Periodes = 20}});
     TFenetreMere f;
-    f.show();
-    ASSERT_TRUE(f.ChargerFichier(classe.Golfe()));
-    for (int i = 0; i < 5; ++i)
-        f.PasAPas();
+    ASSERT_NO_FATAL_FAILURE(Jouer(f, classe, 5));
     TMagneto& m = *f.Magnetoscope();
     QLabel* position = Etiquette(f, "LbPosition");
     const QColor face = Face(m);
@@ -558,10 +559,7 @@ TEST(Comparaison, UnPasApresLaFinPartDeLaDernierePeriodeDeLaPartie)
     Messages messages;
     const Classe classe({{.Nom = "a", .Periodes = 20}});
     TFenetreMere f;
-    f.show();
-    ASSERT_TRUE(f.ChargerFichier(classe.Golfe()));
-    for (int i = 0; i < 5; ++i)
-        f.PasAPas();
+    ASSERT_NO_FATAL_FAILURE(Jouer(f, classe, 5));
     TMagneto& m = *f.Magnetoscope();
     ASSERT_NE(Comparer(f, classe.Parties()), nullptr);
     const auto comparaison = f.Comparaison();
@@ -615,9 +613,7 @@ TEST(Comparaison, CeQuiRemplaceLaPartieTermineLaComparaison)
         SCOPED_TRACE(c.quoi);
         Messages messages;
         TFenetreMere f;
-        f.show();
-        ASSERT_TRUE(f.ChargerFichier(classe.Golfe()));
-        f.PasAPas();
+        ASSERT_NO_FATAL_FAILURE(Jouer(f, classe, 1));
         ASSERT_NE(Comparer(f, {classe.Partie(1)}), nullptr);
         ASSERT_TRUE(c.faire(f));
         EXPECT_EQ(f.Comparaison() == nullptr, c.termine);
@@ -672,9 +668,7 @@ TEST(Comparaison, CinquanteComparaisonsSansCroissanceDeLaMemoire)
     Messages messages;
     const Classe classe(test::ClasseVariee(10, 24));
     TFenetreMere f;
-    f.show();
-    ASSERT_TRUE(f.ChargerFichier(classe.Golfe()));
-    f.PasAPas();
+    ASSERT_NO_FATAL_FAILURE(Jouer(f, classe, 1));
     long apresCinq = 0;
     for (int fois = 1; fois <= 50; ++fois) {
         const TComparaison* c = Comparer(f, classe.Parties());
