@@ -31,15 +31,30 @@ void Executer(const TTirages& t, int64_t i, TTirage& r)
         [&](const TBDVasco& bd, int64_t p) { ValeursCsv(bd, static_cast<int>(p), r.Valeurs); });
 }
 
-// The row of period p: the three quantiles of each column over the runs.
-std::string LigneQuantiles(const std::vector<TTirage>& tirages, size_t colonnes, int64_t p)
+} // namespace
+
+std::string EnTeteQuantiles(std::span<const std::pair<std::string, std::string>> colonnes)
+{
+    std::string entete = "periode";
+    for (const auto& [nom, suffixe] : colonnes)
+        for (const char* q : Suffixes)
+            entete += ',' + ChampNom(nom, suffixe + q);
+    return entete + '\n';
+}
+
+std::string LigneQuantiles(std::span<const std::span<const double>> series, size_t colonnes,
+                           int64_t p)
 {
     std::string ligne = std::to_string(p);
-    std::vector<double> valeurs(tirages.size());
     const size_t debut = static_cast<size_t>(p - 1) * colonnes;
+    const size_t fin = debut + colonnes;
+    std::vector<double> valeurs;
+    valeurs.reserve(series.size());
     for (size_t c = 0; c < colonnes; ++c) {
-        for (size_t r = 0; r < tirages.size(); ++r)
-            valeurs[r] = tirages[r].Valeurs[debut + c];
+        valeurs.clear();
+        for (const std::span<const double> s : series)
+            if (s.size() >= fin)
+                valeurs.push_back(s[debut + c]);
         for (double q : Quantiles(valeurs)) {
             ligne += ',';
             if (!std::isnan(q))
@@ -49,8 +64,6 @@ std::string LigneQuantiles(const std::vector<TTirage>& tirages, size_t colonnes,
     return ligne + '\n';
 }
 
-} // namespace
-
 void Tirer(const TTirages& t, std::ostream& sortie, std::ostream& erreurs)
 {
     const unsigned fils = std::max(t.Fils, 1u);
@@ -58,14 +71,13 @@ void Tirer(const TTirages& t, std::ostream& sortie, std::ostream& erreurs)
     ParFils(t.Nombre, fils,
             [&](int64_t i) { Executer(t, i + 1, tirages[static_cast<size_t>(i)]); });
 
-    std::string entete = "periode";
-    for (const auto& [nom, suffixe] : t.Colonnes)
-        for (const char* q : Suffixes)
-            entete += ',' + ChampNom(nom, suffixe + q);
-    sortie << entete << '\n';
+    std::vector<std::span<const double>> series(tirages.size());
+    for (size_t r = 0; r < tirages.size(); ++r)
+        series[r] = tirages[r].Valeurs;
+    sortie << EnTeteQuantiles(t.Colonnes);
     std::vector<std::string> lignes(static_cast<size_t>(t.Periodes));
     ParFils(t.Periodes, fils, [&](int64_t p) {
-        lignes[static_cast<size_t>(p)] = LigneQuantiles(tirages, t.Colonnes.size(), p + 1);
+        lignes[static_cast<size_t>(p)] = LigneQuantiles(series, t.Colonnes.size(), p + 1);
     });
     for (const std::string& ligne : lignes)
         sortie << ligne;

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,19 @@ struct TTirages {
     bool Croissance = false;
     unsigned Fils = 1;
 };
+
+// The tables of quantiles (--tirages, --comparer): the header, "periode"
+// then for each column its 5 %, 50 % and 95 % quantiles (suffixes :q05,
+// :q50, :q95), with its line end.
+std::string EnTeteQuantiles(std::span<const std::pair<std::string, std::string>> colonnes);
+
+// The row of period p (from 1), with its line end: the three quantiles of
+// each column over the series that reach period p.  A series holds the
+// values of its rows one row after the other, `colonnes` per row (as
+// ValeursCsv appends them); a series of fewer than p rows does not count.
+// A quantile that is not a number gives an empty field.
+std::string LigneQuantiles(std::span<const std::span<const double>> series, size_t colonnes,
+                           int64_t p);
 
 // Runs the draws and writes the table of quantiles on `sortie`, then the
 // guard messages of each run in run order, each line prefixed "tirage i : ",

@@ -2,12 +2,15 @@
 // writes one CSV row per simulated period on standard output.  It also
 // replays a saved game (--partie), gives the contest balance of saved games
 // (--bilan), draws many runs of one fishery for the quantiles of their
-// figures (--tirages), and gives the fishery's equilibrium against the size
-// of its fleets (--equilibre).
+// figures (--tirages), gives the quantiles of a class's games of one fishery
+// period by period (--comparer), and gives the fishery's equilibrium against
+// the size of its fleets (--equilibre).
 //
-// Exit codes: 0 done; 1 the data file cannot be read; 2 a usage or scenario
-// error; 3 the run failed otherwise (output not written, memory exhausted).
+// Exit codes: 0 done; 1 the data file cannot be read (with --comparer: a
+// game was left out); 2 a usage or scenario error; 3 the run failed
+// otherwise (output not written, memory exhausted).
 
+#include "batch/Comparer.h"
 #include "batch/Csv.h"
 #include "batch/Equilibre.h"
 #include "batch/Partie.h"
@@ -44,6 +47,7 @@ constexpr const char* Usage =
     "                    [--croissance-aleatoire] DONNEES.vsc PERIODES\n"
     "        vasco-batch --partie PARTIE.vsp [PERIODES]\n"
     "        vasco-batch --bilan PARTIE.vsp...\n"
+    "        vasco-batch --comparer [--fils T] PARTIE.vsp...\n"
     "        vasco-batch --tirages N [--graine G] [--fils T] [--scenario FICHIER]\n"
     "                    [--recrutement-aleatoire] [--croissance-aleatoire]\n"
     "                    DONNEES.vsc PERIODES\n"
@@ -105,6 +109,19 @@ constexpr const char* Aide =
     "Les messages du tirage i sont écrits à la fin, dans l'ordre des tirages,\n"
     "précédés de « tirage i : ».\n"
     "\n"
+    "Comparaison (--comparer PARTIE.vsp...) : les parties d'une même pêcherie,\n"
+    "celles d'une classe, rejouées chacune jusqu'à sa dernière période. Le fichier\n"
+    "de données est celui de la première partie qui s'ouvre, cherché comme avec\n"
+    "--partie ; chaque partie est rejouée à partir de ce fichier. La sortie a les\n"
+    "colonnes de --tirages : pour chaque période jusqu'à celle de la partie la plus\n"
+    "longue, les quantiles à 5 %, 50 % et 95 % de chaque colonne du CSV sur les\n"
+    "parties qui atteignent cette période. Une partie illisible, fautive ou d'un\n"
+    "autre fichier de données est laissée de côté, avec sa raison sur la sortie\n"
+    "d'erreur (« vasco-batch : PARTIE : raison ») ; sans aucune partie utilisable,\n"
+    "rien n'est écrit sur la sortie standard. Les messages de chaque partie sont\n"
+    "écrits à la fin, dans l'ordre des fichiers, précédés de « PARTIE : ».\n"
+    "  --fils T                 nombre de fils d'exécution (par défaut, autant que\n"
+    "                           de processeurs) ; la sortie n'en dépend pas\n"
     "\n"
     "Équilibre (--equilibre) : le nombre de navires de chaque métier en vigueur (celui\n"
     "du fichier, puis ceux du scénario à mesure qu'ils s'appliquent) est multiplié\n"
@@ -136,9 +153,9 @@ constexpr const char* Aide =
     "actuel (f = 1), trouvés sur les médianes ; à égalité, le plus petit facteur.\n"
     "\n"
     "Codes de sortie : 0 terminé ; 1 fichier de données illisible, introuvable\n"
-    "ou changé ; 2 erreur d'usage, de scénario ou de partie (avec --bilan : une\n"
-    "des parties au moins est inutilisable) ; 3 autre échec (sortie impossible à\n"
-    "écrire...).\n";
+    "ou changé (avec --comparer : une des parties au moins est laissée de côté) ;\n"
+    "2 erreur d'usage, de scénario ou de partie (avec --bilan : une des parties\n"
+    "au moins est inutilisable) ; 3 autre échec (sortie impossible à écrire...).\n";
 
 struct TOptions {
     std::optional<std::string> Partie;
@@ -147,7 +164,8 @@ struct TOptions {
     std::optional<int64_t> Annees;
     std::optional<std::string> Metier;
     bool Bilan = false;
-    std::vector<std::string> Parties; // of --bilan
+    bool Comparer = false;
+    std::vector<std::string> Parties; // of --bilan and --comparer
     std::optional<int64_t> Tirages;
     std::optional<int64_t> Fils;
     std::optional<std::string> Scenario;
@@ -225,6 +243,8 @@ bool LireOption(TOptions& o, std::span<char*> args, size_t& i)
         o.Croissance = true;
     } else if (arg == "--bilan") {
         o.Bilan = true;
+    } else if (arg == "--comparer") {
+        o.Comparer = true;
     } else if (arg == "--equilibre") {
         o.Equilibre = true;
     } else if (arg == "--help") {
@@ -270,6 +290,27 @@ void VerifierPartie(TOptions& o, std::vector<std::string>& positions)
         o.Periodes = LirePeriodes(positions[0]);
 }
 
+// --comparer: the games set their seeds, options and measures; only the
+// number of threads may be given.
+void VerifierComparer(TOptions& o, std::vector<std::string>& positions)
+{
+    const std::pair<bool, const char*> autres[] = {{o.Partie.has_value(), "--partie"},
+                                                   {o.Bilan, "--bilan"},
+                                                   {o.Tirages.has_value(), "--tirages"},
+                                                   {o.Equilibre, "--equilibre"}};
+    for (const auto& [donnee, option] : autres)
+        if (donnee)
+            throw ErreurOptions(std::string(option) + " et --comparer ne vont pas ensemble");
+    if (o.Scenario || o.Graine || o.Recrutement || o.Croissance)
+        throw ErreurOptions(
+            "--comparer : chaque partie fixe elle-même sa graine, ses options et ses mesures");
+    if (o.Facteurs || o.Annees || o.Metier)
+        throw ErreurOptions("--facteurs, --annees et --metier ne s'emploient qu'avec --equilibre");
+    if (positions.empty())
+        throw ErreurOptions("--comparer : au moins un fichier de partie attendu");
+    o.Parties = std::move(positions);
+}
+
 // DEBUT:FIN:PAS, each number as a person types it.
 void LireFacteurs(const std::string& texte, vasco::TParamEquilibre& p)
 {
@@ -310,7 +351,7 @@ void VerifierSimulation(TOptions& o, const std::vector<std::string>& positions)
     if (o.Facteurs || o.Annees || o.Metier)
         throw ErreurOptions("--facteurs, --annees et --metier ne s'emploient qu'avec --equilibre");
     if (o.Fils && !o.Tirages)
-        throw ErreurOptions("--fils ne s'emploie qu'avec --tirages");
+        throw ErreurOptions("--fils ne s'emploie qu'avec --tirages, --equilibre ou --comparer");
     if (positions.size() != 2)
         throw ErreurOptions("deux arguments attendus, DONNEES.vsc et PERIODES");
     o.Donnees = positions[0];
@@ -333,7 +374,9 @@ TOptions LireOptions(std::span<char*> args)
     }
     if (o.Aide)
         return o;
-    if (o.Partie || o.Bilan)
+    if (o.Comparer)
+        VerifierComparer(o, positions);
+    else if (o.Partie || o.Bilan)
         VerifierPartie(o, positions);
     else if (o.Equilibre)
         VerifierEquilibre(o, positions);
@@ -457,6 +500,17 @@ unsigned Fils(const TOptions& o)
         o.Fils.value_or(std::max<int64_t>(std::thread::hardware_concurrency(), 1)));
 }
 
+// Every game left out is named on standard error; the others are still
+// compared.
+int ExecuterComparaison(const TOptions& o, const std::vector<std::filesystem::path>& dossiers)
+{
+    vasco::InstallerRecepteur(SignalerSurErreurStandard);
+    const bool complet =
+        vasco::EcrireComparaison(o.Parties, dossiers, Fils(o), std::cout, std::cerr);
+    const int code = FinSortie();
+    return code == Termine && !complet ? DonneesIllisibles : code;
+}
+
 // Reads the data file's bytes once and checks them with a first load into
 // `bd`: Termine, or the exit code once the reason is on standard error.  The
 // runs report the load's guard messages themselves.
@@ -577,6 +631,8 @@ int main(int argc, char** argv)
     try {
         if (options.Partie)
             return ExecuterPartie(options, DossiersExemples(argv[0]));
+        if (options.Comparer)
+            return ExecuterComparaison(options, DossiersExemples(argv[0]));
         if (options.Bilan)
             return ExecuterBilan(options, DossiersExemples(argv[0]));
         if (options.Equilibre)

@@ -9,6 +9,7 @@
 #include "model/Umessages.h"
 #include "model/Uperiode.h"
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 #include <stdexcept>
@@ -252,6 +253,8 @@ bool Lancer(const TParamEquilibre& p, const TPecherie& pecherie, const TScenario
         static_cast<size_t>(retenues),
         std::vector<long double>(ChiffreEq::PremiereEspece + pecherie.Especes.size()));
     const auto retenir = [&](const TBDVasco& bd, int64_t periode) {
+        if (p.Periodes)
+            p.Periodes->fetch_add(1, std::memory_order_relaxed);
         const int64_t l = periode - (periodes - retenues) - 1;
         if (l >= 0)
             ChiffresPeriode(bd, periode, lignes[static_cast<size_t>(l)]);
@@ -292,6 +295,14 @@ int64_t NombrePoints(const TParamEquilibre& p)
 double FacteurPoint(const TParamEquilibre& p, int64_t i)
 {
     return p.Debut + static_cast<double>(i) * p.Pas;
+}
+
+int64_t PeriodesEquilibre(const TParamEquilibre& p, int periodesAn)
+{
+    size_t actuel = 0;
+    const auto points = static_cast<int64_t>(Facteurs(p, actuel).size());
+    const int64_t parPoint = p.Recrutement ? p.Tirages + 1 : 1;
+    return points * parPoint * p.Annees * std::max(periodesAn, 1);
 }
 
 std::optional<std::string> RefusEquilibre(const TParamEquilibre& p)
@@ -341,6 +352,11 @@ std::optional<TEquilibre> CalculerEquilibre(const TParamEquilibre& p)
     int64_t faits = 0;
     std::atomic<bool> annule{false};
     ParFils(total, p.Fils, [&](int64_t r) {
+        // Once cancelled, the runs left are not even loaded.
+        if (annule || (p.Annuler && p.Annuler->load(std::memory_order_relaxed))) {
+            annule = true;
+            return;
+        }
         const auto point = static_cast<size_t>(r / parPoint);
         if (!Lancer(p, pecherie, scenarios[point], facteurs[point], r % parPoint,
                     runs[static_cast<size_t>(r)])) {

@@ -74,6 +74,10 @@ struct TParamEquilibre {
     // after each run, one call at a time,
     // from whichever thread finished it.
     std::function<void(int64_t, int64_t)> Progression;
+    // Counts every period simulated, by every run, as it is done: a run of
+    // a large fishery lasts longer than a progress bar may stand still.
+    // There are PeriodesEquilibre(p, periodesAn) of them in all.
+    std::atomic<int64_t>* Periodes = nullptr;
     // Looked at between periods; once set, the computation stops.
     const std::atomic<bool>* Annuler = nullptr;
 };
@@ -89,6 +93,10 @@ std::optional<std::string> RefusEquilibre(const TParamEquilibre& p);
 // i: Debut + i Pas.
 int64_t NombrePoints(const TParamEquilibre& p);
 double FacteurPoint(const TParamEquilibre& p, int64_t i);
+
+// The periods the computation simulates in all, with the run of f = 1 when
+// the grid does not hold it.
+int64_t PeriodesEquilibre(const TParamEquilibre& p, int periodesAn);
 
 // A figure over the draws: its 5 %, 50 % and 95 % quantiles by nearest rank
 // (all three the run's own figure without random draws).

@@ -1,7 +1,5 @@
 #include "graphs/UFGAccessible.h"
 
-#include "graphs/ufg.h"
-
 #include <QCoreApplication>
 #include <QWidget>
 #include <QWindow>
@@ -12,8 +10,10 @@ namespace {
 
 QAccessibleInterface* Fabrique(const QString&, QObject* objet)
 {
-    if (auto* graphe = qobject_cast<TFG*>(objet))
-        return new TFGAccessible(graphe);
+    auto* fenetre = qobject_cast<QWidget*>(objet);
+    const auto* table = dynamic_cast<const TTableTexte*>(objet);
+    if (fenetre && table)
+        return new TFGAccessible(fenetre, table);
     return nullptr;
 }
 
@@ -28,19 +28,15 @@ void InstallerAccessibiliteGraphes()
     (void)installee;
 }
 
-TFGAccessible::TFGAccessible(TFG* graphe) : QAccessibleWidget(graphe, QAccessible::Table)
+TFGAccessible::TFGAccessible(QWidget* fenetre, const TTableTexte* table)
+    : QAccessibleWidget(fenetre, QAccessible::Table), table_(table)
 {
-    version_ = graphe->VersionTexte();
+    version_ = table->VersionTexte();
 }
 
 TFGAccessible::~TFGAccessible()
 {
     OublierCellules();
-}
-
-TFG* TFGAccessible::Graphe() const
-{
-    return static_cast<TFG*>(widget());
 }
 
 void TFGAccessible::OublierCellules() const
@@ -108,8 +104,8 @@ int TFGAccessible::indexOfChild(const QAccessibleInterface* enfant) const
 
 QAccessibleInterface* TFGAccessible::childAt(int x, int y) const
 {
-    const QPoint point = Graphe()->mapFromGlobal(QPoint(x, y));
-    if (!Graphe()->rect().contains(point))
+    const QPoint point = widget()->mapFromGlobal(QPoint(x, y));
+    if (!widget()->rect().contains(point))
         return nullptr;
     for (int ligne = 0; ligne < rowCount(); ++ligne)
         if (Graphe()->ZoneLigne(ligne).contains(point))
@@ -126,7 +122,7 @@ QAccessibleInterface* TFGAccessible::cellAt(int ligne, int colonne) const
     const auto trouvee = cellules_.find(position);
     if (trouvee != cellules_.end())
         return QAccessible::accessibleInterface(trouvee->second);
-    auto* cellule = new TCelluleFG(Graphe(), ligne, colonne);
+    auto* cellule = new TCelluleFG(widget(), table_, ligne, colonne);
     cellules_[position] = QAccessible::registerAccessibleInterface(cellule);
     return cellule;
 }
@@ -141,53 +137,56 @@ QString TFGAccessible::rowDescription(int ligne) const
     return Graphe()->TexteCellule(ligne, 0);
 }
 
-TCelluleFG::TCelluleFG(TFG* graphe, int ligne, int colonne)
-    : graphe_(graphe), ligne_(ligne), colonne_(colonne)
+TCelluleFG::TCelluleFG(QWidget* fenetre, const TTableTexte* table, int ligne, int colonne)
+    : fenetre_(fenetre), table_(table), ligne_(ligne), colonne_(colonne)
 {
 }
 
 bool TCelluleFG::isValid() const
 {
-    return graphe_ && ligne_ < graphe_->LignesTexte() && colonne_ < graphe_->ColonnesTexte();
+    const TTableTexte* t = Table();
+    return t && ligne_ < t->LignesTexte() && colonne_ < t->ColonnesTexte();
 }
 
 QWindow* TCelluleFG::window() const
 {
-    return graphe_ ? graphe_->window()->windowHandle() : nullptr;
+    return fenetre_ ? fenetre_->window()->windowHandle() : nullptr;
 }
 
 QAccessibleInterface* TCelluleFG::parent() const
 {
-    return graphe_ ? QAccessible::queryAccessibleInterface(graphe_.data()) : nullptr;
+    return fenetre_ ? QAccessible::queryAccessibleInterface(fenetre_.data()) : nullptr;
 }
 
 QString TCelluleFG::text(QAccessible::Text quoi) const
 {
-    if (!graphe_)
+    const TTableTexte* t = Table();
+    if (!t)
         return {};
     switch (quoi) {
-    case QAccessible::Name: return graphe_->TexteCellule(ligne_, colonne_);
+    case QAccessible::Name: return t->TexteCellule(ligne_, colonne_);
     case QAccessible::Description:
         //: A cell of a graph's table of values: its column's name, its value.
         return QCoreApplication::translate("vasco::TFG", "%1 : %2")
-            .arg(graphe_->EnTeteColonne(colonne_), graphe_->TexteCellule(ligne_, colonne_));
+            .arg(t->EnTeteColonne(colonne_), t->TexteCellule(ligne_, colonne_));
     default: return {};
     }
 }
 
 QRect TCelluleFG::rect() const
 {
-    if (!graphe_)
+    const TTableTexte* t = Table();
+    if (!t)
         return {};
-    const QRect zone = graphe_->ZoneLigne(ligne_);
-    return zone.isNull() ? QRect() : QRect(graphe_->mapToGlobal(zone.topLeft()), zone.size());
+    const QRect zone = t->ZoneLigne(ligne_);
+    return zone.isNull() ? QRect() : QRect(fenetre_->mapToGlobal(zone.topLeft()), zone.size());
 }
 
 QAccessible::State TCelluleFG::state() const
 {
     QAccessible::State etat;
     etat.readOnly = true;
-    if (!graphe_ || !graphe_->isVisible())
+    if (!fenetre_ || !fenetre_->isVisible())
         etat.invisible = true;
     return etat;
 }

@@ -1,7 +1,9 @@
 // The graph windows as assistive technology sees them: a table of the
 // values drawn, one row per column of the graph (its X label, then each
 // series' value as the read-out rounds it), named and described by the
-// window (see TFG::Decrire).
+// window (see TFG::Decrire).  Any widget that offers its values as a table
+// of words (TTableTexte) gets the same: the graph windows and the
+// bio-economic diagram.
 //
 // Qt caches the table's interface and deletes it with the window.  Its
 // cells are not objects: the table makes them when they are first asked
@@ -11,19 +13,36 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QRect>
+#include <QString>
+#include <cstdint>
 #include <map>
 #include <utility>
 
 namespace vasco {
 
-class TFG;
+// What a window draws, as a table of words: rows of its points, a first
+// column of their X labels, then one column per series.
+class TTableTexte {
+public:
+    virtual ~TTableTexte() = default;
+    virtual int LignesTexte() const = 0;
+    virtual int ColonnesTexte() const = 0;
+    virtual QString TexteCellule(int ligne, int colonne) const = 0;
+    virtual QString EnTeteColonne(int colonne) const = 0;
+    // Changes each time the table may have changed.
+    virtual uint64_t VersionTexte() const = 0;
+    // Where a row is drawn, in the widget's coordinates.
+    virtual QRect ZoneLigne(int ligne) const = 0;
+};
 
-// Installs, once, the factory that gives each graph window its table.
+// Installs, once, the factory that gives each widget that is a TTableTexte
+// its table.
 void InstallerAccessibiliteGraphes();
 
 class TFGAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit TFGAccessible(TFG* graphe);
+    TFGAccessible(QWidget* fenetre, const TTableTexte* table);
     ~TFGAccessible() override;
 
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -54,7 +73,8 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent* evenement) override;
 
 private:
-    TFG* Graphe() const;
+    const TTableTexte* Graphe() const { return table_; }
+    const TTableTexte* table_;
     // Drops the cells when the window's table is no longer the one they
     // were made for.
     void Suivre() const;
@@ -69,7 +89,7 @@ private:
 // gone.
 class TCelluleFG : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
-    TCelluleFG(TFG* graphe, int ligne, int colonne);
+    TCelluleFG(QWidget* fenetre, const TTableTexte* table, int ligne, int colonne);
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -96,7 +116,10 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    QPointer<TFG> graphe_;
+    // The table, while its widget lives.
+    const TTableTexte* Table() const { return fenetre_ ? table_ : nullptr; }
+    QPointer<QWidget> fenetre_;
+    const TTableTexte* table_;
     int ligne_, colonne_;
 };
 

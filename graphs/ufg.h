@@ -25,6 +25,7 @@
 // graphs/UFGAccessible.h offers as an accessible table.
 #pragma once
 
+#include "graphs/UFGAccessible.h"
 #include "model/UAxe.h"
 #include "model/UContextes.h"
 #include "model/Uhote.h"
@@ -97,7 +98,7 @@ struct TLecture {
     std::vector<TGroupe> Groupes;
 };
 
-class TFG : public QWidget {
+class TFG : public QWidget, public TTableTexte {
     Q_OBJECT
 
 public:

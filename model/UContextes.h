@@ -73,6 +73,9 @@ enum TContexteAide : int {
     AideMetierQuantitesNavire = 146,
     AideMetierQuantites = 147,
 
+    // The bio-economic diagram, its command and its two windows.
+    AideDiagramme = 150,
+
     // Graph windows by family, until a command gives them their own topic.
     AideGrapheDyna = 1862,
     AideGrapheDynaDouble = 18604,
@@ -94,7 +97,7 @@ inline constexpr TContexteAide ContextesAide[] = {
     AideEspecePoidsTaille, AideEspeceComposition, AideEspeceF, AideMetierCANavire, AideMetierCA,
     AideMetierCAGris, AideMetierCAGrisNavire, AideMetierEffort, AideCapturesRejets,
     AideValeurDebarquements, AideMetierJours, AideMetierNavires, AideMetierQuantitesNavire,
-    AideMetierQuantites, AideGrapheDyna, AideGrapheDynaDouble, AideGrapheEco, AideGraphe,
+    AideMetierQuantites, AideDiagramme, AideGrapheDyna, AideGrapheDynaDouble, AideGrapheEco, AideGraphe,
 };
 
 } // namespace vasco

@@ -10,6 +10,7 @@
 //                      "Visualisations" menu, redrawing, saving a graph;
 //   MereDialogues.cpp  condition dialogs, contest, options, quit and about;
 //   MerePartie.cpp     game files: saving, opening, the save question;
+//   MereDiagramme.cpp  the bio-economic diagram and its computation;
 //   MereComparaison.cpp  a class's games compared with the current one.
 #pragma once
 
@@ -36,6 +37,7 @@ class TBDVasco;
 class TFG;
 struct TComparaison;
 struct TPartieComparaison;
+class TDiagrammes;
 class TMagneto;
 class TSession;
 struct TCompteRendu;
@@ -186,6 +188,14 @@ public:
     void LegendesClick();
     void EnregistrerGraphiqueSous();
     TPartieGraphes& Graphes() { return *graphes_; }
+
+    // The bio-economic diagram (MereDiagramme.cpp): its command, added to
+    // the "Visualisations" menu after the catalogue's, opens its two
+    // windows and computes the equilibrium in the background; the diagram
+    // pair open now, or null.
+    void AjouterCommandeDiagramme(QMenu* menu);
+    void OuvrirDiagramme();
+    TDiagrammes* Diagrammes() const;
 
     // Dialogs, contest, options, quit and about (MereDialogues.cpp).
     // CreerDialogues runs once, from the constructor.

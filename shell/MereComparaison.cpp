@@ -18,6 +18,7 @@
 #include "model/UContextes.h"
 #include "model/Umessages.h"
 #include "shell/Mere.h"
+#include "shell/MereDiagramme.h"
 #include "shell/UMagneto.h"
 
 #include <QAction>
@@ -216,6 +217,8 @@ void TFenetreMere::DiffuserComparaison()
     for (QMdiSubWindow* fenetre : Zone()->subWindowList())
         if (auto* graphe = qobject_cast<TFG*>(fenetre->widget()))
             DonnerComparaison(*graphe);
+    if (TDiagrammes* diagrammes = Diagrammes())
+        diagrammes->FixerComparaison(comparaison_->Montree);
     RedessinerGraphes();
 }
 

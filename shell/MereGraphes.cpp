@@ -2,6 +2,7 @@
 
 #include "dataset/Ubd.h"
 #include "graphs/UFamilles.h"
+#include "shell/MereDiagramme.h"
 #include "model/UContextes.h"
 #include "model/UTraduction.h"
 #include "model/Uperiode.h"
@@ -100,6 +101,7 @@ void TFenetreMere::ConstruireMenuVisualisations(QMenu* menu)
                     [this, &ligne] { OuvrirCommande(*this, ligne); });
         }
     }
+    AjouterCommandeDiagramme(menu);
 }
 
 void TFenetreMere::OuvrirCAEtBenefices()
@@ -136,8 +138,9 @@ void TFenetreMere::EnregistrerGraphiqueSous()
             return;
         }
         QMdiSubWindow* active = Zone()->activeSubWindow();
-        auto* graphe = qobject_cast<TFG*>((active ? active : fenetres.last())->widget());
-        if (graphe && !graphe->Enregistrer(nom))
+        QWidget* fenetre = (active ? active : fenetres.last())->widget();
+        auto* graphe = qobject_cast<TFG*>(fenetre);
+        if (!graphe ? !EnregistrerDiagramme(fenetre, nom) : !graphe->Enregistrer(nom))
             Signaler("Exception dans EnregistrerGraphiqueSous1Click\n" +
                      tr("Le fichier « %1 » n'a pas pu être écrit.").arg(nom).toStdString());
     } catch (...) {

@@ -857,6 +857,51 @@ Picture and sounds: made for Vasco.</translation>
     </message>
 </context>
 <context>
+    <name>vasco::TDiagrammes</name>
+    <message>
+        <source>Calcul annulé.</source>
+        <translation>Computation cancelled.</translation>
+    </message>
+    <message>
+        <source>Calcul annulé : « Recalculer » le relance.</source>
+        <translation>Computation cancelled: &quot;Recompute&quot; starts it again.</translation>
+    </message>
+    <message>
+        <source>Calcul de l&apos;équilibre en cours...</source>
+        <translation>Computing the equilibrium...</translation>
+    </message>
+    <message>
+        <source>Diagramme bio-économique</source>
+        <translation>Bio-economic diagram</translation>
+    </message>
+    <message>
+        <source>Le calcul a échoué : %1</source>
+        <translation>The computation failed: %1</translation>
+    </message>
+    <message>
+        <source>Mesures en vigueur :
+%1</source>
+        <translation>Measures in force:
+%1</translation>
+    </message>
+    <message>
+        <source>Équilibre calculé pour les mesures en vigueur à la période %1</source>
+        <translation>Equilibrium computed for the measures in force in period %1</translation>
+    </message>
+    <message>
+        <source>, navires du métier %1 seul</source>
+        <translation>, vessels of fleet %1 only</translation>
+    </message>
+    <message>
+        <source>, recrutement aléatoire (%1 tirages)</source>
+        <translation>, random recruitment (%1 draws)</translation>
+    </message>
+    <message>
+        <source>Les mesures ont changé depuis : « Recalculer » les prend en compte.</source>
+        <translation>The measures have changed since: &quot;Recompute&quot; takes them into account.</translation>
+    </message>
+</context>
+<context>
     <name>vasco::TFG</name>
     <message>
         <source>&amp;Copier l&apos;image</source>
@@ -901,6 +946,137 @@ Picture and sounds: made for Vasco.</translation>
     </message>
 </context>
 <context>
+    <name>vasco::TFGDiagramme</name>
+    <message>
+        <source>Votre partie</source>
+        <translation>Your game</translation>
+    </message>
+    <message>
+        <source>Diagramme bio-économique</source>
+        <translation>Bio-economic diagram</translation>
+    </message>
+    <message>
+        <source>Production d&apos;équilibre</source>
+        <translation>Equilibrium production</translation>
+    </message>
+    <message>
+        <source>Médiane de %1 parties</source>
+        <translation>Median of %1 games</translation>
+    </message>
+    <message>
+        <source>Chiffre d&apos;affaires</source>
+        <translation>Turnover</translation>
+    </message>
+    <message>
+        <source>Coûts</source>
+        <translation>Costs</translation>
+    </message>
+    <message>
+        <source>Bénéfice</source>
+        <translation>Profit</translation>
+    </message>
+    <message>
+        <source>Rente (sans subventions ni taxes)</source>
+        <translation>Rent (without subsidies or taxes)</translation>
+    </message>
+    <message>
+        <source>Poids débarqué</source>
+        <translation>Landed weight</translation>
+    </message>
+    <message>
+        <source>%1 : biomasse féconde</source>
+        <translation>%1: spawning biomass</translation>
+    </message>
+    <message>
+        <source>Chemin approché : les métiers n&apos;ont pas changé dans la même proportion.</source>
+        <translation>Approximate path: the fleets did not change in the same proportion.</translation>
+    </message>
+    <message>
+        <source>flotte × f (1 = mesures actuelles)</source>
+        <translation>fleet × f (1 = current measures)</translation>
+    </message>
+    <message>
+        <source>%1 par période</source>
+        <translation>%1 per period</translation>
+    </message>
+    <message>
+        <source>poids débarqué, %1 par période</source>
+        <translation>landed weight, %1 per period</translation>
+    </message>
+    <message>
+        <source>biomasse féconde, % de la vierge</source>
+        <translation>spawning biomass, % of virgin</translation>
+    </message>
+    <message>
+        <source>RMD</source>
+        <translation>MSY</translation>
+    </message>
+    <message>
+        <source>REM</source>
+        <translation>MEY</translation>
+    </message>
+    <message>
+        <source>accès libre</source>
+        <translation>open access</translation>
+    </message>
+    <message>
+        <source>aujourd&apos;hui</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>an %1</source>
+        <translation>year %1</translation>
+    </message>
+    <message>
+        <source>facteur f</source>
+        <translation>factor f</translation>
+    </message>
+    <message>
+        <source>f = %1</source>
+        <translation>f = %1</translation>
+    </message>
+    <message>
+        <source>%1 : %2 %3</source>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>point qui ne s&apos;est pas stabilisé</source>
+        <translation>point that did not settle</translation>
+    </message>
+    <message>
+        <source>Année %1 : f = %2, %3 %4</source>
+        <translation>Year %1: f = %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>%1. Axe horizontal : flotte × f de %2 à %3. Axe vertical de %4 à %5 %6. </source>
+        <translation>%1. Horizontal axis: fleet × f from %2 to %3. Vertical axis from %4 to %5 %6. </translation>
+    </message>
+    <message>
+        <source>Aucune valeur.</source>
+        <translation>No values.</translation>
+    </message>
+    <message>
+        <source>%1 à f = %2. </source>
+        <translation>%1 at f = %2. </translation>
+    </message>
+    <message>
+        <source>Accès libre</source>
+        <translation>Open access</translation>
+    </message>
+    <message>
+        <source>%1 : %2 ans, la dernière à f = %3, %4 %5. </source>
+        <translation>%1: %2 years, the last at f = %3, %4 %5. </translation>
+    </message>
+    <message>
+        <source>Chemin approché. </source>
+        <translation>Approximate path. </translation>
+    </message>
+    <message>
+        <source>&amp;Copier l&apos;image</source>
+        <translation>&amp;Copy picture</translation>
+    </message>
+</context>
+<context>
     <name>vasco::TFGDyna</name>
     <message>
         <source>Graphique Dynamique</source>
@@ -931,6 +1107,37 @@ Picture and sounds: made for Vasco.</translation>
     <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>vasco::TFenetreDiagramme</name>
+    <message>
+        <source>Recrutement aléatoire</source>
+        <translation>Random recruitment</translation>
+    </message>
+    <message>
+        <source>Recalculer</source>
+        <translation>Recompute</translation>
+    </message>
+    <message>
+        <source>Toute la flotte</source>
+        <translation>The whole fleet</translation>
+    </message>
+    <message>
+        <source>Flotte multipliée par f</source>
+        <translation>Fleet multiplied by f</translation>
+    </message>
+    <message>
+        <source>Chaque point est la médiane de plusieurs tirages du recrutement ; la bande va de 5 % à 95 %</source>
+        <translation>Each point is the median of several recruitment draws; the band goes from 5 % to 95 %</translation>
+    </message>
+    <message>
+        <source> tirages</source>
+        <translation> draws</translation>
+    </message>
+    <message>
+        <source>Nombre de tirages par point</source>
+        <translation>Number of draws per point</translation>
     </message>
 </context>
 <context>
@@ -1326,6 +1533,14 @@ Give the data file or the current game first: vasco FILE --comparer GAME.vsp</tr
     <message>
         <source>%1, après la fin de la partie (%2 périodes jouées)</source>
         <translation>%1, after the end of the game (%2 periods played)</translation>
+    </message>
+    <message>
+        <source>Diagramme bio-économique</source>
+        <translation>Bio-economic diagram</translation>
+    </message>
+    <message>
+        <source>L&apos;équilibre de la pêcherie selon sa flotte, et votre partie dessus</source>
+        <translation>The fishery&apos;s equilibrium by the size of its fleet, with your game on it</translation>
     </message>
 </context>
 <context>

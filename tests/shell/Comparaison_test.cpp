@@ -10,7 +10,9 @@
 #include "model/UBlocs.h"
 #include "model/UContextes.h"
 #include "model/Ulecteur.h"
+#include "graphs/UFGDiagramme.h"
 #include "shell/Mere.h"
+#include "shell/MereDiagramme.h"
 #include "shell/ULangue.h"
 #include "shell/UMagneto.h"
 #include "tests/shell/Fenetre.h"
@@ -621,6 +623,30 @@ TEST(Comparaison, CeQuiRemplaceLaPartieTermineLaComparaison)
         EXPECT_EQ(f.Action("RetirerComparaison")->isEnabled(), !c.termine);
         EXPECT_EQ(Etiquette(f, "LbComparaison")->isVisible(), !c.termine);
     }
+}
+
+// The diagram windows draw the compared games too: a pair open when the
+// comparison comes, and a pair opened while one is shown, until it goes.
+TEST(Comparaison, LesDiagrammesMontrentLesPartiesComparees)
+{
+    Messages messages;
+    const Classe classe({{.Nom = "a", .Periodes = 8}, {.Nom = "b", .Periodes = 10}});
+    TFenetreMere f;
+    ASSERT_NO_FATAL_FAILURE(Jouer(f, classe, 2));
+    const auto chemins = [&] {
+        TDiagrammes* d = f.Diagrammes();
+        EXPECT_TRUE(d && AttendreQue([&] { return !d->EnCours(); }, 60000));
+        return d ? d->Fenetre(0)->Diagramme()->CheminsCompares().size() : 99u;
+    };
+    f.OuvrirDiagramme();
+    EXPECT_EQ(chemins(), 0u);
+    ASSERT_NE(Comparer(f, classe.Parties()), nullptr);
+    EXPECT_EQ(chemins(), 2u);
+    f.OuvrirDiagramme();
+    EXPECT_EQ(chemins(), 2u);
+    f.RetirerComparaison();
+    EXPECT_EQ(chemins(), 0u);
+    EXPECT_TRUE(messages.Textes().empty());
 }
 
 // Closed or destroyed during the replay, the window cancels it and waits

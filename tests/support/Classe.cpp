@@ -17,11 +17,17 @@ namespace fs = std::filesystem;
 std::vector<fs::path> FaireClasse(const fs::path& dossier, const std::string& donnees,
                                   const std::vector<TEleve>& eleves)
 {
+    return FaireClasseDe(dossier, FichierDonnees(donnees), eleves);
+}
+
+std::vector<fs::path> FaireClasseDe(const fs::path& dossier, const fs::path& donnees,
+                                    const std::vector<TEleve>& eleves)
+{
     fs::create_directories(dossier);
-    const auto octets = LireTexte(FichierDonnees(donnees));
+    const auto octets = LireTexte(donnees.string());
     if (!octets)
-        throw std::runtime_error("fichier de données introuvable : " + donnees);
-    const fs::path copie = dossier / donnees;
+        throw std::runtime_error("fichier de données introuvable : " + donnees.string());
+    const fs::path copie = dossier / donnees.filename();
     std::ofstream(copie, std::ios::binary) << *octets;
 
     std::vector<fs::path> parties;
@@ -29,7 +35,7 @@ std::vector<fs::path> FaireClasse(const fs::path& dossier, const std::string& do
         TSession session;
         session.FixerOptions({e.Recrutement, e.Croissance, false});
         if (!session.Charger(copie, *octets).Reussi())
-            throw std::runtime_error("chargement refusé : " + donnees);
+            throw std::runtime_error("chargement refusé : " + donnees.string());
         TBDVasco& bd = *session.Donnees();
         for (int p = 0; p < e.Periodes; ++p) {
             if (p == e.ChangementA && e.Facteur != 1) {

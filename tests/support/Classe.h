@@ -31,6 +31,12 @@ std::vector<std::filesystem::path> FaireClasse(const std::filesystem::path& doss
                                                const std::string& donnees,
                                                const std::vector<TEleve>& eleves);
 
+// The same with any data file, given by its path: its copy in `dossier`
+// takes its file name.
+std::vector<std::filesystem::path> FaireClasseDe(const std::filesystem::path& dossier,
+                                                 const std::filesystem::path& donnees,
+                                                 const std::vector<TEleve>& eleves);
+
 // n students of golfe.vsc-like fisheries: random options on and off in
 // turns, the fleet of a métier halved, kept, doubled or multiplied by 1.5
 // in turns, and the games 0, 4, 8 ... periods shorter than `periodes`.
