@@ -33,7 +33,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -126,14 +125,6 @@ QColor Face(TMagneto& m)
 int Fils()
 {
     return static_cast<int>(QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
-}
-
-long PagesResidentes()
-{
-    std::ifstream statm("/proc/self/statm");
-    long taille = 0, residente = 0;
-    statm >> taille >> residente;
-    return residente;
 }
 
 TEST(Comparaison, LesDeuxCommandesDuMenuFichierLeurRaccourciEtLeurAide)
@@ -702,9 +693,9 @@ TEST(Comparaison, CinquanteComparaisonsSansCroissanceDeLaMemoire)
         ASSERT_EQ(c->Parties.size(), 10u);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (fois == 5)
-            apresCinq = PagesResidentes();
+            apresCinq = test::Residente();
     }
-    const long apresCinquante = PagesResidentes();
+    const long apresCinquante = test::Residente();
     const long page = sysconf(_SC_PAGESIZE);
     RecordProperty("Ko_apres_5", std::to_string(apresCinq * page / 1024));
     RecordProperty("Ko_apres_50", std::to_string(apresCinquante * page / 1024));
