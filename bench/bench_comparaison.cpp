@@ -3,9 +3,9 @@
 // different number of days, read, checked and replayed on one thread per
 // core from the loaded data file's bytes, their records kept.  The counters
 // give the memory the records of one game hold.
+#include "bench/PartieEleve.h"
 #include "dataset/UComparaison.h"
 #include "dataset/USession.h"
-#include "model/USha256.h"
 #include "model/Ulecteur.h"
 #include "model/Umessages.h"
 #include "tests/support/PecherieGeneree.h"
@@ -25,17 +25,6 @@ namespace fs = std::filesystem;
 constexpr int Periodes = 240;
 constexpr int Parties = 30;
 
-std::string TexteDePartie(const std::string& donnees, const std::string& metier, int eleve)
-{
-    std::string texte = "# Partie Vasco\ndonnees;pecherie.vsc;" + Sha256Hex(donnees) +
-                        "\ngraine;" + std::to_string(1000 + 7919 * eleve) +
-                        "\noptions;1;1;0\nperiodes;" + std::to_string(Periodes) + "\n";
-    for (int p = 0; p < Periodes; p += 4)
-        texte += std::to_string(p) + ";metier;" + metier + ";jours;" +
-                 std::to_string(10 + (p + 3 * eleve) % 50) + "\n";
-    return texte;
-}
-
 void Comparaison(benchmark::State& state, const std::string& donnees)
 {
     InstallerRecepteur([](const std::string&) {});
@@ -48,7 +37,7 @@ void Comparaison(benchmark::State& state, const std::string& donnees)
     TDemandeComparaison demande;
     for (int i = 0; i < Parties; ++i) {
         const fs::path f = dossier / ("eleve" + std::to_string(i) + ".vsp");
-        std::ofstream(f, std::ios::binary) << TexteDePartie(donnees, metier, i);
+        std::ofstream(f, std::ios::binary) << bench::TexteDePartie(donnees, "pecherie.vsc", metier, i, Periodes);
         demande.Fichiers.push_back(f);
     }
     size_t octets = 0;

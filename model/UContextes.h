@@ -47,6 +47,8 @@ enum TContexteAide : int {
     AideMenuVisualisations = 110,
     AideEnregistrerPartie = 111,
     AideOuvrirPartie = 112,
+    AideComparerParties = 113,
+    AideRetirerComparaison = 114,
 
     // Result graphs.
     AideGlobalCA = 127,
@@ -89,7 +91,8 @@ inline constexpr TContexteAide ContextesAide[] = {
     AideMenuAide, AideMenuConditions, AideMenuFenetres, AideMenuFichier, AideChoixFichier,
     AideEnregistrerGraphique, AideQuitter, AideReutiliser, AideMenuOptions, AideConcours,
     AideCroissanceAleatoire, AideRecrutementAleatoire, AideMenuSimulations,
-    AideMenuVisualisations, AideEnregistrerPartie, AideOuvrirPartie, AideGlobalCA, AideGlobalEffectifs, AideGlobalQuantites,
+    AideMenuVisualisations, AideEnregistrerPartie, AideOuvrirPartie,
+    AideComparerParties, AideRetirerComparaison, AideGlobalCA, AideGlobalEffectifs, AideGlobalQuantites,
     AideGlobalTaxes, AideEspeceBiomasseTaille, AideEspeceBiomasses, AideEspeceCapturesTaille,
     AideEspecePoidsTaille, AideEspeceComposition, AideEspeceF, AideMetierCANavire, AideMetierCA,
     AideMetierCAGris, AideMetierCAGrisNavire, AideMetierEffort, AideCapturesRejets,

@@ -3,6 +3,7 @@
 #include "dataset/USession.h"
 #include "model/UContextes.h"
 #include "model/Umessages.h"
+#include "shell/MereComparaison.h"
 #include "shell/MereDialogues.h"
 #include "shell/MereGraphes.h"
 #include "shell/UAide.h"
@@ -64,6 +65,8 @@ const TLigneEtats TableEtats[] = {
     {{"Choixdufichierdedonnes"}, " - ++  ++"},
     {{"FichierReutiliser", "EnregistrerPartie"}, "+-+++  ++"},
     {{"OuvrirPartie"}, " - ++  ++"},
+    // Removing is also off while no comparison is shown (MereComparaison.cpp).
+    {{"ComparerParties", "RetirerComparaison"}, "+-+++  ++"},
     {{"EnregistrerGraphiqueSous", "BoutonEnregistrerGraph"}, " -++++--+"},
     {{"Quitter"}, " - ++  ++"},
     {{"Simulations"}, "+   -   -"},
@@ -104,7 +107,8 @@ float Annees(int n, int periodesAn)
 
 TFenetreMere::TFenetreMere(QWidget* parent)
     : QMainWindow(parent), zone_(new QMdiArea(this)), session_(std::make_unique<TSession>(this)),
-      graphes_(std::make_unique<TPartieGraphes>()), dialogues_(std::make_unique<TPartieDialogues>())
+      graphes_(std::make_unique<TPartieGraphes>()), dialogues_(std::make_unique<TPartieDialogues>()),
+      comparaison_(std::make_unique<TPartieComparaison>())
 {
     InitialiserRessources();
     setObjectName("FenetreMere");
@@ -131,8 +135,12 @@ TFenetreMere::TFenetreMere(QWidget* parent)
                 etats_.emplace_back(ActionExistante(nom), ligne.etats);
     son_ = ActionExistante("son");
     pasEnArriere_ = ActionExistante("PasEnArriere");
-    // The graph windows draw the lists of the old data set: they go first.
-    session_->AvantRemplacement = [this] { FermerGraphes(); };
+    // The graph windows draw the lists of the old data set: they go first,
+    // and so does a comparison with the game replaced.
+    session_->AvantRemplacement = [this] {
+        RetirerComparaison();
+        FermerGraphes();
+    };
     session_->OptionsChangees = [this] {
         const TOptionsSession options = session_->Options();
         recrutement_->setChecked(options.Recrutement);
@@ -159,6 +167,8 @@ TFenetreMere::TFenetreMere(QWidget* parent)
 
 TFenetreMere::~TFenetreMere()
 {
+    // A replay reads the session: it ends first.
+    comparaison_->Travail.reset();
     qApp->removeEventFilter(this);
     zone_->viewport()->removeEventFilter(this);
     magneto_->Etat = TMagneto::Arrete;
@@ -200,6 +210,7 @@ void TFenetreMere::CreerMenus()
     connect(reutiliser, &QAction::triggered, this, &TFenetreMere::FichierReutiliser);
     fichier->addSeparator();
     CreerCommandesPartie(fichier);
+    CreerCommandesComparaison(fichier);
     fichier->addSeparator();
     QAction* enregistrer =
         NouvelleAction(fichier, "EnregistrerGraphiqueSous", tr("&Enregistrer graphique sous..."),
@@ -572,16 +583,23 @@ bool TFenetreMere::Reutiliser()
     return true;
 }
 
-// A name ending in .vsp (any case) is a game, any other a data file.
-void TFenetreMere::OuvrirAuDemarrage(const QStringList& fichiers)
+// A name ending in .vsp (any case) is a game, any other a data file.  The
+// games to compare need it: without it they are refused in words.
+void TFenetreMere::OuvrirAuDemarrage(const QStringList& fichiers, const QStringList& comparees)
 {
-    if (fichiers.isEmpty())
+    if (fichiers.isEmpty()) {
+        if (!comparees.isEmpty())
+            Signaler(tr("Aucune partie à laquelle comparer\n"
+                        "Donnez d'abord le fichier de données ou la partie en cours : "
+                        "vasco FICHIER --comparer PARTIE.vsp")
+                         .toStdString());
         return;
+    }
     const QString& fichier = fichiers.constFirst();
-    if (fichier.endsWith(".vsp", Qt::CaseInsensitive))
-        OuvrirPartie(fichier);
-    else
-        ChargerFichier(fichier);
+    const bool ouvert = fichier.endsWith(".vsp", Qt::CaseInsensitive) ? OuvrirPartie(fichier)
+                                                                      : ChargerFichier(fichier);
+    if (ouvert && !comparees.isEmpty())
+        ComparerParties(comparees);
 }
 
 void TFenetreMere::FermerGraphes()
@@ -769,12 +787,18 @@ void TFenetreMere::AfficherPosition()
         return;
     }
     const int parAn = Donnees()->NbPeriodesAn > 0 ? Donnees()->NbPeriodesAn : 1;
-    position_->setText(tr("%1 : période %2 sur %3 (année %4, période %5 de l'année)")
-                           .arg(nom)
-                           .arg(p + 1)
-                           .arg(magneto_->Max + 1)
-                           .arg(p / parAn + 1)
-                           .arg(p % parAn + 1));
+    QString texte = tr("%1 : période %2 sur %3 (année %4, période %5 de l'année)")
+                        .arg(nom)
+                        .arg(p + 1)
+                        .arg(magneto_->Max + 1)
+                        .arg(p / parAn + 1)
+                        .arg(p % parAn + 1);
+    // Past the current game only the compared games are drawn.
+    if (magneto_->ApresLaFin())
+        texte = tr("%1, après la fin de la partie (%2 périodes jouées)")
+                    .arg(texte)
+                    .arg(magneto_->DernierePartie() + 1);
+    position_->setText(texte);
 }
 
 // Once the last child window has gone (closed by its close box, or by a
@@ -822,6 +846,7 @@ void TFenetreMere::closeEvent(QCloseEvent* evenement)
     // so does a replay; the graph windows go before the data set whose
     // lists they draw.
     Stop();
+    RetirerComparaison();
     magneto_->Etat = TMagneto::Arrete;
     if (aide_)
         aide_->close();

@@ -10,7 +10,8 @@
 //                      "Visualisations" menu, redrawing, saving a graph;
 //   MereDialogues.cpp  condition dialogs, contest, options, quit and about;
 //   MerePartie.cpp     game files: saving, opening, the save question;
-//   MereDiagramme.cpp  the bio-economic diagram and its computation.
+//   MereDiagramme.cpp  the bio-economic diagram and its computation;
+//   MereComparaison.cpp  a class's games compared with the current one.
 #pragma once
 
 #include "model/Uhote.h"
@@ -33,6 +34,9 @@ namespace vasco {
 
 class TAide;
 class TBDVasco;
+class TFG;
+struct TComparaison;
+struct TPartieComparaison;
 class TDiagrammes;
 class TMagneto;
 class TSession;
@@ -112,8 +116,9 @@ public:
     void PasEnArriere();
     void OuvrirAide(int contexte);
     // The file named on the command line, loaded as if it had been chosen
-    // (a .vsp file opened as a game); nothing when none is given.
-    void OuvrirAuDemarrage(const QStringList& fichiers);
+    // (a .vsp file opened as a game); nothing when none is given.  The
+    // games of `comparees` (--comparer) are then compared with it.
+    void OuvrirAuDemarrage(const QStringList& fichiers, const QStringList& comparees = {});
     // The help viewer, once opened.
     TAide* Aide() const;
     // The help context of an object: its own ContexteAide, or its nearest
@@ -148,6 +153,29 @@ public:
     // an empty string when the user cancels.
     std::function<QString()> DemanderPartieAOuvrir;
     std::function<QString()> DemanderPartieAEnregistrer;
+
+    // A class's games compared with the current one (MereComparaison.cpp).
+    // ComparerParties replays them in the background, with the bar and
+    // Cancel in the status bar; once at least one has been replayed they are
+    // shown in every graph window, and the step control's range reaches the
+    // longest.  One message names the games left out and the replays'
+    // messages.  Loading, opening a game or reusing the file ends the
+    // comparison (RetirerComparaison), as does the menu command.
+    void ComparerPartiesCommande();
+    void ComparerParties(const QStringList& fichiers);
+    void RetirerComparaison();
+    // The comparison shown, null with none; a replay is under way.
+    const std::shared_ptr<const TComparaison>& Comparaison() const;
+    bool ComparaisonEnCours() const;
+    // Every open graph window draws the comparison shown (or none).
+    void DiffuserComparaison();
+    // The dialog of "Comparer avec des parties...", replaceable by the
+    // tests: the games chosen, none when the user cancels.
+    std::function<QStringList()> DemanderPartiesAComparer;
+    // The report of a comparison, "" when there is nothing to tell: the
+    // games left out with their reasons, and under each compared game's
+    // name the guard messages of its replay.
+    static QString CompteRenduComparaison(const TComparaison& comparaison);
 
     // Graph windows (MereGraphes.cpp).
     void ConstruireMenuVisualisations(QMenu* menu);
@@ -210,6 +238,13 @@ private:
     // "Erreur dans MERE : Choix du fichier de données", and where and what.
     void SignalerEchecChargement(const QString& absolu, const TCompteRendu& echec);
     void CreerCommandesPartie(QMenu* fichier);
+    // Where the game dialogs open, and their filters.
+    QString DossierParties() const;
+    QString FiltresParties() const;
+    void CreerCommandesComparaison(QMenu* fichier);
+    void FinirComparaison(std::shared_ptr<TComparaison> resultat, bool annule);
+    void MontrerComparaison(std::shared_ptr<const TComparaison> comparaison);
+    void DonnerComparaison(TFG& graphe) const;
     // "Options | Langue / Language": the choice stored for the next start.
     void CreerMenuLangue(QMenu* options);
     void AfficherTitre();
@@ -235,6 +270,8 @@ private:
     bool questionPosee_ = false;
     std::unique_ptr<TPartieGraphes> graphes_;
     std::unique_ptr<TPartieDialogues> dialogues_;
+    // Last: its replay, which reads the session, goes first.
+    std::unique_ptr<TPartieComparaison> comparaison_;
 };
 
 } // namespace vasco

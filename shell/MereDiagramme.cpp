@@ -295,6 +295,7 @@ void TFenetreMere::OuvrirDiagramme()
     // One pair of diagram windows at a time: the command opens it anew.
     delete Diagrammes();
     auto* diagrammes = new TDiagrammes(*this);
+    diagrammes->FixerComparaison(Comparaison());
     diagrammes->Calculer({});
 }
 

@@ -77,6 +77,7 @@ void TFenetreMere::OuvrirGraphe(const TParamGraphe& param)
     fenetre->setProperty(ProprieteAide, p.Aide ? p.Aide : g->ContexteAideFamille());
     fenetre->showMaximized();
     g->Transferer(p);
+    DonnerComparaison(*g);
     fenetre->setWindowTitle(g->windowTitle());
 }
 

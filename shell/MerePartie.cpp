@@ -54,14 +54,8 @@ void TFenetreMere::CreerCommandesPartie(QMenu* fichier)
     enregistrer->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(enregistrer, &QAction::triggered, this, &TFenetreMere::EnregistrerPartieSous);
 
-    // Both dialogs start in the folder of the last game, else in that of
-    // the data file.
-    const auto dossier = [this] {
-        return FichierPartie().isEmpty() ? DossierDepart()
-                                         : QFileInfo(FichierPartie()).absolutePath();
-    };
-    DemanderPartieAEnregistrer = [this, dossier] {
-        QFileDialog dialogue(this, tr("Enregistrer la partie"), dossier(), tr(FiltrePartie));
+    DemanderPartieAEnregistrer = [this] {
+        QFileDialog dialogue(this, tr("Enregistrer la partie"), DossierParties(), tr(FiltrePartie));
         dialogue.setObjectName("DialogueEnregistrerPartie");
         dialogue.setProperty(ProprieteAide, AideEnregistrerPartie);
         dialogue.setAcceptMode(QFileDialog::AcceptSave);
@@ -69,9 +63,8 @@ void TFenetreMere::CreerCommandesPartie(QMenu* fichier)
         dialogue.setDefaultSuffix("vsp");
         return NomAEnregistrer(dialogue);
     };
-    DemanderPartieAOuvrir = [this, dossier] {
-        QFileDialog dialogue(this, tr("Ouvrir une partie"), dossier(),
-                             tr("%1;;Tous les fichiers (*)").arg(tr(FiltrePartie)));
+    DemanderPartieAOuvrir = [this] {
+        QFileDialog dialogue(this, tr("Ouvrir une partie"), DossierParties(), FiltresParties());
         dialogue.setObjectName("DialogueOuvrirPartie");
         dialogue.setProperty(ProprieteAide, AideOuvrirPartie);
         dialogue.setFileMode(QFileDialog::ExistingFile);
@@ -79,6 +72,18 @@ void TFenetreMere::CreerCommandesPartie(QMenu* fichier)
             return QString();
         return dialogue.selectedFiles().constFirst();
     };
+}
+
+// The game dialogs start in the folder of the last game, else in that of
+// the data file.
+QString TFenetreMere::DossierParties() const
+{
+    return FichierPartie().isEmpty() ? DossierDepart() : QFileInfo(FichierPartie()).absolutePath();
+}
+
+QString TFenetreMere::FiltresParties() const
+{
+    return tr("%1;;Tous les fichiers (*)").arg(tr(FiltrePartie));
 }
 
 QString TFenetreMere::FichierPartie() const

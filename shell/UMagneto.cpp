@@ -49,6 +49,11 @@ constexpr std::array<TLibelle, NbBoutonsMagneto> Libelles = {{
      QT_TRANSLATE_NOOP("vasco::TMagneto", "Année précédente")},
 }};
 
+// The face of the buttons while the position is past the current game's
+// end: the step control itself says that the windows show only the
+// compared games there.
+const QColor FaceApresLaFin(244, 196, 120);
+
 QPixmap Image(const char* etat, const char* nom)
 {
     return QPixmap(QStringLiteral(":/%1_%2").arg(QLatin1String(etat), QLatin1String(nom)));
@@ -139,7 +144,8 @@ void TMagneto::AppliquerRegle()
 
 void TMagneto::FixerDernier(int32_t index)
 {
-    Max = index;
+    dernier_ = index;
+    Max = std::max(index, etendue_);
     Position = index;
     Etat = Arrete;
     lecture_->stop();
@@ -151,8 +157,22 @@ void TMagneto::Reinitialiser()
 {
     Position = -1;
     Max = -1;
+    dernier_ = -1;
+    etendue_ = -1;
     Etat = Arrete;
     lecture_->stop();
+    AppliquerRegle();
+}
+
+void TMagneto::FixerEtendue(int32_t fin)
+{
+    etendue_ = fin;
+    Max = std::max(dernier_, etendue_);
+    if (Position > Max) {
+        Etat = Arrete;
+        lecture_->stop();
+        Deplacer(Max);
+    }
     AppliquerRegle();
 }
 
@@ -176,7 +196,7 @@ void TMagneto::Deplacer(int32_t position)
 
 TMagneto::TAnnonce TMagneto::Vu() const
 {
-    TAnnonce vu{.Offerts = {}, .Position = Position, .Max = Max};
+    TAnnonce vu{.Offerts = {}, .Position = Position, .Max = Max, .ApresLaFin = ApresLaFin()};
     for (int i = 0; i < NbBoutonsMagneto; ++i)
         vu.Offerts[i] = isEnabled() && BoutonActif(TMPBtnType(i));
     return vu;
@@ -287,12 +307,13 @@ void TMagneto::paintEvent(QPaintEvent*)
     Annoncer();
     QPainter peintre(this);
     const QPalette& p = palette();
+    const QBrush face = ApresLaFin() ? QBrush(FaceApresLaFin) : p.button();
     for (int i = 0; i < NbBoutonsMagneto; ++i) {
         const auto bouton = TMPBtnType(i);
         const QRect r = RectBouton(bouton);
         const bool enfonce = enfonce_ == i && sousLaSouris_;
         // A raised bevel, sunk while the mouse holds the button down.
-        peintre.fillRect(r, p.button());
+        peintre.fillRect(r, face);
         peintre.setPen(p.color(QPalette::Shadow));
         peintre.drawRect(r.adjusted(0, 0, -1, -1));
         peintre.setPen(enfonce ? p.color(QPalette::Dark) : p.color(QPalette::Light));

@@ -57,6 +57,16 @@ public:
     void FixerDernier(int32_t index);
     // Back to the state before the first step (a new data set).
     void Reinitialiser();
+
+    // The last period of the compared games, -1 with none.  When they are
+    // longer than the current game the range goes on to their end: the
+    // positions past the current game's last period show only them.  A
+    // step still simulates after that last period (FixerDernier).  The
+    // position, beyond a range that shrinks, comes back to its end.
+    void FixerEtendue(int32_t fin);
+    int32_t DernierePartie() const { return dernier_; }
+    // The position is past the current game's last period.
+    bool ApresLaFin() const { return etendue_ > dernier_ && Position > dernier_; }
     // Holds a replay while a modal question waits, then lets it go on.
     void Suspendre(bool suspendu);
 
@@ -80,6 +90,7 @@ public:
         TButtonSet Offerts;
         int32_t Position = -1;
         int32_t Max = -1;
+        bool ApresLaFin = false;
         bool operator==(const TAnnonce&) const = default;
     };
 
@@ -110,6 +121,8 @@ private:
 
     TButtonSet actifs_;
     TAnnonce annonce_;
+    int32_t dernier_ = -1;
+    int32_t etendue_ = -1;
     int enfonce_ = -1;
     bool sousLaSouris_ = false;
     // The replay's step, a period or a year, and its timer.

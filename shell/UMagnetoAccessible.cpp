@@ -14,6 +14,10 @@ QString DescriptionPosition(const TMagneto& magneto)
 {
     if (magneto.Position < 0)
         return TMagneto::tr("Aucune période simulée");
+    if (magneto.ApresLaFin())
+        return TMagneto::tr("Période %1 sur %2, après la fin de la partie")
+            .arg(magneto.Position + 1)
+            .arg(magneto.Max + 1);
     return TMagneto::tr("Période %1 sur %2").arg(magneto.Position + 1).arg(magneto.Max + 1);
 }
 
@@ -198,7 +202,8 @@ void AnnoncerMagneto(TMagneto& magneto, const TMagneto::TAnnonce& avant,
         QAccessibleStateChangeEvent evenement(bouton, change);
         QAccessible::updateAccessibility(&evenement);
     }
-    if (avant.Position != apres.Position || avant.Max != apres.Max) {
+    if (avant.Position != apres.Position || avant.Max != apres.Max ||
+        avant.ApresLaFin != apres.ApresLaFin) {
         QAccessibleEvent evenement(groupe, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&evenement);
     }

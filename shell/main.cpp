@@ -2,7 +2,10 @@
 //
 //   vasco [FICHIER.vsc]   a data file given here is loaded at start, as if
 //                         it had been chosen with "Choix du fichier de données";
-//   vasco PARTIE.vsp      a game file is opened as with "Ouvrir une partie...".
+//   vasco PARTIE.vsp      a game file is opened as with "Ouvrir une partie...";
+//   vasco FICHIER --comparer PARTIE.vsp [--comparer PARTIE.vsp]...
+//                         the games named, one per option, are then compared
+//                         with it as with "Comparer avec des parties...".
 
 #include "biology/UMath.h"
 #include "model/Umessages.h"
@@ -38,6 +41,13 @@ int main(int argc, char* argv[])
             "main",
             "Fichier de données (.vsc) à charger, ou partie (.vsp) à ouvrir, au démarrage."),
         QCoreApplication::translate("main", "[FICHIER.vsc | PARTIE.vsp]"));
+    const QCommandLineOption comparer(
+        "comparer",
+        QCoreApplication::translate(
+            "main", "Partie d'un élève (.vsp) à comparer avec la partie en cours ; "
+                    "une par option, l'option répétée pour chaque partie."),
+        QCoreApplication::translate("main", "PARTIE.vsp"));
+    arguments.addOption(comparer);
     arguments.process(application);
 
     // The random draws of recruitment and growth follow one sequence, seeded
@@ -63,7 +73,10 @@ int main(int argc, char* argv[])
     fenetre.showMaximized();
     fenetre.activateWindow();
     const QStringList fichiers = arguments.positionalArguments();
-    QTimer::singleShot(0, &fenetre, [&fenetre, fichiers] { fenetre.OuvrirAuDemarrage(fichiers); });
+    const QStringList comparees = arguments.values(comparer);
+    QTimer::singleShot(0, &fenetre, [&fenetre, fichiers, comparees] {
+        fenetre.OuvrirAuDemarrage(fichiers, comparees);
+    });
     const int code = application.exec();
     vasco::InstallerRecepteur({});
     return code;

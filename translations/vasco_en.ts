@@ -655,6 +655,26 @@
         <source>Perte</source>
         <translation>Loss</translation>
     </message>
+    <message>
+        <source>c&apos;est la partie en cours elle-même</source>
+        <translation>it is the current game itself</translation>
+    </message>
+    <message>
+        <source>le même fichier est déjà comparé</source>
+        <translation>the same file is already being compared</translation>
+    </message>
+    <message>
+        <source>fichier illisible ou introuvable</source>
+        <translation>file unreadable or not found</translation>
+    </message>
+    <message>
+        <source>partie sans aucune période jouée</source>
+        <translation>game with no period played</translation>
+    </message>
+    <message>
+        <source>au-delà des 60 premières parties par nom</source>
+        <translation>beyond the first 60 games by name</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -673,6 +693,14 @@
     <message>
         <source>[FICHIER.vsc | PARTIE.vsp]</source>
         <translation>[FILE.vsc | GAME.vsp]</translation>
+    </message>
+    <message>
+        <source>Partie d&apos;un élève (.vsp) à comparer avec la partie en cours ; une par option, l&apos;option répétée pour chaque partie.</source>
+        <translation>A student&apos;s game (.vsp) to compare with the current game; one per option, the option repeated for each game.</translation>
+    </message>
+    <message>
+        <source>PARTIE.vsp</source>
+        <translation>GAME.vsp</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1501,74 @@ Choose an existing folder.</translation>
         <translation>Legends</translation>
     </message>
     <message>
+        <source>Comparer avec des parties...</source>
+        <translation>Compare with games...</translation>
+    </message>
+    <message>
+        <source>Montrer dans chaque graphique les parties rendues par les élèves</source>
+        <translation>Show in every graph the games handed in by the students</translation>
+    </message>
+    <message>
+        <source>Retirer la comparaison</source>
+        <translation>Remove the comparison</translation>
+    </message>
+    <message>
+        <source>Comparer avec des parties</source>
+        <translation>Compare with games</translation>
+    </message>
+    <message>
+        <source>Comparaison des parties</source>
+        <translation>Comparing the games</translation>
+    </message>
+    <message>
+        <source>Comparaison annulée</source>
+        <translation>Comparison cancelled</translation>
+    </message>
+    <message>
+        <source>La comparaison n&apos;a pas pu se faire
+%1</source>
+        <translation>The comparison could not be made
+%1</translation>
+    </message>
+    <message>
+        <source>Comparée à une partie</source>
+        <translation>Compared with one game</translation>
+    </message>
+    <message>
+        <source>Comparée à %1 parties</source>
+        <translation>Compared with %1 games</translation>
+    </message>
+    <message>
+        <source>Aucune partie n&apos;a pu être comparée</source>
+        <translation>No game could be compared</translation>
+    </message>
+    <message>
+        <source>Comparaison avec une partie</source>
+        <translation>Comparison with one game</translation>
+    </message>
+    <message>
+        <source>Comparaison avec %1 parties</source>
+        <translation>Comparison with %1 games</translation>
+    </message>
+    <message>
+        <source>Parties écartées :</source>
+        <translation>Games left out:</translation>
+    </message>
+    <message>
+        <source>Messages pendant la reprise des parties :</source>
+        <translation>Messages while the games were replayed:</translation>
+    </message>
+    <message>
+        <source>Aucune partie à laquelle comparer
+Donnez d&apos;abord le fichier de données ou la partie en cours : vasco FICHIER --comparer PARTIE.vsp</source>
+        <translation>No game to compare with
+Give the data file or the current game first: vasco FILE --comparer GAME.vsp</translation>
+    </message>
+    <message>
+        <source>%1, après la fin de la partie (%2 périodes jouées)</source>
+        <translation>%1, after the end of the game (%2 periods played)</translation>
+    </message>
+    <message>
         <source>Diagramme bio-économique</source>
         <translation>Bio-economic diagram</translation>
     </message>
@@ -1550,6 +1646,10 @@ Choose an existing folder.</translation>
     <message>
         <source>Période %1 sur %2</source>
         <translation>Period %1 of %2</translation>
+    </message>
+    <message>
+        <source>Période %1 sur %2, après la fin de la partie</source>
+        <translation>Period %1 of %2, after the end of the game</translation>
     </message>
 </context>
 <context>

@@ -77,15 +77,6 @@ TEST(Fils, PecheriesSimulteesEnMemeTempsSurPlusieursFils)
     EXPECT_EQ(sortieSimple, simpleSeul.Sortie());
 }
 
-// Resident memory of the process, in pages.
-long Residente()
-{
-    std::ifstream statm("/proc/self/statm");
-    long taille = 0, residente = 0;
-    statm >> taille >> residente;
-    return residente;
-}
-
 // Each call of the runner starts and ends its own threads; their cells must
 // serve the threads of the next call instead of piling up.  Measured only
 // with the reserves on and memory the process's own (not under a

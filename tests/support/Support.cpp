@@ -6,6 +6,7 @@
 #include "model/Uperiode.h"
 
 #include <algorithm>
+#include <fstream>
 #include <initializer_list>
 
 namespace vasco::test {
@@ -45,6 +46,14 @@ void HoteEnregistreur::OuvrirGraphe(const TParamGraphe& param)
     // The new window carries the help context of its block, as the main
     // window gives it.
     ContextesAide.push_back(param.Aide);
+}
+
+long Residente()
+{
+    std::ifstream statm("/proc/self/statm");
+    long taille = 0, residente = 0;
+    statm >> taille >> residente;
+    return residente;
 }
 
 std::string FichierTest(const std::string& nom)

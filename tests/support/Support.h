@@ -64,6 +64,9 @@ public:
     void ContexteAideDernier(int contexte) override { ContextesAide.push_back(contexte); }
 };
 
+// Resident memory of the process, in pages.
+long Residente();
+
 // Path of a file of tests/data or data/.
 std::string FichierTest(const std::string& nom);
 std::string FichierDonnees(const std::string& nom);
