@@ -224,9 +224,7 @@ void TFenetreMere::DiffuserComparaison()
 
 void TFenetreMere::DonnerComparaison(TFG& graphe) const
 {
-    // STUB, connected at the merge with the graph windows' drawing of the
-    // comparison: graphe.FixerComparaison(comparaison_->Montree);
-    static_cast<void>(graphe);
+    graphe.FixerComparaison(comparaison_->Montree);
 }
 
 QString TFenetreMere::CompteRenduComparaison(const TComparaison& comparaison)
