@@ -9,6 +9,9 @@
 #include "dataset/Ubd.h"
 #include "model/UBlocs.h"
 #include "model/UContextes.h"
+#include "model/UNombres.h"
+#include "model/UTraduction.h"
+#include "graphs/ufg.h"
 #include "model/Ulecteur.h"
 #include "graphs/UFGDiagramme.h"
 #include "shell/Mere.h"
@@ -26,7 +29,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -705,6 +710,79 @@ TEST(Comparaison, CinquanteComparaisonsSansCroissanceDeLaMemoire)
         << apresCinquante << " (" << page << " o)";
     EXPECT_TRUE(messages.Textes().empty());
 }
+
+#ifdef VASCO_BATCH
+// The teacher's case: the data file loaded, no period played, a class of
+// five games of different options, measures and lengths compared.  Each
+// global graph's band and median are vasco-batch --comparer's quantiles of
+// the same column, divided by the graph's scale, period by period.
+TEST(Comparaison, LesQuantilesDesGraphesGlobauxSontCeuxDeVascoBatch)
+{
+    Messages messages;
+    const Classe classe(test::ClasseVariee(5, 24));
+    TFenetreMere f;
+    f.show();
+    ASSERT_TRUE(f.ChargerFichier(classe.Golfe()));
+    ASSERT_NE(Comparer(f, classe.Parties()), nullptr);
+    TMagneto& m = *f.Magnetoscope();
+    while (m.Position < m.Max && m.BoutonActif(btAnPlus))
+        m.Appuyer(btAnPlus);
+    while (m.Position < m.Max)
+        m.Appuyer(btPeriodePlus);
+    ASSERT_EQ(m.Position + 1, 24);
+
+    QProcess batch;
+    QStringList arguments{"--comparer", "--fils", "2"};
+    arguments << classe.Parties();
+    batch.start(VASCO_BATCH, arguments);
+    ASSERT_TRUE(batch.waitForFinished(60000));
+    ASSERT_EQ(batch.exitCode(), 0) << batch.readAllStandardError().toStdString();
+    QStringList lignes = QString::fromUtf8(batch.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 25);
+    const QStringList colonnes = lignes.takeFirst().split(',');
+
+    const TBDVasco& bd = *f.Donnees();
+    const struct {
+        const char* commande;
+        const char* colonne; // of vasco-batch's table
+        int echelle;
+    } cas[] = {
+        {"GlobalCAEtBenefices", "CA", EchelleMonnaie},
+        {"GlobalQuantites", "PoidsDebarque", EchellePoids},
+        {"GlobalEffectifs", "Effectifs", EchelleEquipages},
+        {"GlobalTaxes", "SubventionsNettes", EchelleMonnaie},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.commande);
+        f.Action(c.commande)->trigger();
+        auto* g = qobject_cast<TFG*>(f.Zone()->activeSubWindow()->widget());
+        ASSERT_NE(g, nullptr);
+        const TTableauValeurs t = g->Valeurs();
+        ASSERT_EQ(t.Lignes.size(), 24u);
+        const TLigneGraphe& ligne = *std::find_if(
+            CatalogueGraphes().begin(), CatalogueGraphes().end(),
+            [&](const TLigneGraphe& l) { return std::string(l.Commande) == c.commande; });
+        const QString serie = QString::fromStdString(Traduire(ligne.Nom));
+        const char* suffixes[] = {":q05", ":q50", ":q95"};
+        const QString noms[] = {serie + " q05", serie + " médiane", serie + " q95"};
+        for (int q = 0; q < 3; ++q) {
+            const qsizetype colonneGraphe = t.Noms.indexOf(noms[q]);
+            const qsizetype colonneBatch = colonnes.indexOf(QString(c.colonne) + suffixes[q]);
+            ASSERT_GE(colonneGraphe, 0) << noms[q].toStdString();
+            ASSERT_GE(colonneBatch, 0);
+            for (int p = 1; p <= 24; ++p) {
+                const long double attendu =
+                    lignes[p - 1].split(',')[colonneBatch].toDouble() /
+                    static_cast<long double>(bd.EchelleDiviseur.at(size_t(c.echelle)));
+                EXPECT_EQ(NeufChiffres(t.Lignes[size_t(p - 1)][size_t(colonneGraphe)]),
+                          NeufChiffres(attendu))
+                    << noms[q].toStdString() << " période " << p;
+            }
+        }
+    }
+    EXPECT_TRUE(messages.Textes().empty());
+}
+#endif
 
 } // namespace
 } // namespace vasco
