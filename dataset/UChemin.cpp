@@ -1,12 +1,14 @@
 #include "dataset/UChemin.h"
 
 #include "dataset/UComparaison.h"
+#include "dataset/UQuantiles.h"
 #include "dataset/Ubd.h"
 #include "economics/Ueco.h"
 #include "model/Uperiode.h"
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vasco {
 
@@ -44,39 +46,51 @@ bool Egaux(long double a, long double b)
 }
 
 // Whether the vessels of a period are those in force times one factor (the
-// chosen métier's alone may differ when the diagram scales only it).
+// chosen métier's alone may differ when the diagram scales only it).  A
+// person halving a fleet of 15 vessels types 7 or 8: each métier's count may
+// differ from the factor's by the rounding to a whole vessel, the factor
+// being that of the largest fleet in force, the one a rounding moves least.
 bool MemeFacteur(const TSourceChemin& source, const TReferenceChemin& r, int index)
 {
-    std::optional<long double> facteur;
-    for (int m = 0; m < static_cast<int>(r.Navires.size()); ++m) {
-        const TCondition* c = source.Condition(m, index);
-        if (!c)
+    const int nombre = static_cast<int>(r.Navires.size());
+    std::vector<const TCondition*> conditions(r.Navires.size());
+    int plusGrande = -1;
+    for (int m = 0; m < nombre; ++m) {
+        conditions[static_cast<size_t>(m)] = source.Condition(m, index);
+        if (!conditions[static_cast<size_t>(m)])
             return false;
-        const long double navires = c->NbNavires;
+        if (!r.Metier && (plusGrande < 0 || r.Navires[static_cast<size_t>(m)] >
+                                                r.Navires[static_cast<size_t>(plusGrande)]))
+            plusGrande = m;
+    }
+    const long double facteur =
+        plusGrande >= 0 && r.Navires[static_cast<size_t>(plusGrande)] != 0
+            ? conditions[static_cast<size_t>(plusGrande)]->NbNavires /
+                  static_cast<long double>(r.Navires[static_cast<size_t>(plusGrande)])
+            : 1;
+    for (int m = 0; m < nombre; ++m) {
+        const long double navires = conditions[static_cast<size_t>(m)]->NbNavires;
         const long double enVigueur = r.Navires[static_cast<size_t>(m)];
         if (r.Metier) {
             if (*r.Metier != m && !Egaux(navires, enVigueur))
                 return false;
             continue;
         }
-        if (enVigueur == 0) {
-            if (navires != 0)
-                return false;
-            continue;
-        }
-        const long double rapport = navires / enVigueur;
-        if (facteur && !Egaux(*facteur, rapport))
+        // The rounding may be on either side: the counts in force may be
+        // those a person typed after the period's, or before them.
+        constexpr long double DemiNavire = 0.5L + 1e-9L;
+        const long double attendu = facteur * enVigueur;
+        if (!Egaux(navires, attendu) && std::fabs(navires - attendu) > DemiNavire &&
+            !(facteur > 0 && std::fabs(enVigueur - navires / facteur) <= DemiNavire))
             return false;
-        facteur = rapport;
     }
     return true;
 }
 
+// The median by nearest rank, as the graph windows draw the median game.
 double Mediane(std::vector<double> v)
 {
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    return Quantiles(std::span<double>(v))[1];
 }
 
 } // namespace

@@ -122,6 +122,43 @@ TEST(Chemin, ChaqueAnneeCompleteAuRapportDesJoursDeMerEtALaMoyenneDesPeriodes)
     EXPECT_TRUE(messages.Textes().empty());
 }
 
+// Vessels typed as whole numbers: a fleet scaled by 0.33 and rounded métier
+// by métier is scaled alike; one métier scaled alone is not.
+TEST(Chemin, ArrondiAuNavireEntierPresLaFlotteChangeDUnMemeFacteur)
+{
+    const struct {
+        const char* nom;
+        int seul; // the métier scaled alone, -1: all
+        bool approche;
+    } cas[] = {
+        {"toute la flotte", -1, false},
+        {"un seul métier", 0, true},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        TBDVasco bd;
+        bd.Charger(FichierDonnees("golfe.vsc"));
+        const int an = bd.NbPeriodesAn;
+        const TDefMesure& navires = Mesure(TMesure::Navires);
+        for (int p = 0; p < 2 * an; ++p) {
+            if (p == an)
+                for (int m = 0; m < bd.Metiers.Nombre(); ++m) {
+                    if (c.seul >= 0 && m != c.seul)
+                        continue;
+                    const long double saisi = navires.Saisi(
+                        navires.Valeur(bd.Metiers.A<TMetierEco>(m).Courante()), an);
+                    Mesurer(bd, false, m, TMesure::Navires,
+                            NeufChiffres(static_cast<double>(std::round(saisi * 0.33L))));
+                }
+            bd.Pas();
+        }
+        const TChemin chemin = CalculerChemin(
+            TSourceDonnees(bd), ReferenceEnVigueur(bd, std::nullopt), bd.NbPeriodes());
+        ASSERT_EQ(chemin.Points.size(), 2u);
+        EXPECT_EQ(chemin.Approche, c.approche);
+    }
+}
+
 TEST(Chemin, UnSeulMetierChangeCheminApprocheSaufSurLeDiagrammeDeCeMetier)
 {
     TBDVasco bd;
