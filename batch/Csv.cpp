@@ -94,21 +94,6 @@ void AjouterChamps(Champs& ligne, const TBDVasco& bd, int p)
 
 } // namespace
 
-std::string ChampNom(std::string_view nom, std::string_view suffixe)
-{
-    const bool bord = Rogner(nom).size() != nom.size();
-    const std::string champ = std::string(nom) + std::string(suffixe);
-    if (!bord && nom.find_first_of(",\"\r\n") == std::string_view::npos)
-        return champ;
-    std::string cite = "\"";
-    for (char c : champ) {
-        if (c == '"')
-            cite += '"';
-        cite += c;
-    }
-    return cite + '"';
-}
-
 std::vector<std::pair<std::string, std::string>> ColonnesCsv(const TBDVasco& bd)
 {
     std::vector<std::pair<std::string, std::string>> colonnes;

@@ -3,6 +3,7 @@
 // (dataset/UScenario.h), shared with the window program.
 #pragma once
 
+#include "dataset/UChamps.h"
 #include "dataset/UScenario.h"
 
 #include <cstdint>
@@ -13,10 +14,6 @@
 #include <vector>
 
 namespace vasco {
-
-// A CSV field holding a name: quoted (RFC 4180) when the name holds a comma,
-// a quote, a line break or a leading or trailing blank.
-std::string ChampNom(std::string_view nom, std::string_view suffixe = {});
 
 // The columns after "periode", as (name, suffix) pairs: the header writes
 // ChampNom(name, suffix).  The balance columns have an empty suffix.

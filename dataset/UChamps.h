@@ -33,6 +33,25 @@ inline std::vector<std::string_view> Decouper(std::string_view ligne, char separ
     }
 }
 
+// A CSV field holding a name and its suffix: quoted (RFC 4180) when the
+// name holds a comma, a quote, a line break or a leading or trailing blank.
+// vasco-batch's tables and the windows' CSV of the same figures name their
+// columns alike.
+inline std::string ChampNom(std::string_view nom, std::string_view suffixe = {})
+{
+    const bool bord = Rogner(nom).size() != nom.size();
+    const std::string champ = std::string(nom) + std::string(suffixe);
+    if (!bord && nom.find_first_of(",\"\r\n") == std::string_view::npos)
+        return champ;
+    std::string cite = "\"";
+    for (char c : champ) {
+        if (c == '"')
+            cite += '"';
+        cite += c;
+    }
+    return cite + '"';
+}
+
 // The refusal of a period field that is not a whole number from 0.
 inline std::string PeriodeAttendue(std::string_view champ)
 {

@@ -36,22 +36,6 @@ bool EnMonnaie(int chiffre)
     }
 }
 
-// A CSV field of a name, quoted as vasco-batch quotes it.
-std::string ChampNomCsv(std::string_view nom, std::string_view suffixe)
-{
-    const bool bord = Rogner(nom).size() != nom.size();
-    const std::string champ = std::string(nom) + std::string(suffixe);
-    if (!bord && nom.find_first_of(",\"\r\n") == std::string_view::npos)
-        return champ;
-    std::string cite = "\"";
-    for (char c : champ) {
-        if (c == '"')
-            cite += '"';
-        cite += c;
-    }
-    return cite + '"';
-}
-
 std::string Champ(double v)
 {
     return std::isnan(v) ? std::string() : NeufChiffres(v);
@@ -135,10 +119,10 @@ void EcrireEquilibreEchelles(const TEquilibre& e, bool quantiles,
     std::string entete = "point,facteur";
     for (const auto& [nom, suffixe] : noms) {
         if (!quantiles)
-            entete += ',' + ChampNomCsv(nom, suffixe);
+            entete += ',' + ChampNom(nom, suffixe);
         else
             for (const char* q : {":q05", ":q50", ":q95"})
-                entete += ',' + ChampNomCsv(nom, suffixe + q);
+                entete += ',' + ChampNom(nom, suffixe + q);
     }
     sortie << entete << ",stable\n";
     for (const TPointEquilibre& p : e.Grille)
