@@ -227,6 +227,10 @@ void TFenetreMere::DonnerComparaison(TFG& graphe) const
     graphe.FixerComparaison(comparaison_->Montree);
 }
 
+// From this many games in a row left out for the same reason, one line
+// names them all.
+constexpr size_t PartiesRegroupees = 4;
+
 QString TFenetreMere::CompteRenduComparaison(const TComparaison& comparaison)
 {
     const bool messages =
@@ -241,9 +245,28 @@ QString TFenetreMere::CompteRenduComparaison(const TComparaison& comparaison)
                         : tr("Comparaison avec %1 parties").arg(n));
     if (!comparaison.Refus.empty()) {
         lignes << tr("Parties écartées :");
-        for (const TRefusComparaison& refus : comparaison.Refus)
-            lignes << QStringLiteral("  • %1 : %2").arg(QString::fromStdString(refus.Nom),
-                                                       Ligne(refus.Raison));
+        // Many games left out for one reason (the games of a whole folder
+        // beyond the sixtieth) make one line: the box must fit the screen.
+        const auto& refus = comparaison.Refus;
+        for (size_t i = 0; i < refus.size();) {
+            size_t fin = i + 1;
+            while (fin < refus.size() && refus[fin].Raison == refus[i].Raison)
+                ++fin;
+            const QString raison = Ligne(refus[i].Raison);
+            if (fin - i >= PartiesRegroupees) {
+                lignes << QStringLiteral("  • %1 : %2")
+                              .arg(tr("%1 parties, de %2 à %3")
+                                       .arg(fin - i)
+                                       .arg(QString::fromStdString(refus[i].Nom),
+                                            QString::fromStdString(refus[fin - 1].Nom)),
+                                   raison);
+            } else {
+                for (size_t k = i; k < fin; ++k)
+                    lignes << QStringLiteral("  • %1 : %2")
+                                  .arg(QString::fromStdString(refus[k].Nom), raison);
+            }
+            i = fin;
+        }
     }
     if (messages) {
         lignes << tr("Messages pendant la reprise des parties :");

@@ -1576,6 +1576,10 @@ Give the data file or the current game first: vasco FILE --comparer GAME.vsp</tr
         <source>L&apos;équilibre de la pêcherie selon sa flotte, et votre partie dessus</source>
         <translation>The fishery&apos;s equilibrium by the size of its fleet, with your game on it</translation>
     </message>
+    <message>
+        <source>%1 parties, de %2 à %3</source>
+        <translation>%1 games, from %2 to %3</translation>
+    </message>
 </context>
 <context>
     <name>vasco::TMagneto</name>

@@ -421,6 +421,12 @@ TEST(Comparaison, CompteRenduDesPartiesEcarteesEtDesMessages)
          {},
          "Comparaison avec 3 parties\nMessages pendant la reprise des parties :\n"
          "  a :\n    Division par zéro\n    Espèce merlu\n  c :\n    Débordement"},
+        {"beaucoup pour une même raison",
+         {{"a", ""}},
+         {{"p061", "au-delà"}, {"p062", "au-delà"}, {"p063", "au-delà"}, {"p064", "au-delà"},
+          {"x", "illisible"}, {"y", "au-delà"}},
+         "Comparaison avec une partie\nParties écartées :\n"
+         "  • 4 parties, de p061 à p064 : au-delà\n  • x : illisible\n  • y : au-delà"},
         {"les deux",
          {{"a", "Débordement\n"}, {"b", ""}},
          {{"c", "partie ligne 3: entier attendu"}},
