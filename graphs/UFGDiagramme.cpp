@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
+#include <QStringList>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -339,13 +340,18 @@ void TFGDiagramme::Composer()
         TracerChemin(p, c, false);
     TracerChemin(p, joueur_, true);
     p.restore();
-    bool approche = chemin_.Approche;
+    // Whose path is approximate: the player's, a compared one, or both.
+    QStringList approches;
+    if (chemin_.Approche)
+        approches << QStringLiteral("« %1 »").arg(joueur_.Nom);
     for (const TCheminNomme& c : compares_)
-        approche = approche || c.Chemin.Approche;
-    if (approche) {
+        if (c.Chemin.Approche)
+            approches << QStringLiteral("« %1 »").arg(c.Nom);
+    if (!approches.empty()) {
         p.setPen(QColor(150, 0, 0));
         Ecrire(p, trace_.left(), taille.height() - fm.height() - 2,
-               tr("Chemin approché : les métiers n'ont pas changé dans la même proportion."));
+               tr("Chemin approché, métiers changés inégalement : %1")
+                   .arg(approches.join(", ")));
     }
     p.end();
     Afficher();

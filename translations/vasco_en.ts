@@ -1022,10 +1022,6 @@ Picture and sounds: made for Vasco.</translation>
         <translation>%1: spawning biomass</translation>
     </message>
     <message>
-        <source>Chemin approché : les métiers n&apos;ont pas changé dans la même proportion.</source>
-        <translation>Approximate path: the fleets did not change in the same proportion.</translation>
-    </message>
-    <message>
         <source>flotte × f (1 = mesures actuelles)</source>
         <translation>fleet × f (1 = current measures)</translation>
     </message>
@@ -1108,6 +1104,10 @@ Picture and sounds: made for Vasco.</translation>
     <message>
         <source>&amp;Copier l&apos;image</source>
         <translation>&amp;Copy picture</translation>
+    </message>
+    <message>
+        <source>Chemin approché, métiers changés inégalement : %1</source>
+        <translation>Approximate path, fleets changed unequally: %1</translation>
     </message>
 </context>
 <context>
