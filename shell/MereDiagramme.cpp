@@ -141,10 +141,10 @@ TParamEquilibre TDiagrammes::Parametres(const TOptionsDiagramme& options) const
     p.Donnees = mere_.Session().Octets();
     p.Scenario = ScenarioEnVigueur(bd);
     p.Metier = options.Metier;
-    p.Debut = DebutDiagramme;
-    p.Fin = FinDiagramme;
-    p.Pas = PasDiagramme;
-    p.Annees = AnneesDiagramme;
+    p.Debut = Grille.Debut;
+    p.Fin = Grille.Fin;
+    p.Pas = Grille.Pas;
+    p.Annees = Grille.Annees;
     p.Recrutement = options.Recrutement;
     p.Tirages = options.Tirages;
     p.Graine = GraineHorloge();

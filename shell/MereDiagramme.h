@@ -32,11 +32,13 @@ namespace vasco {
 class TFenetreMere;
 class TTravail;
 
-// The grid and the years of the window's diagram: vasco-batch's defaults.
-inline constexpr double DebutDiagramme = 0;
-inline constexpr double FinDiagramme = 3;
-inline constexpr double PasDiagramme = 0.05;
-inline constexpr int AnneesDiagramme = 60;
+// The grid of factors and the years of the window's diagram.
+struct TGrilleDiagramme {
+    double Debut = 0;
+    double Fin = 3;
+    double Pas = 0.05;
+    int Annees = 60;
+};
 
 class TDiagrammes : public QObject {
     Q_OBJECT
@@ -44,6 +46,10 @@ class TDiagrammes : public QObject {
 public:
     explicit TDiagrammes(TFenetreMere& mere);
     ~TDiagrammes() override;
+
+    // The grid every diagram is computed on: vasco-batch's defaults, which
+    // the window tests coarsen to stay quick under the sanitizers.
+    static inline TGrilleDiagramme Grille;
 
     // The two windows: 0 the economic diagram, 1 the production (null once
     // closed).

@@ -633,6 +633,11 @@ TEST(Comparaison, LesDiagrammesMontrentLesPartiesComparees)
 {
     Messages messages;
     const Classe classe({{.Nom = "a", .Periodes = 8}, {.Nom = "b", .Periodes = 10}});
+    // A coarse grid: the paths are what this test looks at.
+    struct Grille {
+        Grille() { TDiagrammes::Grille = {0, 3, 0.5, 20}; }
+        ~Grille() { TDiagrammes::Grille = {}; }
+    } grille;
     TFenetreMere f;
     ASSERT_NO_FATAL_FAILURE(Jouer(f, classe, 2));
     const auto chemins = [&] {
